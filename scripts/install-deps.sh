@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing need, only those that are missing.
+set -eu
+packages="build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-base-dev"
+missing=""
+for package in $packages; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
+fi

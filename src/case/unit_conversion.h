@@ -1,0 +1,24 @@
+#pragma once
+
+#include "case/analysis_case.h"
+
+namespace korvanex {
+
+// The inputs of one case in the engine's computation units: lb, in, psi, pci (psi/in for k, lb/in^3
+// for unit weights), degF and 1/degF, each stored in single precision. P is the whole axle load.
+// The second layer's Poisson ratio and unit weight take no part in the analysis.
+struct ComputationInputs {
+    float P = 0, tp = 0, S = 0, t = 0, d = 0;
+    float h1 = 0, h2 = 0, E1 = 0, E2 = 0, mu1 = 0, r1 = 0;
+    float L = 0, W = 0, k = 0, AGG = 0, d0 = 0;
+    float F = 0, alp = 0;
+};
+
+// Reads every field the analysis uses by its leading number and converts it into computation units with the system's
+// own rounded factors. Throws FloatingPointFault when a value does not fit in single precision.
+ComputationInputs toComputationUnits(const AnalysisCase& record);
+
+// The value of one field in computation units.
+float toComputationUnits(const AnalysisCase& record, Field field);
+
+} // namespace korvanex

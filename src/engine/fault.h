@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace korvanex {
+
+// A computation that hit an invalid operation, a division by zero or an overflow. The engine never
+// lets NaN or infinity reach a result: the step that would have produced one throws this instead,
+// naming the routine and the step, and the computation ends there.
+class FloatingPointFault : public std::runtime_error {
+public:
+    FloatingPointFault(std::string routine, std::string step);
+
+    const std::string& routine() const { return routine_; }
+    const std::string& step() const { return step_; }
+
+private:
+    std::string routine_;
+    std::string step_;
+};
+
+// Checks the arithmetic steps of one routine. Each call takes a value just computed, names the
+// step, and throws FloatingPointFault when the value is not finite.
+class FaultCheck {
+public:
+    explicit FaultCheck(const char* routine) : routine_(routine) {}
+
+    // A value kept in double precision.
+    double operator()(double value, const char* step) const;
+    // A value stored in single precision: rounding may overflow even when the double did not.
+    float single(double value, const char* step) const;
+
+private:
+    const char* routine_;
+};
+
+} // namespace korvanex

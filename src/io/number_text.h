@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvanex {
+
+// The fixed patterns "0", "0.0", "0.00", "0.000", "0.0000000" (decimals = 0, 1, 2, 3, 7) applied to a
+// value: rounded half away from zero on the exact binary value, at least one digit before the point,
+// a minus sign for negatives, and no sign when the value rounds to zero.
+std::string formatFixed(double value, int decimals);
+
+// The pattern applied to a field text: a text that is a complete valid number (isWholeNumberText) is
+// rounded as the decimal number it is written as; any other text comes back unchanged.
+std::string formatFieldText(std::string_view text, int decimals);
+
+// Whether the whole text reads as one number: blanks around, an optional sign, digits with at most one
+// decimal point, and an optional exponent (E or e, optional sign, digits). Empty text fails.
+bool isWholeNumberText(std::string_view text);
+
+// The text in which a range message shows a bound: a leading blank for non-negative values, at most
+// seven significant digits without trailing zeros, no 0 before the point below 1, and exponent form
+// outside 1E-4 .. 1E+6 ("1E-05", "5.512E+07").
+std::string boundText(float bound);
+
+} // namespace korvanex
