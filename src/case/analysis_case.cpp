@@ -44,15 +44,23 @@ const FieldInfo fieldTable[FieldCount] = {
     // clang-format on
 };
 
-const FieldInfo& info(Field field) { return fieldTable[static_cast<std::size_t>(field)]; }
+const FieldInfo& info(Field field) {
+    return fieldTable[static_cast<std::size_t>(field)];
+}
 
-Field fieldAt(std::size_t index) { return static_cast<Field>(index); }
+Field fieldAt(std::size_t index) {
+    return static_cast<Field>(index);
+}
 
 } // namespace
 
-std::string& AnalysisCase::text(Field field) { return this->*info(field).member; }
+std::string& AnalysisCase::text(Field field) {
+    return this->*info(field).member;
+}
 
-const std::string& AnalysisCase::text(Field field) const { return this->*info(field).member; }
+const std::string& AnalysisCase::text(Field field) const {
+    return this->*info(field).member;
+}
 
 AnalysisCase AnalysisCase::defaults(UnitSystem units) {
     AnalysisCase record;
@@ -87,7 +95,9 @@ void setFileCaptions(AnalysisCase& record, UnitSystem units) {
     record.caption(Field::k) = metric ? "Subgrade Modulus, K (kPa/mm)" : "Subgrade Modulus, K (psi/in)";
 }
 
-std::string_view fieldName(Field field) { return info(field).name; }
+std::string_view fieldName(Field field) {
+    return info(field).name;
+}
 
 bool fieldFromName(std::string_view name, Field& field) {
     for (std::size_t index = 0; index < FieldCount; ++index) {
@@ -99,7 +109,9 @@ bool fieldFromName(std::string_view name, Field& field) {
     return false;
 }
 
-RecordPart partOf(Field field) { return info(field).part; }
+RecordPart partOf(Field field) {
+    return info(field).part;
+}
 
 std::string_view locationName(WheelLocation location) {
     switch (location) {

@@ -8,7 +8,9 @@ namespace korvanex {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view text, std::size_t position) {
     while (position < text.size() && isDigit(text[position])) {
@@ -109,7 +111,8 @@ double parseDecimal(std::string_view number) {
         unsignedPart.remove_prefix(1);
     }
     double value = 0;
-    const auto result = std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value);
+    const auto result =
+        std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         value = leadingExponent(unsignedPart) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }

@@ -61,8 +61,8 @@ double convert(double value, Field field, UnitSystem units) {
 
 float toComputationUnits(const AnalysisCase& record, Field field) {
     const std::string step = "reading " + std::string(fieldName(field));
-    return FaultCheck("AnalysisDriver").single(convert(numericPrefix(record.text(field)), field, record.units),
-                                               step.c_str());
+    return FaultCheck("AnalysisDriver")
+        .single(convert(numericPrefix(record.text(field)), field, record.units), step.c_str());
 }
 
 ComputationInputs toComputationUnits(const AnalysisCase& record) {

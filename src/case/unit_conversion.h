@@ -14,8 +14,8 @@ struct ComputationInputs {
     float F = 0, alp = 0;
 };
 
-// Reads every field the analysis uses by its leading number and converts it into computation units with the system's
-// own rounded factors. Throws FloatingPointFault when a value does not fit in single precision.
+// Reads every field the analysis uses by its leading number and converts it into computation units with the
+// system's own rounded factors. Throws FloatingPointFault when a value does not fit in single precision.
 ComputationInputs toComputationUnits(const AnalysisCase& record);
 
 // The value of one field in computation units.

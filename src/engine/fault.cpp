@@ -5,8 +5,8 @@
 namespace korvanex {
 
 FloatingPointFault::FloatingPointFault(std::string routine, std::string step)
-    : std::runtime_error("floating-point fault in " + routine + " (" + step + ")"), routine_(std::move(routine)),
-      step_(std::move(step)) {}
+    : std::runtime_error("floating-point fault in " + routine + " (" + step + ")"),
+      routine_(std::move(routine)), step_(std::move(step)) {}
 
 double FaultCheck::operator()(double value, const char* step) const {
     if (!std::isfinite(value)) {

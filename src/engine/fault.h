@@ -9,13 +9,13 @@ namespace korvanex {
 // lets NaN or infinity reach a result: the step that would have produced one throws this instead,
 // naming the routine and the step, and the computation ends there.
 class FloatingPointFault : public std::runtime_error {
-public:
+  public:
     FloatingPointFault(std::string routine, std::string step);
 
     const std::string& routine() const { return routine_; }
     const std::string& step() const { return step_; }
 
-private:
+  private:
     std::string routine_;
     std::string step_;
 };
@@ -23,7 +23,7 @@ private:
 // Checks the arithmetic steps of one routine. Each call takes a value just computed, names the
 // step, and throws FloatingPointFault when the value is not finite.
 class FaultCheck {
-public:
+  public:
     explicit FaultCheck(const char* routine) : routine_(routine) {}
 
     // A value kept in double precision.
@@ -31,7 +31,7 @@ public:
     // A value stored in single precision: rounding may overflow even when the double did not.
     float single(double value, const char* step) const;
 
-private:
+  private:
     const char* routine_;
 };
 

@@ -22,7 +22,8 @@ void accumulateProjections(FactorModel& model) {
 void accumulateRidge(FactorModel& model, int j, int piece) {
     for (int p = 1; p <= Powers; ++p) {
         const double power = std::pow(static_cast<double>(model.Proj[j]), static_cast<double>(p - 1));
-        model.Ridge[j] = static_cast<float>(power * model.Poly[j][piece][p] + static_cast<double>(model.Ridge[j]));
+        model.Ridge[j] =
+            static_cast<float>(power * model.Poly[j][piece][p] + static_cast<double>(model.Ridge[j]));
     }
 }
 
@@ -99,6 +100,8 @@ void setPiece(FactorModel& model, int term, int piece, std::initializer_list<flo
     }
 }
 
-double log10ByNatural(double x) { return std::log(x) / std::log(10.0); }
+double log10ByNatural(double x) {
+    return std::log(x) / std::log(10.0);
+}
 
 } // namespace korvanex

@@ -1,1 +1,108 @@
+#include "models/factor_model.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace korvanex;
+
+namespace {
+
+// One term over one input, z = X1: piece 1 is the constant 1, piece 2 the constant 2, piece 3 the
+// constant 3, so the result tells which piece was taken.
+FactorModel pieceProbe(float input) {
+    FactorModel model;
+    model.Input[1] = input;
+    setWeights(model, 1, {1.0f});
+    setOutput(model, {0.0f, 1.0f});
+    setPiece(model, 1, 1, {1.0f});
+    setPiece(model, 1, 2, {2.0f});
+    setPiece(model, 1, 3, {3.0f});
+    return model;
+}
+
+} // namespace
+
+TEST(Clip, ClampsIntoTheClosedRange) {
+    EXPECT_EQ(clip(-1.0f, 0.05f, 0.4f), 0.05f);
+    EXPECT_EQ(clip(0.2f, 0.05f, 0.4f), 0.2f);
+    EXPECT_EQ(clip(0.4f, 0.05f, 0.4f), 0.4f);
+    EXPECT_EQ(clip(0.45f, 0.05f, 0.4f), 0.4f);
+    EXPECT_EQ(clip(0.05f, 0.05f, 0.4f), 0.05f);
+}
+
+TEST(PprEval, PieceChoiceAtAndAroundTheKnot) {
+    auto pieceAt = [](float input, float knot, bool singlePiece) {
+        FactorModel model = pieceProbe(input);
+        setKnot(model, 1, knot, singlePiece);
+        return ppr_eval(model);
+    };
+    EXPECT_EQ(pieceAt(0.5f, 0.5f, false), 1.0f);                       // equal to the knot: piece 1
+    EXPECT_EQ(pieceAt(std::nextafter(0.5f, 1.0f), 0.5f, false), 2.0f); // just above: piece 2
+    EXPECT_EQ(pieceAt(std::nextafter(0.5f, 0.0f), 0.5f, false), 1.0f); // just below: piece 1
+    EXPECT_EQ(pieceAt(10.0f, 0.0f, true), 1.0f);                       // single piece, far above
+}
+
+TEST(PprEval, PolynomialProjectionAndOutputCombination) {
+    FactorModel model;
+    model.Input[1] = 2.0f;
+    model.Input[2] = -1.0f;
+    model.Input[17] = 3.0f;             // used by no term: adds nothing
+    setWeights(model, 1, {0.5f, 1.0f}); // z1 = 1 - 1 = 0
+    setWeights(model, 2, {1.0f, 0.0f}); // z2 = 2
+    setOutput(model, {0.25f, 2.0f, 0.5f});
+    setKnot(model, 1, 1.0f, false);
+    setKnot(model, 2, 1.0f, false);
+    setPiece(model, 1, 1, {0.75f, 9.0f, 9.0f, 9.0f, 9.0f, 9.0f}); // z = 0: only c0 counts
+    setPiece(model, 2, 2, {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f});  // 1 + 2 + 4 + 8 + 16 + 32 = 63
+    setPiece(model, 3, 1, {0.0f});
+    EXPECT_EQ(ppr_eval(model), 2.0f * 0.75f + 0.25f + 0.5f * 63.0f);
+    EXPECT_EQ(model.Proj[1], 0.0f);
+    EXPECT_EQ(model.Proj[2], 2.0f);
+    EXPECT_EQ(model.Proj[3], 0.0f);
+    EXPECT_EQ(model.Ridge[2], 63.0f);
+    EXPECT_EQ(model.Ridge[3], 0.0f);
+}
+
+TEST(PprEval, NegativeProjectionsTakeWholePowers) {
+    FactorModel model;
+    model.Input[1] = -2.0f;
+    setWeights(model, 1, {1.0f});
+    setOutput(model, {0.0f, 1.0f});
+    setKnot(model, 1, 0.0f, false);
+    setPiece(model, 1, 1, {0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f}); // z^3 + z^5
+    EXPECT_EQ(ppr_eval(model), -8.0f - 32.0f);
+}
+
+TEST(PprEval, ProjectionIsRoundedToSingleAfterEachAddition) {
+    // 1 + 2^-30 is lost in single precision before the -1 arrives; a double sum would keep it.
+    FactorModel model;
+    model.Input[1] = 1.0f;
+    model.Input[2] = 0x1p-30f;
+    model.Input[3] = -1.0f;
+    setWeights(model, 1, {1.0f, 1.0f, 1.0f});
+    setOutput(model, {0.0f, 1.0f});
+    setPiece(model, 1, 1, {0.0f, 1.0f});
+    EXPECT_EQ(ppr_eval(model), 0.0f);
+}
+
+TEST(PprEval3, PieceChoiceAtBothKnots) {
+    auto pieceAt = [](float input, float lower, float upper) {
+        FactorModel model = pieceProbe(input);
+        setKnots(model, 1, lower, upper);
+        return ppr_eval3(model);
+    };
+    EXPECT_EQ(pieceAt(-1.0f, -1.0f, 0.5f), 1.0f);                       // at the lower knot
+    EXPECT_EQ(pieceAt(std::nextafter(-1.0f, 0.0f), -1.0f, 0.5f), 2.0f); // just above it
+    EXPECT_EQ(pieceAt(0.5f, -1.0f, 0.5f), 2.0f);                        // at the upper knot
+    EXPECT_EQ(pieceAt(std::nextafter(0.5f, 1.0f), -1.0f, 0.5f), 3.0f);  // just above it
+    EXPECT_EQ(pieceAt(3.0f, 3.0f, 3.0f), 1.0f);                         // equal knots: never piece 2
+    EXPECT_EQ(pieceAt(3.5f, 3.0f, 3.0f), 3.0f);
+}
+
+TEST(PprEval3, IgnoresTheSinglePieceFlag) {
+    FactorModel model = pieceProbe(2.0f);
+    setKnots(model, 1, 0.0f, 1.0f);
+    model.OnePiece[1][1] = 1;
+    EXPECT_EQ(ppr_eval3(model), 3.0f);
+}
