@@ -1,1 +1,246 @@
-// placeholder
+#include "io/case_file.h"
+
+#include "case/field_value.h"
+#include "io/file_access.h"
+#include "io/number_text.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace korvanex {
+
+namespace {
+
+constexpr std::string_view EnglishMarker = "****ENG****";
+constexpr std::string_view MetricMarker = "****SI****";
+constexpr std::string_view Header = "***Stress Analysis***";
+constexpr std::string_view EndLine = "Stress Analysis Data End";
+constexpr std::string_view LineEnd = "\r\n";
+
+// The reader needs lines 1 to 30; the empty line and the end line after them are never read.
+constexpr std::size_t LinesRead = 30;
+
+constexpr double CentimetresPerInch = 2.54;
+
+constexpr GearConfiguration Gears[] = {
+    GearConfiguration::SingleSingle, GearConfiguration::SingleTandem, GearConfiguration::SingleTridem,
+    GearConfiguration::DualSingle,   GearConfiguration::DualTandem,   GearConfiguration::DualTridem,
+};
+
+struct FieldLine {
+    std::size_t line;
+    Field field;
+};
+
+constexpr FieldLine FieldLines[] = {
+    {9, Field::P},   {10, Field::tp},  {11, Field::S},  {12, Field::t},   {16, Field::h1},  {17, Field::h2},
+    {18, Field::E1}, {19, Field::E2},  {20, Field::r1}, {21, Field::mu1}, {22, Field::L},   {23, Field::W},
+    {25, Field::k},  {26, Field::AGG}, {27, Field::d0}, {29, Field::F},   {30, Field::alp},
+};
+
+std::string_view unitMarker(UnitSystem units) {
+    return units == UnitSystem::Metric ? MetricMarker : EnglishMarker;
+}
+
+std::string_view locationLine(WheelLocation location) {
+    switch (location) {
+    case WheelLocation::Edge:
+        return "Edge Stress Analysis";
+    case WheelLocation::Corner:
+        return "Corner Stress Analysis";
+    case WheelLocation::Interior:
+        break;
+    }
+    return "Interior Stress Analysis";
+}
+
+std::string_view layerLine(LayerType layer) {
+    switch (layer) {
+    case LayerType::OneLayer:
+        return "OneLayer";
+    case LayerType::TwoLayerUnbonded:
+        return "TwoLayer Unbond";
+    case LayerType::TwoLayerBonded:
+        break;
+    }
+    return "TwoLayer Bond";
+}
+
+WheelLocation locationFromLine(std::string_view line) {
+    if (line == locationLine(WheelLocation::Edge)) {
+        return WheelLocation::Edge;
+    }
+    if (line == locationLine(WheelLocation::Corner)) {
+        return WheelLocation::Corner;
+    }
+    return WheelLocation::Interior;
+}
+
+GearConfiguration gearFromLine(std::string_view line) {
+    for (GearConfiguration gear : Gears) {
+        if (line == gearName(gear)) {
+            return gear;
+        }
+    }
+    return GearConfiguration::DualTridem;
+}
+
+// The first lines of a file as views into its bytes: lines beyond the ones kept are not even looked for.
+struct FirstLines {
+    std::array<std::string_view, LinesRead> lines;
+    std::size_t count = 0;
+
+    std::string_view line(std::size_t number) const { return lines[number - 1]; }
+};
+
+// Lines end at CR LF, LF or a lone CR. A last line without a line end counts; nothing after the
+// last line end is a line.
+FirstLines splitFirstLines(std::string_view bytes) {
+    FirstLines result;
+    std::size_t position = 0;
+    while (result.count < LinesRead && position < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", position);
+        if (end == std::string_view::npos) {
+            result.lines[result.count++] = bytes.substr(position);
+            break;
+        }
+        result.lines[result.count++] = bytes.substr(position, end - position);
+        position = end + 1;
+        if (bytes[end] == '\r' && position < bytes.size() && bytes[position] == '\n') {
+            ++position;
+        }
+    }
+    return result;
+}
+
+std::string shortFileMessage(std::size_t lineCount) {
+    const std::string expected = "line " + std::to_string(LinesRead);
+    if (lineCount == 0) {
+        return "The case file is empty: it ends before " + expected + ".";
+    }
+    return "The case file ends at line " + std::to_string(lineCount) + ", before " + expected + ".";
+}
+
+// The file does not hold d, so d is carried over into the file's unit system rather than being
+// read as a value of the other system.
+std::string convertedTransverseSpacing(const std::string& text, UnitSystem to) {
+    const double value = numericPrefix(text);
+    return to == UnitSystem::Metric ? formatFixed(value * CentimetresPerInch, 1)
+                                    : formatFixed(value / CentimetresPerInch, 2);
+}
+
+void applyUnitMarker(std::string_view line, AnalysisCase& record) {
+    UnitSystem units;
+    if (line == EnglishMarker) {
+        units = UnitSystem::English;
+    } else if (line == MetricMarker) {
+        units = UnitSystem::Metric;
+    } else {
+        return;
+    }
+    if (units != record.units) {
+        record.d = convertedTransverseSpacing(record.d, units);
+        record.units = units;
+    }
+    setFileCaptions(record, units);
+}
+
+void applyLayerLine(std::string_view line, AnalysisCase& record, CaseFileReadResult& result) {
+    for (LayerType layer : {LayerType::OneLayer, LayerType::TwoLayerUnbonded, LayerType::TwoLayerBonded}) {
+        if (line == layerLine(layer)) {
+            record.layer = layer;
+            result.oneLayerFile = layer == LayerType::OneLayer;
+            return;
+        }
+    }
+}
+
+} // namespace
+
+std::string caseFileText(const AnalysisCase& record) {
+    std::string text;
+    const auto addLine = [&text](std::string_view line) {
+        text += line;
+        text += LineEnd;
+    };
+    addLine(unitMarker(record.units));
+    addLine("");
+    addLine(Header);
+    addLine("");
+    addLine(locationLine(record.location));
+    addLine("");
+    addLine(gearName(record.gear));
+    addLine("");
+    addLine(record.P);
+    addLine(record.tp);
+    addLine(record.S);
+    addLine(record.t);
+    addLine("");
+    addLine(layerLine(record.layer));
+    addLine("");
+    addLine(record.h1);
+    addLine(record.h2);
+    addLine(record.E1);
+    addLine(record.E2);
+    addLine(record.r1);
+    addLine(record.mu1);
+    addLine(record.L);
+    addLine(record.W);
+    addLine("");
+    addLine(record.k);
+    addLine(record.AGG);
+    addLine(record.d0);
+    addLine("");
+    addLine(record.F);
+    addLine(record.alp);
+    addLine("");
+    addLine(EndLine);
+    return text;
+}
+
+CaseFileReadResult parseCaseFile(std::string_view bytes, AnalysisCase& record) {
+    CaseFileReadResult result;
+    const FirstLines file = splitFirstLines(bytes);
+    if (file.count >= 3 && file.line(3) != Header) {
+        result.status = CaseFileReadResult::Status::IncorrectInputFile;
+        result.message = "Incorrect Input File!";
+        return result;
+    }
+    if (file.count < LinesRead) {
+        result.status = CaseFileReadResult::Status::Error;
+        result.message = shortFileMessage(file.count);
+        return result;
+    }
+
+    applyUnitMarker(file.line(1), record);
+    record.location = locationFromLine(file.line(5));
+    record.gear = gearFromLine(file.line(7));
+    applyLayerLine(file.line(14), record, result);
+    for (const FieldLine& fieldLine : FieldLines) {
+        record.text(fieldLine.field) = file.line(fieldLine.line);
+    }
+    result.status = CaseFileReadResult::Status::Loaded;
+    return result;
+}
+
+CaseFileReadResult readCaseFile(const std::string& path, AnalysisCase& record) {
+    std::string bytes;
+    if (std::string error = readSmallFile(path, bytes); !error.empty()) {
+        CaseFileReadResult result;
+        result.status = CaseFileReadResult::Status::Error;
+        result.message = std::move(error);
+        return result;
+    }
+    CaseFileReadResult result = parseCaseFile(bytes, record);
+    if (result.status == CaseFileReadResult::Status::Error) {
+        result.message = path + ": " + result.message;
+    }
+    return result;
+}
+
+std::string writeCaseFile(const std::string& path, const AnalysisCase& record) {
+    return writeFileAtomically(path, caseFileText(record));
+}
+
+} // namespace korvanex

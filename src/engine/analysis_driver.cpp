@@ -1,0 +1,173 @@
+#include "engine/analysis_driver.h"
+
+#include "case/unit_conversion.h"
+#include "engine/edge_stress_model.h"
+#include "engine/fault.h"
+#include "engine/layer_section.h"
+#include "engine/westergaard.h"
+
+#include <cmath>
+
+namespace korvanex {
+
+namespace {
+
+constexpr double Pi = 3.14159265;
+
+int tiresPerSide(GearConfiguration gear) {
+    switch (gear) {
+    case GearConfiguration::SingleSingle:
+        return 1;
+    case GearConfiguration::SingleTandem:
+    case GearConfiguration::DualSingle:
+        return 2;
+    case GearConfiguration::SingleTridem:
+        return 3;
+    case GearConfiguration::DualTandem:
+        return 4;
+    case GearConfiguration::DualTridem:
+        return 6;
+    }
+    return 1;
+}
+
+int gearCode(GearConfiguration gear) {
+    switch (gear) {
+    case GearConfiguration::DualSingle:
+        return 1;
+    case GearConfiguration::DualTandem:
+        return 2;
+    case GearConfiguration::DualTridem:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+int layerCode(LayerType layer) {
+    switch (layer) {
+    case LayerType::TwoLayerUnbonded:
+        return 2;
+    case LayerType::TwoLayerBonded:
+        return 3;
+    case LayerType::OneLayer:
+        break;
+    }
+    return 1;
+}
+
+void writeTopLayerStresses(const AnalysisCase& record, const ComputationInputs& in, float Pw, float a,
+                           AnalysisResults& results) {
+    const FaultCheck check("AnalysisDriver");
+    if (record.layer == LayerType::OneLayer) {
+        results.TopEdgeStress = results.SlabEdgeStress;
+        results.TopCornerStress = results.SlabCornerStress;
+        results.TopInteriorStress = results.SlabInteriorStress;
+        return;
+    }
+    const EquivalentSection section = record.layer == LayerType::TwoLayerUnbonded
+                                          ? unbondedSection(check, in.h1, in.h2, in.E1, in.E2)
+                                          : bondedSection(check, in.h1, in.h2, in.E1, in.E2).section;
+    const double factor = section.stressFactor;
+    results.TopEdgeStress =
+        check.single(factor * WestergaardEdge(Pw, section.he, in.E1, in.k, a, in.mu1), "top edge");
+    results.TopCornerStress =
+        check.single(factor * WestergaardCorner(Pw, section.he, in.E1, in.k, a, in.mu1), "top corner");
+    results.TopInteriorStress =
+        check.single(factor * WestergaardInterior(Pw, section.he, in.E1, in.k, a, in.mu1), "top interior");
+}
+
+float secondLayerFactor(const FaultCheck& check, WheelLocation location, const AnalysisResults& results) {
+    switch (location) {
+    case WheelLocation::Edge:
+        return check.single(static_cast<double>(results.TopEdgeStress) / results.SlabEdgeStress,
+                            "second layer");
+    case WheelLocation::Corner:
+        return check.single(static_cast<double>(results.TopCornerStress) / results.SlabCornerStress,
+                            "second layer");
+    case WheelLocation::Interior:
+        break;
+    }
+    return check.single(static_cast<double>(results.TopInteriorStress) / results.SlabInteriorStress,
+                        "second layer");
+}
+
+void writeRatios(const FaultCheck& check, const ComputationInputs& in, float Pw, float a,
+                 AnalysisResults& results) {
+    const double l = results.l;
+    const double tenToTheFifth = std::pow(10.0, 5.0);
+    results.a_l = check.single(a / l, "a/l");
+    results.D0_l = check.single(in.d0 / l, "D0/l");
+    results.AGG_kl = check.single(in.AGG / (in.k * l), "AGG/kl");
+    results.t_l = check.single(in.t / l, "t/l");
+    results.d_l = check.single(in.d / l, "d/l");
+    results.s_l = check.single(in.S / l, "s/l");
+    results.L_l = check.single(in.L / l, "L/l");
+    results.W_l = check.single(in.W / l, "W/l");
+    results.DP = check.single(tenToTheFifth * in.h1 * Pw / (in.k * std::pow(l, 4.0)), "DP");
+    results.DG = check.single(tenToTheFifth * in.r1 * std::pow(in.h1, 2.0) / (in.k * std::pow(l, 2.0)), "DG");
+    results.ADT = check.single(tenToTheFifth * in.F * in.alp, "ADT");
+}
+
+} // namespace
+
+bool runsEdgeStressModel(const AnalysisCase& record) {
+    return record.location == WheelLocation::Edge && record.gear != GearConfiguration::SingleTandem &&
+           record.gear != GearConfiguration::SingleTridem;
+}
+
+void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results) {
+    const FaultCheck check("AnalysisDriver");
+    const ComputationInputs in = toComputationUnits(record);
+
+    // The wheels of one side of the axle, and the radius of one tire's contact circle.
+    const float Pw = check.single(in.P / 2.0, "Pw");
+    const double tireArea = check(static_cast<double>(in.tp) * tiresPerSide(record.gear) * Pi, "tp n pi");
+    const float a = check.single(std::pow(check(Pw / tireArea, "Pw / (tp n pi)"), 0.5), "a");
+
+    results.SlabEdgeStress = WestergaardEdge(Pw, in.h1, in.E1, in.k, a, in.mu1);
+    results.SlabCornerStress = WestergaardCorner(Pw, in.h1, in.E1, in.k, a, in.mu1);
+    results.SlabInteriorStress = WestergaardInterior(Pw, in.h1, in.E1, in.k, a, in.mu1);
+    writeTopLayerStresses(record, in, Pw, a, results);
+    results.SecondLayerFactor = secondLayerFactor(check, record.location, results);
+
+    const double stiffness =
+        check(std::pow(in.h1, 3.0) * in.E1 / (12.0 * (1.0 - std::pow(in.mu1, 2.0)) * in.k),
+              "h1^3 E1 / (12 (1 - mu1^2) k)");
+    results.l = check(std::pow(stiffness, 0.25), "l");
+    writeRatios(check, in, Pw, a, results);
+
+    if (record.location == WheelLocation::Edge) {
+        results.CurlStress = WestergaardEdgeCurl(in.E1, in.alp, in.F, in.L, in.h1, in.k, in.mu1);
+    } else {
+        results.CurlStress = check.single(static_cast<double>(in.E1) * in.alp * in.F / (2.0 * (1.0 - in.mu1)),
+                                          "curling stress");
+    }
+
+    if (runsEdgeStressModel(record)) {
+        EdgeModelInputs edge;
+        edge.h1 = in.h1;
+        edge.L = in.L;
+        edge.GearCode = gearCode(record.gear);
+        edge.tp = in.tp;
+        edge.k = in.k;
+        edge.P = check.single(2.0 * Pw, "P");
+        edge.dT = in.F;
+        edge.alpha = in.alp;
+        edge.mu = in.mu1;
+        edge.E1 = in.E1;
+        edge.E2 = in.E2;
+        edge.h2 = in.h2;
+        edge.d = in.d;
+        edge.S = in.S;
+        edge.t = in.t;
+        edge.LayerCode = layerCode(record.layer);
+        edge.TiedCode = record.tiedShoulder ? 2 : 1;
+        edge.WidenedFlag = record.widenedLane ? 1 : 0;
+        edge.d0 = in.d0;
+        edge.AGG_kl = results.AGG_kl;
+        EdgeStressModel(edge, results);
+    }
+}
+
+} // namespace korvanex

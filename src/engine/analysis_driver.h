@@ -1,0 +1,17 @@
+#pragma once
+
+#include "case/analysis_case.h"
+#include "engine/analysis_results.h"
+
+namespace korvanex {
+
+// The first step of a computation: converts the case into computation units and writes the
+// Westergaard stresses, the second layer factor, the radius of relative stiffness, the eleven
+// ratios and the curling stress, then runs the edge stress model where it applies. Throws
+// FloatingPointFault on degenerate inputs; the fields written before the fault keep their values.
+void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results);
+
+// Whether a case runs the closed-form edge model: wheels at the edge with a gear it supports.
+bool runsEdgeStressModel(const AnalysisCase& record);
+
+} // namespace korvanex
