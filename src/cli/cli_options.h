@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvanex::cli {
+
+// What the command line asks for.
+struct CliOptions {
+    std::string command; // "report" or "json"
+    std::optional<std::string> casePath;
+    bool metric = false;
+    bool detailed = false;
+    std::optional<std::string> transverseSpacing;
+    std::optional<bool> tiedShoulder;
+    std::optional<bool> widenedLane;
+    std::optional<std::string> outputPath;
+    bool help = false;
+};
+
+// Parses the arguments after the program name. Returns an empty string on success, otherwise what
+// is wrong with them.
+std::string parseArguments(const std::vector<std::string>& arguments, CliOptions& options);
+
+extern const char* const usageText;
+
+} // namespace korvanex::cli

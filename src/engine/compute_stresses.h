@@ -1,0 +1,12 @@
+#pragma once
+
+#include "case/analysis_case.h"
+#include "engine/analysis_results.h"
+
+namespace korvanex {
+
+// One computation of a case: the analysis driver, then the factor composition. Throws
+// FloatingPointFault when the inputs are degenerate; the results written before the fault stay.
+void computeStresses(const AnalysisCase& record, AnalysisResults& results);
+
+} // namespace korvanex

@@ -1,0 +1,47 @@
+#include "io/results_json.h"
+
+#include "engine/analysis_driver.h"
+#include "engine/result_fields.h"
+
+#include <cstdio>
+
+namespace korvanex {
+
+namespace {
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+} // namespace
+
+std::string nineDigits(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.9g", value);
+    return buffer;
+}
+
+std::string resultsJson(const AnalysisCase& record, const AnalysisResults& results) {
+    std::string json = "{\n";
+    json += "  \"units\": " + quoted(record.units == UnitSystem::Metric ? "Metric" : "English") + ",\n";
+    json += "  \"location\": " + quoted(locationName(record.location)) + ",\n";
+    json += "  \"gear\": " + quoted(gearName(record.gear)) + ",\n";
+    json += "  \"layer\": " + quoted(layerName(record.layer)) + ",\n";
+    json += "  \"tiedShoulder\": " + quoted(record.tiedShoulder ? "Yes" : "No") + ",\n";
+    json += "  \"widenedLane\": " + quoted(record.widenedLane ? "Yes" : "No") + ",\n";
+    json += "  \"results\": {";
+    const bool edgeModelRan = runsEdgeStressModel(record);
+    const char* separator = "\n";
+    for (const ResultField& field : resultFields()) {
+        if (field.group == ResultGroup::EdgeModel && !edgeModelRan) {
+            continue;
+        }
+        json += separator;
+        json += "    " + quoted(field.name) + ": " + nineDigits(resultValue(results, field));
+        separator = ",\n";
+    }
+    json += "\n  }\n}\n";
+    return json;
+}
+
+} // namespace korvanex
