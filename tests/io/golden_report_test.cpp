@@ -63,7 +63,9 @@ std::vector<GoldenCase> goldenCases() {
     };
 }
 
-std::string referencePath(const char* name) { return std::string(KORVANEX_TEST_DATA) + "/reports/" + name + ".PRN"; }
+std::string referencePath(const char* name) {
+    return std::string(KORVANEX_TEST_DATA) + "/reports/" + name + ".PRN";
+}
 
 std::string readAll(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

@@ -1,0 +1,176 @@
+// The command-line tool as a user runs it: output, exit status and messages.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    return contents.str();
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("korvanex-cli-test-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    CliRun run(const std::string& arguments) {
+        const auto errPath = folder / "stderr.txt";
+        const std::string command = std::string(KORVANEX_CLI) + " " + arguments + " 2>" + errPath.string();
+        CliRun result;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        std::array<char, 4096> buffer{};
+        std::size_t count = 0;
+        while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+            result.out.append(buffer.data(), count);
+        }
+        const int status = ::pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = readAll(errPath);
+        return result;
+    }
+
+    std::filesystem::path writeCase(const std::string& name, const std::string& kLine) {
+        const std::string lines[32] = {"****ENG****",
+                                       "",
+                                       "***Stress Analysis***",
+                                       "",
+                                       "Interior Stress Analysis",
+                                       "",
+                                       "Single-Single",
+                                       "",
+                                       "18000",
+                                       "100",
+                                       "12",
+                                       "50",
+                                       "",
+                                       "OneLayer",
+                                       "",
+                                       "9.5",
+                                       "6",
+                                       "4000000",
+                                       "2000000",
+                                       "0.087",
+                                       "0.15",
+                                       "15",
+                                       "12",
+                                       "",
+                                       kLine,
+                                       "25000",
+                                       "24",
+                                       "",
+                                       "0",
+                                       "5.5E-06",
+                                       "",
+                                       "Stress Analysis Data End"};
+        const auto path = folder / name;
+        std::ofstream file(path, std::ios::binary);
+        for (const std::string& line : lines) {
+            file << line << "\r\n";
+        }
+        return path;
+    }
+
+    std::filesystem::path folder;
+};
+
+std::string withoutCarriageReturns(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+} // namespace
+
+TEST_F(CliTest, ReportOfTheDefaultCasePrintsTheReportFileWithPlainLineEnds) {
+    const CliRun printed = run("report");
+    EXPECT_EQ(printed.status, 0);
+    EXPECT_EQ(printed.err, "");
+    const std::string golden = readAll(std::string(KORVANEX_TEST_DATA) + "/reports/default-english.PRN");
+    EXPECT_EQ(printed.out, withoutCarriageReturns(golden));
+
+    EXPECT_EQ(run("report --metric").out, withoutCarriageReturns(readAll(std::string(KORVANEX_TEST_DATA) +
+                                                                         "/reports/default-metric.PRN")));
+
+    const auto output = folder / "default.PRN";
+    const CliRun written = run("report --output " + output.string());
+    EXPECT_EQ(written.status, 0);
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(readAll(output), golden);
+}
+
+TEST_F(CliTest, SettingsThatTheCaseFileDoesNotHold) {
+    const std::string plain = run("report").out;
+    const std::string tied = run("report --tied-shoulder yes --widened-lane yes").out;
+    EXPECT_NE(tied.find("Tied Concrete Shoulder : Yes\n"), std::string::npos);
+    EXPECT_NE(tied.find("Widened Outer Lane : Yes\n"), std::string::npos);
+    EXPECT_NE(run("report --transverse-spacing 70").out.find("Transverse Wheel Spacing, d (in) = 70.00\n"),
+              std::string::npos);
+    EXPECT_EQ(plain.find("Adjustment Factors"), std::string::npos);
+    EXPECT_NE(run("report --detailed").out.find("Adjustment Factors"), std::string::npos);
+}
+
+TEST_F(CliTest, JsonHoldsTheOptionsAndEveryResult) {
+    const CliRun edge = run("json");
+    EXPECT_EQ(edge.status, 0);
+    EXPECT_NE(edge.out.find("\"units\": \"English\""), std::string::npos);
+    EXPECT_NE(edge.out.find("\"gear\": \"Dual-Single\""), std::string::npos);
+    EXPECT_NE(edge.out.find("\"MdTopLayerStress\": "), std::string::npos);
+    EXPECT_NE(edge.out.find("\"CombinedStress\": "), std::string::npos);
+
+    const CliRun interior = run("json " + writeCase("interior.DEF", "130").string());
+    EXPECT_EQ(interior.status, 0);
+    EXPECT_NE(interior.out.find("\"location\": \"Interior\""), std::string::npos);
+    EXPECT_EQ(interior.out.find("\"MdTopLayerStress\""), std::string::npos); // the edge model did not run
+}
+
+TEST_F(CliTest, AFaultExitsWithOneAndSaysWhichRoutine) {
+    const CliRun faulted = run("report " + writeCase("k0.DEF", "0").string());
+    EXPECT_EQ(faulted.status, 1);
+    EXPECT_EQ(faulted.out, "");
+    EXPECT_NE(faulted.err.find("floating-point fault in WestergaardEdge"), std::string::npos);
+    EXPECT_NE(faulted.err.find("degenerate"), std::string::npos);
+}
+
+TEST_F(CliTest, BadUsageAndUnreadableFilesExitWithTwo) {
+    for (const std::string arguments : {"", "frobnicate", "report --tied-shoulder maybe", "report --output",
+                                        "report --bogus", "report a.DEF b.DEF"}) {
+        SCOPED_TRACE(arguments);
+        const CliRun bad = run(arguments);
+        EXPECT_EQ(bad.status, 2);
+        EXPECT_EQ(bad.out, "");
+        EXPECT_NE(bad.err, "");
+    }
+    const CliRun missing = run("report " + (folder / "missing.DEF").string());
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("missing.DEF"), std::string::npos);
+
+    std::ofstream(folder / "wrong.DEF") << "****ENG****\r\n\r\nnot a case\r\n";
+    const CliRun wrong = run("report " + (folder / "wrong.DEF").string());
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find("Incorrect Input File!"), std::string::npos);
+
+    EXPECT_EQ(run("--help").status, 0);
+}
