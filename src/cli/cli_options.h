@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/sweep.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,8 +10,10 @@ namespace korvanex::cli {
 
 // What the command line asks for.
 struct CliOptions {
-    std::string command; // "report" or "json"
+    std::string command; // "report", "json", "batch" or "sweep"
     std::optional<std::string> casePath;
+    std::optional<std::string> csvPath; // the input of batch
+    std::optional<SweepRange> vary;     // the range of sweep
     bool metric = false;
     bool detailed = false;
     std::optional<std::string> transverseSpacing;

@@ -3,14 +3,22 @@
 #include "cli/cli_options.h"
 #include "engine/compute_stresses.h"
 #include "engine/fault.h"
+#include "io/batch.h"
 #include "io/case_file.h"
 #include "io/file_access.h"
 #include "io/report.h"
 #include "io/results_json.h"
+#include "io/sweep.h"
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
+
+#include <unistd.h>
 
 using namespace korvanex;
 
@@ -61,6 +69,76 @@ std::string commandOutput(const cli::CliOptions& options, const AnalysisCase& re
     return text;
 }
 
+// Writes a CSV as it is produced, to standard output or to the output file. The file is written under
+// a temporary name in the same folder and renamed over the target only when complete, so that a
+// batch stopped half-way leaves no half-written file. `produce` returns an empty string or the
+// problem that stopped it.
+int streamCsv(const cli::CliOptions& options, const std::function<std::string(std::ostream&)>& produce) {
+    if (!options.outputPath) {
+        std::ios::sync_with_stdio(false);
+        const std::string error = produce(std::cout);
+        std::cout.flush();
+        if (!error.empty()) {
+            std::cerr << "korvanex-cli: " << error << "\n";
+            return ExitUsage;
+        }
+        return std::cout ? 0 : ExitUsage;
+    }
+    const std::string& path = *options.outputPath;
+    const std::string partial = path + ".korvanex-" + std::to_string(::getpid()) + ".partial";
+    std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        std::cerr << "korvanex-cli: " << path << ": cannot be written\n";
+        return ExitUsage;
+    }
+    const std::string error = produce(file);
+    file.close();
+    std::error_code ignored;
+    if (!error.empty() || !file) {
+        std::filesystem::remove(partial, ignored);
+        std::cerr << "korvanex-cli: " << (error.empty() ? path + ": writing failed" : error) << "\n";
+        return ExitUsage;
+    }
+    std::error_code renameError;
+    std::filesystem::rename(partial, path, renameError);
+    if (renameError) {
+        std::filesystem::remove(partial, ignored);
+        std::cerr << "korvanex-cli: " << path << ": " << renameError.message() << "\n";
+        return ExitUsage;
+    }
+    return 0;
+}
+
+int batchCommand(const cli::CliOptions& options) {
+    const std::string& path = *options.csvPath;
+    std::error_code statusError;
+    if (!std::filesystem::is_regular_file(path, statusError)) {
+        std::cerr << "korvanex-cli: " << path << ": "
+                  << (statusError ? statusError.message() : std::string("not a regular file")) << "\n";
+        return ExitUsage;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << "korvanex-cli: " << path << ": cannot be read\n";
+        return ExitUsage;
+    }
+    return streamCsv(options, [&](std::ostream& out) {
+        const std::string error = runBatch(in, out);
+        return error.empty() ? error : path + ": " + error;
+    });
+}
+
+int sweepCommand(const cli::CliOptions& options) {
+    AnalysisCase record;
+    if (!loadCase(options, record)) {
+        return ExitUsage;
+    }
+    return streamCsv(options, [&](std::ostream& out) {
+        runSweep(record, *options.vary, out);
+        return std::string();
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -72,6 +150,12 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::cout << cli::usageText;
         return 0;
+    }
+    if (options.command == "batch") {
+        return batchCommand(options);
+    }
+    if (options.command == "sweep") {
+        return sweepCommand(options);
     }
 
     AnalysisCase record;

@@ -3,7 +3,7 @@
 #include "engine/analysis_driver.h"
 #include "engine/result_fields.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace korvanex {
 
@@ -16,9 +16,10 @@ std::string quoted(std::string_view text) {
 } // namespace
 
 std::string nineDigits(double value) {
+    // The same text as printf's %.9g, without the locale and format-string overhead.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", value);
-    return buffer;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 9).ptr;
+    return std::string(buffer, end);
 }
 
 std::string resultsJson(const AnalysisCase& record, const AnalysisResults& results) {
