@@ -1,0 +1,75 @@
+#include "app/main_window.h"
+#include "dialogs/user_prompt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <clocale>
+
+using namespace korvanex;
+
+namespace {
+
+// The benchmark's cases compute without a message; any question would be answered at once.
+class NoQuestions : public UserPrompt {
+  public:
+    Button showMessage(QWidget*, const Message& message) override {
+        return message.buttons.isEmpty() ? Button::Ok : message.buttons.first();
+    }
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&) override { return {}; }
+    bool setUpPrinter(QWidget*, QPrinter&) override { return false; }
+};
+
+// The compute command as the menu runs it: the case read from the dialogs' record, the driver, the
+// factor composition and the report written into the report area, which is then laid out and
+// painted on the offscreen screen. The dialogs are created by the first command, before the timing.
+void computeCommand(benchmark::State& state, bool detailed) {
+    NoQuestions prompt;
+    frmMain window(prompt);
+    window.show();
+    QAction* compute = window.findChild<QAction*>(QStringLiteral("mnuComputeStresses"));
+    if (detailed) {
+        window.findChild<QAction*>(QStringLiteral("DetailedReportsOption"))->trigger();
+    }
+    compute->trigger();
+    const QPlainTextEdit* report = window.findChild<QPlainTextEdit*>(QStringLiteral("txtReports"));
+    for (auto _ : state) {
+        compute->trigger();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(report->document()->blockCount());
+    }
+    if (report->toPlainText().isEmpty()) {
+        state.SkipWithError("the compute command wrote no report");
+    }
+}
+
+void BM_ComputeCommand(benchmark::State& state) {
+    computeCommand(state, false);
+}
+BENCHMARK(BM_ComputeCommand)->Unit(benchmark::kMillisecond);
+
+void BM_ComputeCommandDetailedReport(benchmark::State& state) {
+    computeCommand(state, true);
+}
+BENCHMARK(BM_ComputeCommandDetailedReport)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

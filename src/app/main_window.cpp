@@ -1,0 +1,382 @@
+#include "app/main_window.h"
+
+#include "app/report_printer.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/axle_dialog.h"
+#include "dialogs/busy_cursor.h"
+#include "dialogs/environment_dialog.h"
+#include "dialogs/pavement_dialog.h"
+#include "dialogs/user_prompt.h"
+#include "engine/analysis_driver.h"
+#include "engine/combs.h"
+#include "engine/fault.h"
+#include "io/case_file.h"
+#include "io/report.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScreen>
+
+namespace korvanex {
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("KORVANEX");
+const QString CaseFileFilter = QStringLiteral("(*.DEF)");
+const QString ReportFileFilter = QStringLiteral("(*.PRN)");
+
+// The name of a chosen file as the file system spells it.
+std::string localFileName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString reportAreaText(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines) {
+        text += QString::fromStdString(line);
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+// The frame is known only once the window has been shown; before that the window's own size counts.
+void centreOnScreen(QWidget& window) {
+    window.adjustSize();
+    const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen->geometry();
+    const QSize size = window.frameGeometry().size();
+    window.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+QAction* addNamedAction(QWidget& menu, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, &menu);
+    action->setObjectName(QString::fromLatin1(name));
+    menu.addAction(action);
+    return action;
+}
+
+void addNamedSeparator(QMenu& menu, const char* name) {
+    menu.addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+frmMain::frmMain(UserPrompt& prompt) : prompt_(prompt), txtReports_(new QPlainTextEdit) {
+    BusyCursor busy;
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("KORVANEX Stress Analysis Program"));
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    txtReports_->setParent(client);
+    txtReports_->setObjectName(QStringLiteral("txtReports"));
+    txtReports_->setReadOnly(true);
+    txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtReports_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtReports_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    createMenus();
+    resize(900, 640);
+    placeReportArea();
+    record_.units = metricOption_->isChecked() ? UnitSystem::Metric : UnitSystem::English;
+}
+
+void frmMain::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    QMenu* defaults = file->addMenu(QStringLiteral("&Default Options"));
+    defaults->setObjectName(QStringLiteral("mnuDefaultOptions"));
+    metricOption_ = addNamedAction(*defaults, "MetricOption", QStringLiteral("&Metric System"));
+    metricOption_->setCheckable(true);
+    englishOption_ = addNamedAction(*defaults, "EnglishOption", QStringLiteral("&English System"));
+    englishOption_->setCheckable(true);
+    englishOption_->setChecked(true);
+    englishOption_->setEnabled(false);
+    addNamedSeparator(*defaults, "Line0a");
+    detailedReportsOption_ =
+        addNamedAction(*defaults, "DetailedReportsOption", QStringLiteral("&Detailed Reports"));
+    detailedReportsOption_->setCheckable(true);
+    connect(metricOption_, &QAction::triggered, this, [this] { chooseUnitSystem(UnitSystem::Metric); });
+    connect(englishOption_, &QAction::triggered, this, [this] { chooseUnitSystem(UnitSystem::English); });
+
+    addNamedSeparator(*file, "Line0");
+    QAction* fileLoad = addNamedAction(*file, "FileLoad", QStringLiteral("&Read Data From File..."));
+    fileLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(fileLoad, &QAction::triggered, this, &frmMain::readDataFromFile);
+    QAction* fileSave = addNamedAction(*file, "FileSave", QStringLiteral("&Save Input Data..."));
+    fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(fileSave, &QAction::triggered, this, [this] { saveInputData(); });
+    addNamedSeparator(*file, "line0b");
+    connect(addNamedAction(*file, "mnuSaveReport", QStringLiteral("S&ave Report...")), &QAction::triggered,
+            this, &frmMain::saveReport);
+    connect(addNamedAction(*file, "mnuPrintReport", QStringLiteral("&Print Report...")), &QAction::triggered,
+            this, &frmMain::printReport);
+    addNamedSeparator(*file, "line1");
+    connect(addNamedAction(*file, "FileExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    connect(addNamedAction(*edit, "mnutStressPavementData", QStringLiteral("&Pavement Data...")),
+            &QAction::triggered, this, [this] { showDialog(pavementDialog()); });
+    connect(addNamedAction(*edit, "mnuStressAxleData", QStringLiteral("&Axle Data...")), &QAction::triggered,
+            this, [this] { showDialog(axleDialog()); });
+    temperatureData_ =
+        addNamedAction(*edit, "mnuStressTemperatureData", QStringLiteral("&Temperature Data..."));
+    connect(temperatureData_, &QAction::triggered, this, [this] { showDialog(environmentDialog()); });
+
+    connect(addNamedAction(*menuBar(), "mnuComputeStresses", QStringLiteral("&Compute Stresses")),
+            &QAction::triggered, this, [this] { computeStresses(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    connect(addNamedAction(*help, "mnuHelpAbout", QStringLiteral("&About")), &QAction::triggered, this,
+            &frmMain::showAbout);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeReportArea();
+}
+
+void frmMain::placeReportArea() {
+    txtReports_->setGeometry(0, 0, qRound(0.99 * width()), qRound(0.9 * height()));
+}
+
+// Changes only the flag and the marks: no value is converted and no caption changes.
+void frmMain::chooseUnitSystem(UnitSystem units) {
+    const bool metric = units == UnitSystem::Metric;
+    englishOption_->setChecked(!metric);
+    metricOption_->setChecked(metric);
+    englishOption_->setEnabled(metric);
+    metricOption_->setEnabled(!metric);
+    record_.units = units;
+    prompt_.showMessage(
+        this, {QStringLiteral("Stress Analysis Program"),
+               metric ? QStringLiteral("Metric System Selected") : QStringLiteral("English System Selected"),
+               {UserPrompt::Button::Ok}});
+}
+
+void frmMain::showUnitMarks() {
+    englishOption_->setChecked(record_.units == UnitSystem::English);
+    metricOption_->setChecked(record_.units == UnitSystem::Metric);
+}
+
+// Creating a dialog fixes the unit system of its defaults, and with it the unit system of the run.
+frmPvmtStrs& frmMain::pavementDialog() {
+    if (pavement_ == nullptr) {
+        pavement_ = new frmPvmtStrs(record_, prompt_, this);
+        metricOption_->setEnabled(false);
+        englishOption_->setEnabled(false);
+    }
+    return *pavement_;
+}
+
+frmWheel& frmMain::axleDialog() {
+    if (axle_ == nullptr) {
+        axle_ = new frmWheel(record_, prompt_, this);
+        metricOption_->setEnabled(false);
+        englishOption_->setEnabled(false);
+    }
+    return *axle_;
+}
+
+frmEnvironPct& frmMain::environmentDialog() {
+    if (environment_ == nullptr) {
+        environment_ = new frmEnvironPct(record_, prompt_, this);
+        metricOption_->setEnabled(false);
+        englishOption_->setEnabled(false);
+    }
+    return *environment_;
+}
+
+void frmMain::createAllDialogs() {
+    pavementDialog();
+    axleDialog();
+    environmentDialog();
+}
+
+void frmMain::showDialog(QDialog& dialog) {
+    BusyCursor busy;
+    centreOnScreen(dialog);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void frmMain::showAbout() {
+    if (about_ == nullptr) {
+        about_ = new frmAbout(this);
+    }
+    showDialog(*about_);
+}
+
+// The file is read into a copy of the case, with the parts not yet in use initialised as their
+// dialogs will initialise them: a file that is not accepted changes nothing, neither the case nor
+// the dialogs nor the menu.
+void frmMain::readDataFromFile() {
+    const QString path = prompt_.openFileName(this, CaseFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    CaseFileReadResult result;
+    {
+        BusyCursor busy;
+        AnalysisCase read = record_;
+        if (pavement_ == nullptr) {
+            initializePart(read, RecordPart::Pavement, read.units);
+        }
+        if (axle_ == nullptr) {
+            initializePart(read, RecordPart::Axle, read.units);
+        }
+        if (environment_ == nullptr) {
+            initializePart(read, RecordPart::Environment, read.units);
+        }
+        result = readCaseFile(localFileName(path), read);
+        if (result.status == CaseFileReadResult::Status::Loaded) {
+            createAllDialogs();
+            record_ = read;
+            showUnitMarks();
+            pavement_->showRecord();
+            axle_->showRecord();
+            environment_->showRecord();
+            if (result.oneLayerFile) {
+                temperatureData_->setProperty("oneLayerFile", *result.oneLayerFile);
+                pavement_->selectLayer(record_.layer);
+            }
+        }
+    }
+    switch (result.status) {
+    case CaseFileReadResult::Status::Loaded:
+        prompt_.showMessage(this, {ProgramTitle,
+                                   QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"),
+                                   {UserPrompt::Button::Ok}});
+        break;
+    case CaseFileReadResult::Status::IncorrectInputFile:
+        prompt_.showMessage(
+            this, {ProgramTitle, QStringLiteral("Incorrect Input File!"), {UserPrompt::Button::Ok}});
+        break;
+    case CaseFileReadResult::Status::Error:
+        tellFailure(QString::fromStdString(result.message));
+        break;
+    }
+}
+
+// True when the case was written; a cancelled dialog or a failed write leaves the caller to keep
+// whatever it was about to give up.
+bool frmMain::saveInputData() {
+    const QString path = prompt_.saveFileName(this, CaseFileFilter);
+    if (path.isEmpty()) {
+        return false;
+    }
+    std::string error;
+    {
+        BusyCursor busy;
+        createAllDialogs();
+        error = writeCaseFile(localFileName(path), record_);
+    }
+    if (!error.empty()) {
+        tellFailure(QStringLiteral("The input data was not saved: ") + QString::fromStdString(error));
+        return false;
+    }
+    return true;
+}
+
+// A computation that stops on a floating-point fault keeps the report area as it was; the result
+// fields written before the fault keep their new values.
+bool frmMain::computeStresses() {
+    BusyCursor busy;
+    createAllDialogs();
+    try {
+        AnalysisDriver(record_, results_);
+        combs(record_, results_);
+    } catch (const FloatingPointFault& fault) {
+        prompt_.showMessage(
+            this, {ProgramTitle,
+                   QStringLiteral("The computation stopped on a floating-point fault in %1. Please "
+                                  "check k, h1, E1, μ1, the tire pressure and the two-layer values.")
+                       .arg(QString::fromStdString(fault.routine())),
+                   {UserPrompt::Button::Ok},
+                   UserPrompt::Icon::Warning});
+        return false;
+    }
+    showReport();
+    return true;
+}
+
+void frmMain::showReport() {
+    BusyCursor busy;
+    reportLines_ = WriteReport(record_, detailedReportsOption_->isChecked(), results_);
+    txtReports_->setPlainText(reportAreaText(reportLines_));
+}
+
+// A saved report always belongs to its inputs: the case is computed anew first.
+void frmMain::saveReport() {
+    if (!computeStresses()) {
+        return;
+    }
+    const QString path = prompt_.saveFileName(this, ReportFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    std::string error;
+    {
+        BusyCursor busy;
+        error = writeReportFile(localFileName(path), reportLines_);
+    }
+    if (!error.empty()) {
+        tellFailure(QStringLiteral("The report was not saved: ") + QString::fromStdString(error));
+    }
+}
+
+// A printed report always belongs to its inputs: the case is computed anew first.
+void frmMain::printReport() {
+    if (!computeStresses()) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!prompt_.setUpPrinter(this, printer)) {
+        return;
+    }
+    bool printed = false;
+    {
+        BusyCursor busy;
+        printed = printReportCopies(printer, reportLines_);
+    }
+    if (!printed) {
+        tellFailure(QStringLiteral("The report was not printed: the printer did not accept the job."));
+    }
+}
+
+void frmMain::tellFailure(const QString& text) {
+    prompt_.showMessage(this, {ProgramTitle, text, {UserPrompt::Button::Ok}, UserPrompt::Icon::Warning});
+}
+
+// Closing never loses the case: when the user wants it saved and it is not, the window stays open.
+void frmMain::closeEvent(QCloseEvent* event) {
+    const UserPrompt::Button answer = prompt_.showMessage(
+        this, {QStringLiteral("Save Dialog"),
+               QStringLiteral("Save Input Data before closing?"),
+               {UserPrompt::Button::Yes, UserPrompt::Button::No, UserPrompt::Button::Cancel},
+               UserPrompt::Icon::Question});
+    if (answer == UserPrompt::Button::Cancel || (answer == UserPrompt::Button::Yes && !saveInputData())) {
+        event->ignore();
+        return;
+    }
+    for (QDialog* dialog : std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_}) {
+        if (dialog != nullptr) {
+            dialog->hide();
+        }
+    }
+    event->accept();
+}
+
+} // namespace korvanex

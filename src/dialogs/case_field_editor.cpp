@@ -1,0 +1,51 @@
+#include "dialogs/case_field_editor.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace korvanex {
+
+namespace {
+
+constexpr int TextBoxWidth = 110;
+
+} // namespace
+
+CaseFieldEditor::CaseFieldEditor(AnalysisCase& record, Field field, const QString& labelName, QWidget* parent)
+    : record_(record), field_(field), label_(new QLabel(parent)), edit_(new QLineEdit(parent)) {
+    label_->setObjectName(labelName);
+    edit_->setObjectName(
+        QString::fromUtf8(fieldName(field).data(), static_cast<qsizetype>(fieldName(field).size())) +
+        QStringLiteral("_V"));
+    edit_->setFixedWidth(TextBoxWidth);
+    label_->setBuddy(edit_);
+    showRecord();
+    QObject::connect(edit_, &QLineEdit::textChanged, edit_,
+                     [&record, field](const QString& text) { record.text(field) = text.toStdString(); });
+}
+
+QString CaseFieldEditor::text() const {
+    return edit_->text();
+}
+
+void CaseFieldEditor::setText(const QString& text) {
+    edit_->setText(text);
+}
+
+void CaseFieldEditor::showRecord() {
+    label_->setText(QString::fromStdString(record_.caption(field_)));
+    edit_->setText(QString::fromStdString(record_.text(field_)));
+}
+
+void CaseFieldEditor::setShown(bool shown) {
+    label_->setVisible(shown);
+    edit_->setVisible(shown);
+}
+
+void CaseFieldEditor::addToGrid(QGridLayout& grid, int row, int column) const {
+    grid.addWidget(label_, row, column);
+    grid.addWidget(edit_, row, column + 1);
+}
+
+} // namespace korvanex

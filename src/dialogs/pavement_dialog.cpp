@@ -1,0 +1,308 @@
+#include "dialogs/pavement_dialog.h"
+
+#include "case/typical_ranges.h"
+#include "dialogs/busy_cursor.h"
+#include "dialogs/option_buttons.h"
+#include "dialogs/prompted_input_check.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace korvanex {
+
+namespace {
+
+// Creating the dialog is the first use of the pavement part of the case: it gets its captions and
+// defaults before any field shows them.
+AnalysisCase& initialisedPavementPart(AnalysisCase& record) {
+    initializePart(record, RecordPart::Pavement, record.units);
+    return record;
+}
+
+} // namespace
+
+frmPvmtStrs::frmPvmtStrs(AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
+    : QDialog(parent), record_(initialisedPavementPart(record)),
+      prompt_(prompt), fields_{{
+                           {record, Field::h1, QStringLiteral("h1"), this},
+                           {record, Field::E1, QStringLiteral("E1"), this},
+                           {record, Field::r1, QStringLiteral("gr1"), this},
+                           {record, Field::mu1, QStringLiteral("mu1"), this},
+                           {record, Field::L, QStringLiteral("L"), this},
+                           {record, Field::W, QStringLiteral("W"), this},
+                           {record, Field::k, QStringLiteral("k"), this},
+                           {record, Field::h2, QStringLiteral("h2"), this},
+                           {record, Field::E2, QStringLiteral("E2"), this},
+                           {record, Field::d0, QStringLiteral("D0"), this},
+                           {record, Field::AGG, QStringLiteral("AGG"), this},
+                       }},
+      r2_(record, Field::r2, QStringLiteral("gr2"), this),
+      mu2_(record, Field::mu2, QStringLiteral("mu2"), this) {
+    setObjectName(QStringLiteral("frmPvmtStrs"));
+    setWindowTitle(QStringLiteral("Pavement Data"));
+    createOptions();
+    layOut();
+    selectInitialOptions();
+    r2_.setShown(false);
+    mu2_.setShown(false);
+    rememberValues();
+}
+
+// The option buttons are put into their frames when the dialog is laid out; only from then on is
+// each frame a group of mutually exclusive options.
+void frmPvmtStrs::createOptions() {
+    const auto create = [this](Option which, const char* name, const QString& caption) {
+        options_[which] = new QRadioButton(caption);
+        options_[which]->setObjectName(QString::fromLatin1(name));
+        connect(options_[which], &QRadioButton::toggled, this, [this] { writeOptionsToRecord(); });
+        connect(options_[which], &QRadioButton::clicked, this,
+                [this, which] { optionSelected(which, true); });
+    };
+    create(one, "one", QStringLiteral("One Layer"));
+    create(two_bond, "two_bond", QStringLiteral("Two Layer Bonded"));
+    create(two_unbond, "two_unbond", QStringLiteral("Two Layer Unbonded"));
+    create(OptTiedYes, "OptTiedYes", QStringLiteral("Yes"));
+    create(OptTiedNo, "OptTiedNo", QStringLiteral("No"));
+    create(OptWidenedYes, "OptWidenedYes", QStringLiteral("Yes"));
+    create(OptWidenedNo, "OptWidenedNo", QStringLiteral("No"));
+}
+
+void frmPvmtStrs::selectInitialOptions() {
+    switch (record_.layer) {
+    case LayerType::OneLayer:
+        option(one)->setChecked(true);
+        break;
+    case LayerType::TwoLayerBonded:
+        option(two_bond)->setChecked(true);
+        break;
+    case LayerType::TwoLayerUnbonded:
+        option(two_unbond)->setChecked(true);
+        break;
+    }
+    option(OptTiedNo)->setChecked(true);
+    option(OptWidenedNo)->setChecked(true);
+    fields_[h2].setShown(record_.layer != LayerType::OneLayer);
+    fields_[E2].setShown(record_.layer != LayerType::OneLayer);
+    fields_[AGG].setShown(false);
+    fields_[d0].setShown(false);
+}
+
+void frmPvmtStrs::layOut() {
+    auto* slab = new QGridLayout;
+    for (CheckedField which : {h1, E1, r1, mu1, L, W, k}) {
+        fields_[which].addToGrid(*slab, which);
+    }
+    r2_.addToGrid(*slab, CheckedFieldCount);
+    mu2_.addToGrid(*slab, CheckedFieldCount + 1);
+    slab->setRowStretch(CheckedFieldCount + 2, 1);
+
+    auto* layer = new QGroupBox(QStringLiteral("Layer"), this);
+    layer->setObjectName(QStringLiteral("Frame1"));
+    auto* layerGrid = new QGridLayout(layer);
+    layerGrid->addWidget(option(one), 0, 0, 1, 2);
+    layerGrid->addWidget(option(two_bond), 1, 0, 1, 2);
+    layerGrid->addWidget(option(two_unbond), 2, 0, 1, 2);
+    fields_[h2].addToGrid(*layerGrid, 3);
+    fields_[E2].addToGrid(*layerGrid, 4);
+
+    auto* tied = new QGroupBox(QStringLiteral("Tied Concrete Shoulder"), this);
+    tied->setObjectName(QStringLiteral("Frame2"));
+    auto* tiedGrid = new QGridLayout(tied);
+    tiedGrid->addWidget(option(OptTiedYes), 0, 0);
+    tiedGrid->addWidget(option(OptTiedNo), 0, 1);
+    fields_[AGG].addToGrid(*tiedGrid, 1);
+
+    auto* widened = new QGroupBox(QStringLiteral("Widened Outer Lane"), this);
+    widened->setObjectName(QStringLiteral("Frame3"));
+    auto* widenedGrid = new QGridLayout(widened);
+    widenedGrid->addWidget(option(OptWidenedYes), 0, 0);
+    widenedGrid->addWidget(option(OptWidenedNo), 0, 1);
+    fields_[d0].addToGrid(*widenedGrid, 1);
+
+    auto* frames = new QVBoxLayout;
+    frames->addWidget(layer);
+    frames->addWidget(tied);
+    frames->addWidget(widened);
+    frames->addStretch();
+
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("OK"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("Cancel"));
+    connect(okButton, &QPushButton::clicked, this, &frmPvmtStrs::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &frmPvmtStrs::cancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(slab);
+    columns->addLayout(frames);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmPvmtStrs::showRecord() {
+    for (CaseFieldEditor& field : fields_) {
+        field.showRecord();
+    }
+    r2_.showRecord();
+    mu2_.showRecord();
+}
+
+void frmPvmtStrs::selectLayer(LayerType layer) {
+    const Option which = layer == LayerType::OneLayer         ? one
+                         : layer == LayerType::TwoLayerBonded ? two_bond
+                                                              : two_unbond;
+    option(which)->setChecked(true);
+    optionSelected(which, true);
+}
+
+bool frmPvmtStrs::event(QEvent* event) {
+    if (activation_.isUserActivation(event, this)) {
+        rememberValues();
+    }
+    return QDialog::event(event);
+}
+
+// The fields an option governs follow it; an option selected while the dialog is closed (by the case
+// file reader) opens the dialog, except while Cancel puts the remembered options back.
+void frmPvmtStrs::optionSelected(Option which, bool opensDialog) {
+    switch (which) {
+    case one:
+    case two_bond:
+    case two_unbond:
+        fields_[h2].setShown(which != one);
+        fields_[E2].setShown(which != one);
+        break;
+    case OptTiedYes:
+    case OptTiedNo:
+        fields_[AGG].setShown(which == OptTiedYes);
+        break;
+    case OptWidenedYes:
+    case OptWidenedNo:
+        fields_[d0].setShown(which == OptWidenedYes);
+        break;
+    case OptionCount:
+        break;
+    }
+    if (opensDialog && !isVisible()) {
+        show();
+    }
+}
+
+void frmPvmtStrs::putBackSelection(Option which) {
+    if (rememberedSelections_[which]) {
+        option(which)->setChecked(true);
+        optionSelected(which, false);
+    } else {
+        clearOption(option(which));
+    }
+}
+
+// The file writer and the analysis take the first selected layer in this order, and a shoulder or a
+// lane counts only when its Yes is selected.
+void frmPvmtStrs::writeOptionsToRecord() {
+    if (option(one)->isChecked()) {
+        record_.layer = LayerType::OneLayer;
+    } else if (option(two_unbond)->isChecked()) {
+        record_.layer = LayerType::TwoLayerUnbonded;
+    } else {
+        record_.layer = LayerType::TwoLayerBonded;
+    }
+    record_.tiedShoulder = option(OptTiedYes)->isChecked();
+    record_.widenedLane = option(OptWidenedYes)->isChecked();
+}
+
+void frmPvmtStrs::checkField(CheckedField which, PromptedInputCheck& ask) {
+    CaseFieldEditor& field = fields_[which];
+    const TypicalRange range = typicalRange(field.field(), record_.units).value();
+    field.setText(QString::fromStdString(
+        CheckInputValue(field.text().toStdString(), range.label, range.minimum, range.maximum, ask)));
+}
+
+void frmPvmtStrs::rememberValues() {
+    rememberTexts();
+    for (int which = 0; which < OptionCount; ++which) {
+        rememberedSelections_[which] = options_[which]->isChecked();
+    }
+}
+
+void frmPvmtStrs::rememberTexts() {
+    for (int which = 0; which < CheckedFieldCount; ++which) {
+        rememberedTexts_[which] = fields_[which].text();
+    }
+}
+
+// OK refreshes the remembered layer and the two Yes options, accepted or not, but never the No options.
+void frmPvmtStrs::rememberLayerAndYesOptions() {
+    for (Option which : {one, two_unbond, two_bond, OptTiedYes, OptWidenedYes}) {
+        rememberedSelections_[which] = option(which)->isChecked();
+    }
+}
+
+void frmPvmtStrs::restoreTexts() {
+    for (int which = 0; which < CheckedFieldCount; ++which) {
+        fields_[which].setText(rememberedTexts_[which]);
+    }
+}
+
+// Hidden fields are range-checked only while their option is selected, but every one of them must
+// hold a non-negative number for the dialog to close.
+void frmPvmtStrs::ok() {
+    BusyCursor busy;
+    PromptedInputCheck ask(prompt_, this);
+    for (CheckedField which : {h1, E1, r1, mu1, L, W, k}) {
+        checkField(which, ask);
+    }
+    if (option(two_bond)->isChecked() || option(two_unbond)->isChecked()) {
+        checkField(h2, ask);
+        checkField(E2, ask);
+    }
+    if (option(OptWidenedYes)->isChecked()) {
+        checkField(d0, ask);
+    }
+    if (option(OptTiedYes)->isChecked()) {
+        checkField(AGG, ask);
+    }
+    const bool accepted = std::all_of(fields_.begin(), fields_.end(), [](const CaseFieldEditor& field) {
+        return isAcceptedFieldText(field.text().toStdString());
+    });
+    if (accepted) {
+        rememberTexts();
+        hide();
+    } else {
+        restoreTexts();
+    }
+    rememberLayerAndYesOptions();
+}
+
+void frmPvmtStrs::cancel() {
+    BusyCursor busy;
+    hide();
+    for (Option which : {one, two_unbond, two_bond}) {
+        putBackSelection(which);
+    }
+    for (CheckedField which : {h1, E1, r1, mu1, L, W, k}) {
+        fields_[which].setText(rememberedTexts_[which]);
+    }
+    for (Option which : {OptTiedYes, OptTiedNo, OptWidenedYes, OptWidenedNo}) {
+        putBackSelection(which);
+    }
+    for (CheckedField which : {AGG, d0, h2, E2}) {
+        fields_[which].setText(rememberedTexts_[which]);
+    }
+}
+
+} // namespace korvanex

@@ -1,0 +1,145 @@
+#include "case/input_check.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+using namespace korvanex;
+
+namespace {
+
+struct Box {
+    std::string kind; // "invalid", "range" or "keep"
+    std::string text;
+};
+
+// Answers the range questions from a script and records every box in the order shown.
+class ScriptedQuestions : public InputCheckQuestions {
+  public:
+    explicit ScriptedQuestions(std::deque<bool> answers = {}) : answers_(std::move(answers)) {}
+
+    void reportInvalidNumber(const std::string& text) override { boxes.push_back({"invalid", text}); }
+    bool offerBound(const std::string& text) override {
+        boxes.push_back({"range", text});
+        EXPECT_FALSE(answers_.empty()) << "unexpected range question: " << text;
+        if (answers_.empty()) {
+            return false;
+        }
+        const bool answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    void confirmKeptValue(const std::string& text) override { boxes.push_back({"keep", text}); }
+
+    std::vector<Box> boxes;
+
+  private:
+    std::deque<bool> answers_;
+};
+
+constexpr bool Yes = true;
+constexpr bool No = false;
+
+} // namespace
+
+TEST(InputCheckTest, TitlesOfTheBoxes) {
+    EXPECT_EQ(InputCheckTitle, "Input Data Check");
+    EXPECT_EQ(KeepValueTitle, "KORVANEX");
+}
+
+TEST(InputCheckTest, SlabThicknessBelowMinimum) {
+    const std::string message =
+        "h1 is not within the typical data range( 4,  20). Accept the suggested minimum value?";
+
+    ScriptedQuestions yes({Yes});
+    EXPECT_EQ(CheckInputValue("3", "h1", 4.0f, 20.0f, yes), "4");
+    ASSERT_EQ(yes.boxes.size(), 1u);
+    EXPECT_EQ(yes.boxes[0].kind, "range");
+    EXPECT_EQ(yes.boxes[0].text, message);
+
+    ScriptedQuestions no({No});
+    EXPECT_EQ(CheckInputValue("3", "h1", 4.0f, 20.0f, no), "3");
+    ASSERT_EQ(no.boxes.size(), 2u);
+    EXPECT_EQ(no.boxes[0].text, message);
+    EXPECT_EQ(no.boxes[1].kind, "keep");
+    EXPECT_EQ(no.boxes[1].text, "Keep the h1 input value anyway!");
+}
+
+TEST(InputCheckTest, TextsThatAreNotNonNegativeNumbersComeBackUnchanged) {
+    for (const std::string text : {"", "-5", "12abc", "abc", "1 2", "1.2.3", "-0.5", "e5"}) {
+        ScriptedQuestions ask;
+        EXPECT_EQ(CheckInputValue(text, "h1", 4.0f, 20.0f, ask), text);
+        ASSERT_EQ(ask.boxes.size(), 1u) << text;
+        EXPECT_EQ(ask.boxes[0].kind, "invalid") << text;
+        EXPECT_EQ(ask.boxes[0].text, "h1 is an invalid number; please try again!") << text;
+    }
+}
+
+TEST(InputCheckTest, ValuesInsideTheRangeOrOnABoundPassSilently) {
+    struct Case {
+        std::string text;
+        float minimum;
+        float maximum;
+    };
+    const Case cases[] = {
+        {" 12 ", 4.0f, 20.0f},        // blanks around a number
+        {"20.0000001", 4.0f, 20.0f},  // rounds to 20 in single precision
+        {"10.16", 10.16f, 50.8f},     // both sides compared in single precision
+        {"700", 50.0f, 700.0f},       // on the maximum
+        {"4", 4.0f, 20.0f},           // on the minimum
+        {"1e3", 1000.0f, 1000.0f},    // exponent form
+        {"+5.5E-06", 0.0f, 0.00001f}, // sign and capital exponent
+    };
+    for (const Case& c : cases) {
+        ScriptedQuestions ask;
+        EXPECT_EQ(CheckInputValue(c.text, "x", c.minimum, c.maximum, ask), c.text);
+        EXPECT_TRUE(ask.boxes.empty()) << c.text << ": " << ask.boxes.front().text;
+    }
+}
+
+TEST(InputCheckTest, BoundTextsWrittenBackOnYes) {
+    ScriptedQuestions unitWeight({Yes});
+    EXPECT_EQ(CheckInputValue("0.1", "γ1", 0.08f, 0.09f, unitWeight), ".09");
+    ASSERT_EQ(unitWeight.boxes.size(), 1u);
+    EXPECT_EQ(unitWeight.boxes[0].text,
+              "γ1 is not within the typical data range( .08,  .09). Accept the suggested maximum value?");
+
+    ScriptedQuestions alpha({Yes});
+    EXPECT_EQ(CheckInputValue("0.00002", "alpha", 0.0f, 0.00001f, alpha), "1E-05");
+    ASSERT_EQ(alpha.boxes.size(), 1u);
+    EXPECT_EQ(alpha.boxes[0].text,
+              "alpha is not within the typical data range( 0,  1E-05). Accept the suggested maximum value?");
+
+    ScriptedQuestions modulus({Yes});
+    EXPECT_EQ(CheckInputValue("60000000", "E1", 3445000.0f, 55120000.0f, modulus), "5.512E+07");
+    EXPECT_EQ(modulus.boxes.at(0).text, "E1 is not within the typical data range( 3445000,  5.512E+07). "
+                                        "Accept the suggested maximum value?");
+    EXPECT_TRUE(isAcceptedFieldText("5.512E+07"));
+    EXPECT_TRUE(isAcceptedFieldText("1E-05"));
+
+    ScriptedQuestions width({Yes});
+    EXPECT_EQ(CheckInputValue("16", "W", 8.0f, 14.0f, width), "14");
+    EXPECT_EQ(width.boxes.at(0).text,
+              "W is not within the typical data range( 8,  14). Accept the suggested maximum value?");
+}
+
+TEST(InputCheckTest, ValuesBeyondTheSinglePrecisionRangeMeetTheMaximum) {
+    for (const std::string text : {"1e39", "1e400"}) {
+        ScriptedQuestions ask({Yes});
+        EXPECT_EQ(CheckInputValue(text, "P", 0.0f, 100000.0f, ask), "100000") << text;
+        ASSERT_EQ(ask.boxes.size(), 1u);
+        EXPECT_EQ(ask.boxes[0].text,
+                  "P is not within the typical data range( 0,  100000). Accept the suggested maximum value?");
+    }
+}
+
+TEST(InputCheckTest, AcceptanceTestTakesWholeNonNegativeNumbers) {
+    for (const char* text : {"0", " 7 ", "9.5", ".5", "5.5E-06", "1e3", "+2"}) {
+        EXPECT_TRUE(isAcceptedFieldText(text)) << text;
+    }
+    for (const char* text : {"", " ", "-1", "-0.1", "12abc", "abc", "1 2", "1,5"}) {
+        EXPECT_FALSE(isAcceptedFieldText(text)) << text;
+    }
+}

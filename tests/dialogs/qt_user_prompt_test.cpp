@@ -1,0 +1,239 @@
+#include "dialogs/qt_user_prompt.h"
+
+#include "dialogs/busy_cursor.h"
+#include "dialogs/environment_dialog.h"
+#include "widget_access.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+using namespace korvanex;
+
+using Button = UserPrompt::Button;
+
+namespace {
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QStringList buttons; // left to right
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::CursorShape pointer = Qt::ArrowCursor;
+};
+
+// Plays the user at the screen: presses the named button of every message box as it comes up, and
+// notes what each box showed. The offscreen platform activates no window when a box closes; the
+// robot activates the box's window as a window system would.
+class BoxRobot : public QObject {
+  public:
+    explicit BoxRobot(QStringList presses) : presses_(std::move(presses)) {
+        connect(&timer_, &QTimer::timeout, this, &BoxRobot::look);
+        timer_.start(5);
+    }
+
+    QList<SeenBox> seen;
+
+  private:
+    void look() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible() || presses_.isEmpty()) {
+            return;
+        }
+        QList<QAbstractButton*> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(),
+                  [](const QAbstractButton* a, const QAbstractButton* b) { return a->x() < b->x(); });
+        SeenBox shown{box->windowTitle(), box->text(), {}, box->icon(), Qt::ArrowCursor};
+        if (const QCursor* pointer = QApplication::overrideCursor()) {
+            shown.pointer = pointer->shape();
+        }
+        QAbstractButton* press = nullptr;
+        for (QAbstractButton* button : buttons) {
+            const QString caption = button->text().remove(QLatin1Char('&'));
+            shown.buttons << caption;
+            if (caption == presses_.first()) {
+                press = button;
+            }
+        }
+        seen << shown;
+        presses_.removeFirst();
+        QWidget* owner = box->parentWidget();
+        if (press != nullptr) {
+            press->click();
+        } else {
+            box->reject();
+        }
+        // As a window system does, the window under the box becomes the active one again.
+        if (owner != nullptr) {
+            owner->window()->activateWindow();
+        }
+    }
+
+    QStringList presses_;
+    QTimer timer_;
+};
+
+// Runs a step against the file dialog once it is up.
+void whenFileDialogIsUp(std::function<void(QFileDialog&)> step) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        step(*dialog);
+    });
+    poll->start(5);
+}
+
+QStringList listedFiles(QFileDialog& dialog) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    QStringList names;
+    if (model == nullptr) {
+        return names;
+    }
+    const QModelIndex folder = model->index(dialog.directory().absolutePath());
+    if (!QTest::qWaitFor([&] { return model->rowCount(folder) >= 2; }, 2000)) {
+        return names;
+    }
+    for (int row = 0; row < model->rowCount(folder); ++row) {
+        names << model->index(row, 0, folder).data().toString();
+    }
+    names.sort();
+    return names;
+}
+
+void touch(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+} // namespace
+
+class QtUserPromptTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void messageBoxesShowTheirTitleTextAndButtons();
+    void closingABoxWithoutAButtonAnswersCancelOrNo();
+    void aBoxGetsTheOrdinaryPointerDuringABusyCommand();
+    void fileDialogsMatchTheFilterInAnyLetterCase();
+    void returningFromABoxIsNoActivation();
+};
+
+void QtUserPromptTest::messageBoxesShowTheirTitleTextAndButtons() {
+    QtUserPrompt prompt;
+    BoxRobot robot({"Try Again", "No", "Yes"});
+    QCOMPARE(prompt.showMessage(nullptr, {"Input Data Check",
+                                          "h1 is an invalid number; please try again!",
+                                          {Button::Cancel, Button::TryAgain, Button::Continue}}),
+             Button::TryAgain);
+    QCOMPARE(prompt.showMessage(nullptr, {"Input Data Check", "range", {Button::Yes, Button::No}}),
+             Button::No);
+    QCOMPARE(prompt.showMessage(nullptr, {"Save Dialog",
+                                          "Save Input Data before closing?",
+                                          {Button::Yes, Button::No, Button::Cancel},
+                                          UserPrompt::Icon::Question}),
+             Button::Yes);
+
+    QCOMPARE(robot.seen.size(), 3);
+    QCOMPARE(robot.seen[0].title, QStringLiteral("Input Data Check"));
+    QCOMPARE(robot.seen[0].text, QStringLiteral("h1 is an invalid number; please try again!"));
+    QCOMPARE(robot.seen[0].buttons, (QStringList{"Cancel", "Try Again", "Continue"}));
+    QCOMPARE(robot.seen[0].icon, QMessageBox::NoIcon);
+    QVERIFY(robot.seen[1].buttons.contains(QStringLiteral("Yes")) && robot.seen[1].buttons.contains("No"));
+    QCOMPARE(robot.seen[1].buttons.size(), 2);
+    QCOMPARE(robot.seen[2].icon, QMessageBox::Question);
+    QCOMPARE(robot.seen[2].buttons.size(), 3);
+}
+
+void QtUserPromptTest::closingABoxWithoutAButtonAnswersCancelOrNo() {
+    QtUserPrompt prompt;
+    BoxRobot robot({"(closed)", "(closed)", "(closed)"});
+    QCOMPARE(prompt.showMessage(nullptr, {"t", "a", {Button::Yes, Button::No, Button::Cancel}}),
+             Button::Cancel);
+    QCOMPARE(prompt.showMessage(nullptr, {"t", "b", {Button::Yes, Button::No}}), Button::No);
+    QCOMPARE(prompt.showMessage(nullptr, {"t", "c", {Button::Ok}}), Button::Ok);
+}
+
+void QtUserPromptTest::aBoxGetsTheOrdinaryPointerDuringABusyCommand() {
+    QtUserPrompt prompt;
+    BoxRobot robot({"OK"});
+    {
+        BusyCursor busy;
+        prompt.showMessage(nullptr, {"KORVANEX", "Incorrect Input File!", {Button::Ok}});
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    QCOMPARE(robot.seen.size(), 1);
+    QCOMPARE(robot.seen[0].pointer, Qt::ArrowCursor);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void QtUserPromptTest::fileDialogsMatchTheFilterInAnyLetterCase() {
+    QTemporaryDir folder;
+    touch(folder.filePath(QStringLiteral("upper.DEF")));
+    touch(folder.filePath(QStringLiteral("lower.def")));
+    touch(folder.filePath(QStringLiteral("report.PRN")));
+    QtUserPrompt prompt;
+
+    QStringList listed;
+    QString filter;
+    whenFileDialogIsUp([&](QFileDialog& dialog) {
+        dialog.setDirectory(folder.path());
+        filter = dialog.selectedNameFilter();
+        listed = listedFiles(dialog);
+        child<QLineEdit>(dialog, "fileNameEdit").setText(QStringLiteral("lower.def"));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    QCOMPARE(prompt.openFileName(nullptr, QStringLiteral("(*.DEF)")),
+             folder.filePath(QStringLiteral("lower.def")));
+    QCOMPARE(filter, QStringLiteral("(*.DEF)"));
+    QCOMPARE(listed, (QStringList{"lower.def", "upper.DEF"}));
+
+    bool confirmsOverwrite = false;
+    QString suffix = QStringLiteral("unset");
+    whenFileDialogIsUp([&](QFileDialog& dialog) {
+        dialog.setDirectory(folder.path());
+        confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        suffix = dialog.defaultSuffix();
+        dialog.reject();
+    });
+    QCOMPARE(prompt.saveFileName(nullptr, QStringLiteral("(*.PRN)")), QString());
+    QVERIFY(confirmsOverwrite);
+    QCOMPARE(suffix, QString());
+}
+
+// The user's own activations refresh a dialog's remembered texts; the dialog becoming active again
+// when one of its message boxes closes does not, or a refused OK would keep half-checked texts.
+void QtUserPromptTest::returningFromABoxIsNoActivation() {
+    Desk desk;
+    AnalysisCase record;
+    QtUserPrompt prompt;
+    frmEnvironPct dialog(record, prompt, nullptr);
+    QVERIFY(desk.activate(dialog));
+    child<QLineEdit>(dialog, "F_V").setText(QStringLiteral("45"));
+    child<QLineEdit>(dialog, "alp_V").setText(QStringLiteral("x"));
+
+    BoxRobot robot({"Yes", "Cancel"});
+    child<QPushButton>(dialog, "OK").click();
+    QCOMPARE(robot.seen.size(), 2);
+    QTest::qWait(50);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(child<QLineEdit>(dialog, "F_V").text(), QStringLiteral("0"));
+    QCOMPARE(child<QLineEdit>(dialog, "alp_V").text(), QStringLiteral("5.5E-06"));
+}
+
+QTEST_MAIN(QtUserPromptTest)
+#include "qt_user_prompt_test.moc"

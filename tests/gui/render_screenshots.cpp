@@ -1,0 +1,65 @@
+#include "app/main_window.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/axle_dialog.h"
+#include "dialogs/environment_dialog.h"
+#include "dialogs/pavement_dialog.h"
+#include "scripted_prompt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QRadioButton>
+#include <QTextStream>
+
+#include <clocale>
+
+using namespace korvanex;
+
+namespace {
+
+bool save(QWidget& window, const QDir& folder, const QString& name) {
+    QApplication::processEvents();
+    const QString path = folder.filePath(name);
+    if (!window.grab().save(path)) {
+        QTextStream(stderr) << "cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << '\n';
+    return true;
+}
+
+} // namespace
+
+// Renders the main window with a report and each dialog into PNG files, for the documentation:
+//   render_screenshots FOLDER
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    window.resize(820, 700);
+    window.show();
+    const auto trigger = [&window](const char* name) {
+        window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    };
+    trigger("mnutStressPavementData");
+    window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("two_bond"))->click();
+    window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("OptTiedYes"))->click();
+    trigger("mnuStressAxleData");
+    trigger("mnuStressTemperatureData");
+    trigger("mnuHelpAbout");
+    trigger("mnuComputeStresses");
+
+    bool saved = save(window, folder, QStringLiteral("main-window.png"));
+    saved = save(*window.findChild<frmPvmtStrs*>(), folder, QStringLiteral("pavement-data.png")) && saved;
+    saved = save(*window.findChild<frmWheel*>(), folder, QStringLiteral("axle-data.png")) && saved;
+    saved =
+        save(*window.findChild<frmEnvironPct*>(), folder, QStringLiteral("environmental-data.png")) && saved;
+    saved = save(*window.findChild<frmAbout*>(), folder, QStringLiteral("about.png")) && saved;
+    return saved ? 0 : 1;
+}
