@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing need, only those that are missing.
 set -eu
-packages="build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-base-dev"
+packages="build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-base-dev qt6-charts-dev qt6-svg-dev"
 missing=""
 for package in $packages; do
     dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"
