@@ -10,7 +10,8 @@ namespace korvanex {
 
 // The stress report of a case and the results of its last computation, line by line, without line
 // ends. The detailed section is written when `detailed` is set.
-std::vector<std::string> WriteReport(const AnalysisCase& record, bool detailed, const AnalysisResults& results);
+std::vector<std::string> WriteReport(const AnalysisCase& record, bool detailed,
+                                     const AnalysisResults& results);
 
 // The report as the report file holds it: every line, the last one too, ended by CR LF (UTF-8).
 std::string reportFileText(const std::vector<std::string>& lines);
