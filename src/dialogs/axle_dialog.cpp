@@ -2,6 +2,7 @@
 
 #include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
+#include "dialogs/input_dialog_parts.h"
 #include "dialogs/option_buttons.h"
 #include "dialogs/prompted_input_check.h"
 
@@ -18,19 +19,8 @@
 
 namespace korvanex {
 
-namespace {
-
-// Creating the dialog is the first use of the axle part of the case: it gets its captions and
-// defaults before any field shows them.
-AnalysisCase& initialisedAxlePart(AnalysisCase& record) {
-    initializePart(record, RecordPart::Axle, record.units);
-    return record;
-}
-
-} // namespace
-
 frmWheel::frmWheel(AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(initialisedAxlePart(record)),
+    : QDialog(parent), record_(initialisedPart(record, RecordPart::Axle)),
       prompt_(prompt), fields_{{
                            {record, Field::P, QStringLiteral("P"), this},
                            {record, Field::tp, QStringLiteral("tp"), this},
@@ -97,17 +87,8 @@ void frmWheel::layOut() {
     frames->addWidget(gear);
     frames->addStretch();
 
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    okButton->setObjectName(QStringLiteral("OK"));
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("Cancel"));
-    connect(okButton, &QPushButton::clicked, this, &frmWheel::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &frmWheel::cancel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout* buttons = okCancelRow(
+        this, [this] { ok(); }, [this] { cancel(); });
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(values);

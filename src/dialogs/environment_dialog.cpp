@@ -2,6 +2,7 @@
 
 #include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
+#include "dialogs/input_dialog_parts.h"
 #include "dialogs/prompted_input_check.h"
 
 #include <QEvent>
@@ -14,19 +15,8 @@
 
 namespace korvanex {
 
-namespace {
-
-// Creating the dialog is the first use of the environmental part of the case: it gets its captions
-// and defaults before any field shows them.
-AnalysisCase& initialisedEnvironmentPart(AnalysisCase& record) {
-    initializePart(record, RecordPart::Environment, record.units);
-    return record;
-}
-
-} // namespace
-
 frmEnvironPct::frmEnvironPct(AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(initialisedEnvironmentPart(record)),
+    : QDialog(parent), record_(initialisedPart(record, RecordPart::Environment)),
       prompt_(prompt), fields_{{
                            {record, Field::F, QStringLiteral("F"), this},
                            {record, Field::alp, QStringLiteral("alp"), this},
@@ -38,17 +28,8 @@ frmEnvironPct::frmEnvironPct(AnalysisCase& record, UserPrompt& prompt, QWidget* 
     fields_[F].addToGrid(*values, F);
     fields_[alp].addToGrid(*values, alp);
 
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    okButton->setObjectName(QStringLiteral("OK"));
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("Cancel"));
-    connect(okButton, &QPushButton::clicked, this, &frmEnvironPct::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &frmEnvironPct::cancel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout* buttons = okCancelRow(
+        this, [this] { ok(); }, [this] { cancel(); });
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(values);

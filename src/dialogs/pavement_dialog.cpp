@@ -2,6 +2,7 @@
 
 #include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
+#include "dialogs/input_dialog_parts.h"
 #include "dialogs/option_buttons.h"
 #include "dialogs/prompted_input_check.h"
 
@@ -17,19 +18,8 @@
 
 namespace korvanex {
 
-namespace {
-
-// Creating the dialog is the first use of the pavement part of the case: it gets its captions and
-// defaults before any field shows them.
-AnalysisCase& initialisedPavementPart(AnalysisCase& record) {
-    initializePart(record, RecordPart::Pavement, record.units);
-    return record;
-}
-
-} // namespace
-
 frmPvmtStrs::frmPvmtStrs(AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(initialisedPavementPart(record)),
+    : QDialog(parent), record_(initialisedPart(record, RecordPart::Pavement)),
       prompt_(prompt), fields_{{
                            {record, Field::h1, QStringLiteral("h1"), this},
                            {record, Field::E1, QStringLiteral("E1"), this},
@@ -132,17 +122,8 @@ void frmPvmtStrs::layOut() {
     frames->addWidget(widened);
     frames->addStretch();
 
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    okButton->setObjectName(QStringLiteral("OK"));
-    okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("Cancel"));
-    connect(okButton, &QPushButton::clicked, this, &frmPvmtStrs::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &frmPvmtStrs::cancel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout* buttons = okCancelRow(
+        this, [this] { ok(); }, [this] { cancel(); });
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(slab);
