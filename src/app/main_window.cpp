@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/design_chart_window.h"
 #include "app/report_printer.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
@@ -135,6 +136,8 @@ void frmMain::createMenus() {
 
     connect(addNamedAction(*menuBar(), "mnuComputeStresses", QStringLiteral("&Compute Stresses")),
             &QAction::triggered, this, [this] { computeStresses(); });
+    connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("Design &Chart...")),
+            &QAction::triggered, this, &frmMain::showDesignChart);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -217,6 +220,24 @@ void frmMain::showAbout() {
         about_ = new frmAbout(this);
     }
     showDialog(*about_);
+}
+
+// The chart computes the case as the dialogs hold it, so it touches them as the compute command does.
+// It opens centred once; later it keeps the place and size the user gave it, and draws the case anew.
+void frmMain::showDesignChart() {
+    {
+        BusyCursor busy;
+        createAllDialogs();
+        if (designChart_ == nullptr) {
+            designChart_ = new frmDesignChart(record_, prompt_, this);
+            centreOnScreen(*designChart_);
+        } else {
+            designChart_->refresh();
+        }
+    }
+    designChart_->show();
+    designChart_->raise();
+    designChart_->activateWindow();
 }
 
 // The file is read into a copy of the case, with the parts not yet in use initialised as their
@@ -371,7 +392,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    for (QDialog* dialog : std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_}) {
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_, designChart_}) {
         if (dialog != nullptr) {
             dialog->hide();
         }

@@ -15,6 +15,7 @@ namespace korvanex {
 
 class UserPrompt;
 class frmAbout;
+class frmDesignChart;
 class frmEnvironPct;
 class frmPvmtStrs;
 class frmWheel;
@@ -45,6 +46,7 @@ class frmMain : public QMainWindow {
     void createAllDialogs();
     void showDialog(QDialog& dialog);
     void showAbout();
+    void showDesignChart();
 
     void readDataFromFile();
     bool saveInputData();
@@ -69,6 +71,7 @@ class frmMain : public QMainWindow {
     frmWheel* axle_ = nullptr;
     frmEnvironPct* environment_ = nullptr;
     frmAbout* about_ = nullptr;
+    frmDesignChart* designChart_ = nullptr;
 };
 
 } // namespace korvanex

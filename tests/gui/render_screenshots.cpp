@@ -1,3 +1,4 @@
+#include "app/design_chart_window.h"
 #include "app/main_window.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
@@ -8,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTextStream>
 
@@ -30,7 +33,8 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
 
 } // namespace
 
-// Renders the main window with a report and each dialog into PNG files, for the documentation:
+// Renders the main window with a report, each dialog and the design chart into PNG files, for the
+// documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -61,5 +65,19 @@ int main(int argc, char* argv[]) {
     saved =
         save(*window.findChild<frmEnvironPct*>(), folder, QStringLiteral("environmental-data.png")) && saved;
     saved = save(*window.findChild<frmAbout*>(), folder, QStringLiteral("about.png")) && saved;
+
+    // The edge case with one layer and a temperature differential over the slab thickness, against an
+    // allowable stress that the curves cross.
+    window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("one"))->click();
+    auto* environment = window.findChild<frmEnvironPct*>();
+    environment->findChild<QLineEdit*>(QStringLiteral("F_V"))->setText(QStringLiteral("10"));
+    environment->findChild<QPushButton*>(QStringLiteral("OK"))->click();
+    trigger("mnuDesignChart");
+    frmDesignChart& chart = *window.findChild<frmDesignChart*>();
+    chart.resize(1000, 640);
+    QLineEdit& allowable = *chart.findChild<QLineEdit*>(QStringLiteral("txtAllowable"));
+    allowable.setText(QStringLiteral("350"));
+    emit allowable.editingFinished();
+    saved = save(chart, folder, QStringLiteral("design-chart.png")) && saved;
     return saved ? 0 : 1;
 }

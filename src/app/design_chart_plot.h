@@ -1,0 +1,23 @@
+#pragma once
+
+#include "io/design_chart_data.h"
+
+#include <QString>
+
+#include <optional>
+
+class QChart;
+
+namespace korvanex {
+
+// Draws a design chart's data into a chart, replacing whatever it showed: one line per curve through
+// the computed points against the swept field (its caption titles the x axis), the stresses in the
+// case's unit on the y axis, and, when there is an allowable stress, a dashed horizontal line at it
+// with a labelled mark wherever a curve crosses it.
+void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& fieldCaption,
+                     std::optional<double> allowable);
+
+// The y axis title: "Stress (psi)" or "Stress (kPa)".
+QString stressAxisTitle(UnitSystem units);
+
+} // namespace korvanex

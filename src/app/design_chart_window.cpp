@@ -1,0 +1,329 @@
+#include "app/design_chart_window.h"
+
+#include "app/design_chart_plot.h"
+#include "case/field_value.h"
+#include "case/typical_ranges.h"
+#include "dialogs/busy_cursor.h"
+#include "dialogs/user_prompt.h"
+#include "io/batch.h"
+#include "io/file_access.h"
+#include "io/number_text.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace korvanex {
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("KORVANEX");
+constexpr int DefaultPoints = 41;
+constexpr int MinimumPoints = 2;
+constexpr int MaximumPoints = 1000;
+
+// A range bound or an allowable stress: one number within single precision, as the sweep takes it.
+bool isNumberText(const QString& text) {
+    const std::string number = text.toStdString();
+    return isWholeNumberText(number) && std::fabs(numericPrefix(number)) <= std::numeric_limits<float>::max();
+}
+
+// A typical bound in the fewest decimal digits that read back as the same float.
+QString typicalBoundText(float bound) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, bound, std::chars_format::fixed);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString faultNote(int faultedPoints) {
+    if (faultedPoints == 0) {
+        return {};
+    }
+    if (faultedPoints == 1) {
+        return QStringLiteral("1 point left out: the computation faulted there.");
+    }
+    return QStringLiteral("%1 points left out: the computation faulted there.").arg(faultedPoints);
+}
+
+// Whether two cases would give the same chart: every input and caption alike.
+bool sameCase(const AnalysisCase& a, const AnalysisCase& b) {
+    for (std::size_t index = 0; index < FieldCount; ++index) {
+        const Field field = static_cast<Field>(index);
+        if (a.text(field) != b.text(field)) {
+            return false;
+        }
+    }
+    return a.units == b.units && a.location == b.location && a.gear == b.gear && a.layer == b.layer &&
+           a.tiedShoulder == b.tiedShoulder && a.widenedLane == b.widenedLane && a.captions == b.captions;
+}
+
+QPushButton* addButton(QHBoxLayout& row, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    // Return in a text box takes the value typed; it must not press a button of the window.
+    button->setAutoDefault(false);
+    row.addWidget(button);
+    return button;
+}
+
+QLabel* addLabel(QGridLayout& grid, const QString& caption, QWidget& buddy, int row, int column) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(&buddy);
+    grid.addWidget(label, row, column);
+    return label;
+}
+
+} // namespace
+
+frmDesignChart::frmDesignChart(const AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
+    : QDialog(parent), record_(record), prompt_(prompt), rangeUnits_(record.units) {
+    setObjectName(QStringLiteral("frmDesignChart"));
+    setWindowTitle(QStringLiteral("Design Chart"));
+    setSizeGripEnabled(true);
+    createControls();
+    showCaseVocabulary();
+    setTypicalRange();
+
+    connect(cboField_, &QComboBox::currentIndexChanged, this, [this] {
+        setTypicalRange();
+        recompute();
+    });
+    connect(txtFrom_, &QLineEdit::editingFinished, this, &frmDesignChart::takeRange);
+    connect(txtTo_, &QLineEdit::editingFinished, this, &frmDesignChart::takeRange);
+    connect(spnPoints_, &QSpinBox::valueChanged, this, &frmDesignChart::recompute);
+    connect(txtAllowable_, &QLineEdit::editingFinished, this, &frmDesignChart::takeAllowable);
+    recompute();
+}
+
+QSize frmDesignChart::sizeHint() const {
+    return {920, 640};
+}
+
+void frmDesignChart::createControls() {
+    cboField_ = new QComboBox;
+    cboField_->setObjectName(QStringLiteral("cboField"));
+    for (const CaseColumn& column : caseColumns()) {
+        if (column.kind == CaseColumn::Kind::Number) {
+            cboField_->addItem(QString::fromUtf8(fieldName(column.field)), static_cast<int>(column.field));
+        }
+    }
+    cboField_->setCurrentIndex(cboField_->findData(static_cast<int>(Field::h1)));
+    txtFrom_ = new QLineEdit;
+    txtFrom_->setObjectName(QStringLiteral("txtFrom"));
+    txtTo_ = new QLineEdit;
+    txtTo_->setObjectName(QStringLiteral("txtTo"));
+    spnPoints_ = new QSpinBox;
+    spnPoints_->setObjectName(QStringLiteral("spnPoints"));
+    spnPoints_->setRange(MinimumPoints, MaximumPoints);
+    spnPoints_->setValue(DefaultPoints);
+    spnPoints_->setKeyboardTracking(false);
+    txtAllowable_ = new QLineEdit;
+    txtAllowable_->setObjectName(QStringLiteral("txtAllowable"));
+    txtAllowable_->setPlaceholderText(QStringLiteral("none"));
+
+    auto* inputs = new QGridLayout;
+    addLabel(*inputs, QStringLiteral("&Field:"), *cboField_, 0, 0);
+    inputs->addWidget(cboField_, 0, 1, 1, 3);
+    lblAllowable_ = addLabel(*inputs, QString(), *txtAllowable_, 0, 4);
+    lblAllowable_->setObjectName(QStringLiteral("lblAllowable"));
+    inputs->addWidget(txtAllowable_, 0, 5);
+    addLabel(*inputs, QStringLiteral("F&rom:"), *txtFrom_, 1, 0);
+    inputs->addWidget(txtFrom_, 1, 1);
+    addLabel(*inputs, QStringLiteral("&To:"), *txtTo_, 1, 2);
+    inputs->addWidget(txtTo_, 1, 3);
+    addLabel(*inputs, QStringLiteral("&Points:"), *spnPoints_, 1, 4);
+    inputs->addWidget(spnPoints_, 1, 5);
+    inputs->setColumnStretch(1, 1);
+    inputs->setColumnStretch(3, 1);
+
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignRight);
+    chartView_ = new QChartView(chart_);
+    chartView_->setObjectName(QStringLiteral("chartView"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumSize(400, 300);
+
+    lblNote_ = new QLabel;
+    lblNote_->setObjectName(QStringLiteral("lblNote"));
+
+    auto* buttons = new QHBoxLayout;
+    connect(addButton(*buttons, "cmdSavePng", QStringLiteral("Save P&NG...")), &QPushButton::clicked, this,
+            &frmDesignChart::savePng);
+    connect(addButton(*buttons, "cmdSaveSvg", QStringLiteral("Save S&VG...")), &QPushButton::clicked, this,
+            &frmDesignChart::saveSvg);
+    connect(addButton(*buttons, "cmdSaveCsv", QStringLiteral("Save &CSV...")), &QPushButton::clicked, this,
+            &frmDesignChart::saveCsv);
+    buttons->addStretch();
+    connect(addButton(*buttons, "cmdClose", QStringLiteral("Close")), &QPushButton::clicked, this,
+            &QWidget::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(chartView_, 1);
+    layout->addWidget(lblNote_);
+    layout->addLayout(buttons);
+}
+
+// The captions follow the case: reading a case file may change the unit system and the wording.
+void frmDesignChart::showCaseVocabulary() {
+    for (int index = 0; index < cboField_->count(); ++index) {
+        const auto field = static_cast<Field>(cboField_->itemData(index).toInt());
+        cboField_->setItemText(index, QString::fromStdString(record_.caption(field)));
+    }
+    lblAllowable_->setText(
+        QStringLiteral("&Allowable Stress (%1):")
+            .arg(record_.units == UnitSystem::Metric ? QStringLiteral("kPa") : QStringLiteral("psi")));
+}
+
+void frmDesignChart::setTypicalRange() {
+    const auto field = static_cast<Field>(cboField_->currentData().toInt());
+    const std::optional<TypicalRange> range = typicalRange(field, record_.units);
+    fromText_ = range ? typicalBoundText(range->minimum) : QString();
+    toText_ = range ? typicalBoundText(range->maximum) : QString();
+    txtFrom_->setText(fromText_);
+    txtTo_->setText(toText_);
+}
+
+void frmDesignChart::refresh() {
+    showCaseVocabulary();
+    if (record_.units != rangeUnits_) {
+        // A range and an allowable stress typed in the other unit system would mean other values.
+        rangeUnits_ = record_.units;
+        setTypicalRange();
+        allowable_.reset();
+        allowableText_.clear();
+        txtAllowable_->clear();
+    }
+    recompute();
+}
+
+void frmDesignChart::takeRange() {
+    if (!isNumberText(txtFrom_->text())) {
+        txtFrom_->setText(fromText_);
+    }
+    if (!isNumberText(txtTo_->text())) {
+        txtTo_->setText(toText_);
+    }
+    if (txtFrom_->text() == fromText_ && txtTo_->text() == toText_) {
+        return;
+    }
+    fromText_ = txtFrom_->text();
+    toText_ = txtTo_->text();
+    recompute();
+}
+
+void frmDesignChart::takeAllowable() {
+    const QString text = txtAllowable_->text().trimmed();
+    if (!text.isEmpty() && !isNumberText(text)) {
+        txtAllowable_->setText(allowableText_);
+        return;
+    }
+    if (text == allowableText_) {
+        return;
+    }
+    allowableText_ = text;
+    allowable_.reset();
+    if (!text.isEmpty()) {
+        allowable_ = numericPrefix(text.toStdString());
+    }
+    redraw();
+}
+
+void frmDesignChart::recompute() {
+    BusyCursor busy;
+    SweepRange range;
+    range.field = static_cast<Field>(cboField_->currentData().toInt());
+    range.from = numericPrefix(fromText_.toStdString());
+    range.to = numericPrefix(toText_.toStdString());
+    range.points = spnPoints_->value();
+    computed_ = record_;
+    data_ = computeDesignChart(record_, range);
+    redraw();
+}
+
+void frmDesignChart::redraw() {
+    plotDesignChart(*chart_, data_, QString::fromStdString(record_.caption(data_.field)), allowable_);
+    lblNote_->setText(faultNote(data_.faultedPoints));
+}
+
+// The chart follows the dialogs: coming back to it after a dialog's OK or a case file draws it anew.
+void frmDesignChart::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !sameCase(record_, computed_)) {
+        refresh();
+    }
+}
+
+void frmDesignChart::savePng() {
+    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.png)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    chartView_->grab().save(&buffer, "PNG");
+    saveBytes(path, QStringLiteral("The chart was not saved: "), bytes);
+}
+
+void frmDesignChart::saveSvg() {
+    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(chartView_->size());
+    generator.setViewBox(chartView_->rect());
+    generator.setTitle(windowTitle());
+    QPainter painter;
+    if (painter.begin(&generator)) {
+        chartView_->render(&painter);
+        painter.end();
+    }
+    saveBytes(path, QStringLiteral("The chart was not saved: "), bytes);
+}
+
+void frmDesignChart::saveCsv() {
+    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    saveBytes(path, QStringLiteral("The chart data was not saved: "),
+              QByteArray::fromStdString(designChartCsv(data_)));
+}
+
+// A picture that could not be drawn leaves no bytes: nothing is written then, and the user is told.
+void frmDesignChart::saveBytes(const QString& path, const QString& failure, const QByteArray& bytes) {
+    std::string error = "the picture could not be drawn";
+    if (!bytes.isEmpty()) {
+        BusyCursor busy;
+        error = writeFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
+    }
+    if (!error.empty()) {
+        prompt_.showMessage(this, {ProgramTitle,
+                                   failure + QString::fromStdString(error),
+                                   {UserPrompt::Button::Ok},
+                                   UserPrompt::Icon::Warning});
+    }
+}
+
+} // namespace korvanex

@@ -1,0 +1,176 @@
+#include "io/design_chart_data.h"
+
+#include "case/field_value.h"
+#include "case/typical_ranges.h"
+#include "engine/analysis_driver.h"
+#include "engine/analysis_results.h"
+#include "engine/compute_stresses.h"
+#include "engine/fault.h"
+#include "io/batch.h"
+#include "io/results_json.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace korvanex {
+
+namespace {
+
+// Stresses are computed in psi; metric cases show them in kPa with the report's factor.
+constexpr double KpaPerPsi = 6.89;
+
+// The decimals of a crossing label are capped so that a tiny span cannot ask for more digits than a
+// double holds.
+constexpr int MaxCrossingDecimals = 17;
+
+double inStressUnit(float psi, UnitSystem units) {
+    return units == UnitSystem::Metric ? psi * KpaPerPsi : psi;
+}
+
+std::array<double, ChartCurveCount> curveStresses(const AnalysisResults& results, UnitSystem units) {
+    return {inStressUnit(results.LoadingStressOnly, units), inStressUnit(results.CombinedStress, units),
+            inStressUnit(results.MdTopLayerStress, units), inStressUnit(results.MdCombinedStress, units)};
+}
+
+} // namespace
+
+DesignChartData computeDesignChart(const AnalysisCase& base, const SweepRange& range) {
+    DesignChartData data;
+    data.field = range.field;
+    data.units = base.units;
+    data.curves = {ChartCurve::LoadingStressOnly, ChartCurve::CombinedStress};
+    if (runsEdgeStressModel(base)) {
+        data.curves.push_back(ChartCurve::MdTopLayerStress);
+        data.curves.push_back(ChartCurve::MdCombinedStress);
+    }
+    data.points.reserve(static_cast<std::size_t>(range.points));
+
+    AnalysisCase record = base;
+    AnalysisResults results;
+    for (int index = 0; index < range.points; ++index) {
+        DesignChartPoint& point = data.points.emplace_back();
+        point.text = sweepPointText(range, index);
+        point.value = numericPrefix(point.text);
+        record.text(range.field) = point.text;
+        results = AnalysisResults{};
+        try {
+            computeStresses(record, results);
+        } catch (const FloatingPointFault& fault) {
+            point.faulted = true;
+            point.faultRoutine = fault.routine();
+            ++data.faultedPoints;
+            continue;
+        }
+        point.stresses = curveStresses(results, data.units);
+    }
+    return data;
+}
+
+std::string_view curveTitle(ChartCurve curve) {
+    switch (curve) {
+    case ChartCurve::LoadingStressOnly:
+        return "Loading Stress Only";
+    case ChartCurve::CombinedStress:
+        return "Combined Loading & Curling Stress";
+    case ChartCurve::MdTopLayerStress:
+        return "MERIDOC Slab Edge Stress Top Layer";
+    case ChartCurve::MdCombinedStress:
+        return "MERIDOC Combined Slab Edge Stress";
+    }
+    return {};
+}
+
+std::string_view curveColumnName(ChartCurve curve) {
+    switch (curve) {
+    case ChartCurve::LoadingStressOnly:
+        return "LoadingStressOnly";
+    case ChartCurve::CombinedStress:
+        return "CombinedStress";
+    case ChartCurve::MdTopLayerStress:
+        return "MdTopLayerStress";
+    case ChartCurve::MdCombinedStress:
+        return "MdCombinedStress";
+    }
+    return {};
+}
+
+std::vector<double> allowableCrossings(const DesignChartData& data, ChartCurve curve, double allowable) {
+    std::vector<double> crossings;
+    const DesignChartPoint* previous = nullptr;
+    for (const DesignChartPoint& point : data.points) {
+        if (point.faulted) {
+            continue;
+        }
+        const double after = point.stress(curve) - allowable;
+        if (after == 0) {
+            crossings.push_back(point.value);
+        } else if (previous != nullptr) {
+            const double before = previous->stress(curve) - allowable;
+            if (before != 0 && (before < 0) != (after < 0)) {
+                crossings.push_back(previous->value +
+                                    (point.value - previous->value) * before / (before - after));
+            }
+        }
+        previous = &point;
+    }
+    return crossings;
+}
+
+std::string crossingLabel(Field field, std::span<const double> values, double span) {
+    int decimals = 2;
+    if (span > 0 && std::isfinite(span)) {
+        decimals = std::clamp(3 - static_cast<int>(std::floor(std::log10(span))), 0, MaxCrossingDecimals);
+    }
+    const std::optional<TypicalRange> range = typicalRange(field, UnitSystem::English);
+    std::string label(range ? range->label : fieldName(field));
+    label += " =";
+    std::string previous;
+    for (double value : values) {
+        char buffer[512];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        std::string text(buffer, result.ptr);
+        if (text == previous) {
+            continue;
+        }
+        label += previous.empty() ? " " : ", ";
+        label += text;
+        previous = std::move(text);
+    }
+    return label;
+}
+
+std::string designChartCsv(const DesignChartData& data) {
+    std::string text = "units,";
+    text += fieldName(data.field);
+    text += ",status";
+    for (ChartCurve curve : data.curves) {
+        text += ',';
+        text += curveColumnName(curve);
+    }
+    text += '\n';
+
+    AnalysisCase unitsOnly;
+    unitsOnly.units = data.units;
+    const std::string_view unitsWord = caseCellText(unitsOnly, *findCaseColumn("units"));
+    for (const DesignChartPoint& point : data.points) {
+        text += unitsWord;
+        text += ',';
+        // Point texts are plain numbers and routine names plain identifiers: no cell needs quotes.
+        text += point.text;
+        text += ',';
+        text += point.faulted ? "fault: " + point.faultRoutine : std::string("ok");
+        for (ChartCurve curve : data.curves) {
+            text += ',';
+            if (!point.faulted) {
+                text += nineDigits(point.stress(curve));
+            }
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace korvanex
