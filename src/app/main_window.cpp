@@ -8,8 +8,7 @@
 #include "dialogs/environment_dialog.h"
 #include "dialogs/pavement_dialog.h"
 #include "dialogs/user_prompt.h"
-#include "engine/analysis_driver.h"
-#include "engine/combs.h"
+#include "engine/compute_stresses.h"
 #include "engine/fault.h"
 #include "io/case_file.h"
 #include "io/report.h"
@@ -317,8 +316,7 @@ bool frmMain::computeStresses() {
     BusyCursor busy;
     createAllDialogs();
     try {
-        AnalysisDriver(record_, results_);
-        combs(record_, results_);
+        korvanex::computeStresses(record_, results_);
     } catch (const FloatingPointFault& fault) {
         prompt_.showMessage(
             this, {ProgramTitle,
