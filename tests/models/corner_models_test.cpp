@@ -1,5 +1,7 @@
 #include "models/corner_models.h"
 
+#include "common_point.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -8,20 +10,6 @@
 
 namespace korvanex {
 namespace {
-
-// One ratio set inside every corner model's ranges.
-struct CommonPoint {
-    float a_l = 0.15f;
-    float L_l = 5.0f;
-    float W_l = 4.0f;
-    float s_l = 0.8f;
-    float t_l = 1.2f;
-    float AGG_kl = 500.0f;
-    float D0_l = 0.5f;
-    float ADT = 10.0f;
-    float DP = 40.0f;
-    float DG = 5.0f;
-};
 
 TEST(CornerModelsTest, CommonPointFactorsMatchTheFittedValues) {
     {

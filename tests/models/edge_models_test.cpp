@@ -1,5 +1,7 @@
 #include "models/edge_models.h"
 
+#include "common_point.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,20 +11,6 @@ namespace {
 
 // The reference factors are published to six significant digits and all lie in [0.1, 1).
 constexpr double SixDigits = 0.5e-6;
-
-// A case in the middle of every model's ranges: no clamp moves any of these.
-struct CommonPoint {
-    float a_l = 0.15f;
-    float L_l = 5.0f;
-    float W_l = 4.0f;
-    float s_l = 0.8f;
-    float t_l = 1.2f;
-    float AGG_kl = 500.0f;
-    float D0_l = 0.5f;
-    float ADT = 10.0f;
-    float DP = 40.0f;
-    float DG = 5.0f;
-};
 
 TEST(EdgeModels, ReferenceFactorsAtTheCommonPoint) {
     CommonPoint p;
