@@ -12,30 +12,6 @@ using namespace korvanex;
 
 using Button = UserPrompt::Button;
 
-namespace {
-
-QString text(const QWidget& dialog, const char* field) {
-    return child<QLineEdit>(dialog, field).text();
-}
-
-void type(QWidget& dialog, const char* field, const QString& value) {
-    child<QLineEdit>(dialog, field).setText(value);
-}
-
-void click(QWidget& dialog, const char* button) {
-    child<QAbstractButton>(dialog, button).click();
-}
-
-bool selected(const QWidget& dialog, const char* option) {
-    return child<QRadioButton>(dialog, option).isChecked();
-}
-
-bool shown(const QWidget& dialog, const char* widget) {
-    return !child<QWidget>(dialog, widget).isHidden();
-}
-
-} // namespace
-
 class AxleDialogTest : public QObject {
     Q_OBJECT
 

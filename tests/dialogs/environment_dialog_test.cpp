@@ -12,22 +12,6 @@ using namespace korvanex;
 
 using Button = UserPrompt::Button;
 
-namespace {
-
-QString text(const QWidget& dialog, const char* field) {
-    return child<QLineEdit>(dialog, field).text();
-}
-
-void type(QWidget& dialog, const char* field, const QString& value) {
-    child<QLineEdit>(dialog, field).setText(value);
-}
-
-void click(QWidget& dialog, const char* button) {
-    child<QAbstractButton>(dialog, button).click();
-}
-
-} // namespace
-
 class EnvironmentDialogTest : public QObject {
     Q_OBJECT
 

@@ -18,26 +18,6 @@ namespace {
 const char* const CheckedFields[] = {"h1_V", "E1_V", "r1_V", "mu1_V", "L_V",  "W_V",
                                      "k_V",  "h2_V", "E2_V", "d0_V",  "AGG_V"};
 
-QString text(const QWidget& dialog, const char* field) {
-    return child<QLineEdit>(dialog, field).text();
-}
-
-void type(QWidget& dialog, const char* field, const QString& value) {
-    child<QLineEdit>(dialog, field).setText(value);
-}
-
-void click(QWidget& dialog, const char* button) {
-    child<QAbstractButton>(dialog, button).click();
-}
-
-bool selected(const QWidget& dialog, const char* option) {
-    return child<QRadioButton>(dialog, option).isChecked();
-}
-
-bool shown(const QWidget& dialog, const char* widget) {
-    return !child<QWidget>(dialog, widget).isHidden();
-}
-
 } // namespace
 
 class PavementDialogTest : public QObject {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 
@@ -16,6 +19,28 @@ template <class Widget> Widget& child(const QObject& window, const char* name) {
         throw std::runtime_error(name);
     }
     return *widget;
+}
+
+// What a dialog's named text field holds, typing into it, clicking a named button, whether a named
+// option is selected, and whether a named control is shown.
+inline QString text(const QWidget& dialog, const char* field) {
+    return child<QLineEdit>(dialog, field).text();
+}
+
+inline void type(QWidget& dialog, const char* field, const QString& value) {
+    child<QLineEdit>(dialog, field).setText(value);
+}
+
+inline void click(QWidget& dialog, const char* button) {
+    child<QAbstractButton>(dialog, button).click();
+}
+
+inline bool selected(const QWidget& dialog, const char* option) {
+    return child<QRadioButton>(dialog, option).isChecked();
+}
+
+inline bool shown(const QWidget& dialog, const char* widget) {
+    return !child<QWidget>(dialog, widget).isHidden();
 }
 
 // The user's desk: a window elsewhere to switch to, so that every move to a window is an activation
