@@ -451,38 +451,7 @@ void MainWindowTest::savingInputDataWritesTheCaseFile() {
     QCOMPARE(prompt.saveFilters, QStringList{"(*.DEF)"});
     QVERIFY(prompt.messages.isEmpty());
     QVERIFY2(QFileInfo::exists(path), "no extension is added");
-    QCOMPARE(readFile(path), crlfLines({"****ENG****",
-                                        "",
-                                        "***Stress Analysis***",
-                                        "",
-                                        "Edge Stress Analysis",
-                                        "",
-                                        "Dual-Single",
-                                        "",
-                                        "18000",
-                                        "100",
-                                        "12",
-                                        "50",
-                                        "",
-                                        "OneLayer",
-                                        "",
-                                        "9.5",
-                                        "6",
-                                        "4000000",
-                                        "2000000",
-                                        "0.087",
-                                        "0.15",
-                                        "15",
-                                        "12",
-                                        "",
-                                        "130",
-                                        "25000",
-                                        "24",
-                                        "",
-                                        "0",
-                                        "5.5E-06",
-                                        "",
-                                        "Stress Analysis Data End"}));
+    QCOMPARE(readFile(path), readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/example.DEF")));
 
     prompt.saveNames = {folder.filePath(QStringLiteral("missing/case.DEF"))};
     trigger(window, "FileSave");

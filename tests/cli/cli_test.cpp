@@ -52,44 +52,15 @@ class CliTest : public ::testing::Test {
         return result;
     }
 
+    // The example case file with the wheels moved to the interior, a single-single gear and the given
+    // subgrade modulus line.
     std::filesystem::path writeCase(const std::string& name, const std::string& kLine) {
-        const std::string lines[32] = {"****ENG****",
-                                       "",
-                                       "***Stress Analysis***",
-                                       "",
-                                       "Interior Stress Analysis",
-                                       "",
-                                       "Single-Single",
-                                       "",
-                                       "18000",
-                                       "100",
-                                       "12",
-                                       "50",
-                                       "",
-                                       "OneLayer",
-                                       "",
-                                       "9.5",
-                                       "6",
-                                       "4000000",
-                                       "2000000",
-                                       "0.087",
-                                       "0.15",
-                                       "15",
-                                       "12",
-                                       "",
-                                       kLine,
-                                       "25000",
-                                       "24",
-                                       "",
-                                       "0",
-                                       "5.5E-06",
-                                       "",
-                                       "Stress Analysis Data End"};
+        std::string text = readAll(std::string(KORVANEX_TEST_DATA) + "/cases/example.DEF");
+        text.replace(text.find("Edge Stress Analysis"), 20, "Interior Stress Analysis");
+        text.replace(text.find("Dual-Single"), 11, "Single-Single");
+        text.replace(text.find("\r\n130\r\n"), 7, "\r\n" + kLine + "\r\n");
         const auto path = folder / name;
-        std::ofstream file(path, std::ios::binary);
-        for (const std::string& line : lines) {
-            file << line << "\r\n";
-        }
+        std::ofstream(path, std::ios::binary) << text;
         return path;
     }
 

@@ -46,40 +46,15 @@ void expectSameRecord(const AnalysisCase& actual, const AnalysisCase& expected) 
     EXPECT_EQ(actual.widenedLane, expected.widenedLane);
 }
 
-// The example file: the English defaults with the default options (Edge, Dual-Single, One Layer).
+// The example file, written by hand: the English defaults with the default options (Edge, Dual-Single,
+// One Layer), CR LF after every line.
 std::vector<std::string> exampleLines() {
-    return {"****ENG****",
-            "",
-            "***Stress Analysis***",
-            "",
-            "Edge Stress Analysis",
-            "",
-            "Dual-Single",
-            "",
-            "18000",
-            "100",
-            "12",
-            "50",
-            "",
-            "OneLayer",
-            "",
-            "9.5",
-            "6",
-            "4000000",
-            "2000000",
-            "0.087",
-            "0.15",
-            "15",
-            "12",
-            "",
-            "130",
-            "25000",
-            "24",
-            "",
-            "0",
-            "5.5E-06",
-            "",
-            "Stress Analysis Data End"};
+    std::ifstream file(std::string(KORVANEX_TEST_DATA) + "/cases/example.DEF", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        lines.push_back(line.substr(0, line.size() - 1)); // without its CR
+    }
+    return lines;
 }
 
 std::string joinLines(const std::vector<std::string>& lines, std::string_view lineEnd = "\r\n") {
