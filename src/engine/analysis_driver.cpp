@@ -131,10 +131,7 @@ void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results) {
     writeTopLayerStresses(record, in, Pw, a, results);
     results.SecondLayerFactor = secondLayerFactor(check, record.location, results);
 
-    const double stiffness =
-        check(std::pow(in.h1, 3.0) * in.E1 / (12.0 * (1.0 - std::pow(in.mu1, 2.0)) * in.k),
-              "h1^3 E1 / (12 (1 - mu1^2) k)");
-    results.l = check(std::pow(stiffness, 0.25), "l");
+    results.l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu1);
     writeRatios(check, in, Pw, a, results);
 
     if (record.location == WheelLocation::Edge) {

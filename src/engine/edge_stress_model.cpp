@@ -12,13 +12,6 @@ namespace {
 
 constexpr double Pi = 3.14159265;
 
-// The radius of relative stiffness of a slab, in double precision.
-double stiffnessRadius(const FaultCheck& check, float h, float E, float mu, float k) {
-    const double ratio = check(
-        static_cast<double>(E) * std::pow(h, 3.0) / (12.0 * (1.0 - std::pow(mu, 2.0)) * k), "stiffness");
-    return check(std::pow(ratio, 0.25), "l");
-}
-
 // The edge formula carries half the axle load: the wheels of one side.
 float halfAxle(const FaultCheck& check, float P) {
     return check.single(P / 2.0, "P / 2");
@@ -95,7 +88,7 @@ float MdRadius(float l, int GearCode, float tp, float P, [[maybe_unused]] float 
 float MdInfSlab(float h1, float aEq, float k, float P, float mu, float E1, float d) {
     const FaultCheck check("MdInfSlab");
     const double singleWheel = WestergaardEdge(halfAxle(check, P), h1, E1, k, aEq, mu);
-    const double l = stiffnessRadius(check, h1, E1, mu, k);
+    const double l = relativeStiffness(check, E1, h1, k, mu);
     const double r = std::fmin(check(aEq / l, "a' / l"), 0.3);
     const double q = check(d / l, "d / l");
     double F = 0;
@@ -120,7 +113,7 @@ float MdLayer(float h1, float aEq, float k, float P, float mu, float E1, float E
 
 float MdSize(float h1, float L, float aEq, float k, float mu, float E1) {
     const FaultCheck check("MdSize");
-    const double l = stiffnessRadius(check, h1, E1, mu, k);
+    const double l = relativeStiffness(check, E1, h1, k, mu);
     const double r = check(aEq / l, "a' / l");
     const double x = check(L / l, "L / l");
     const double S =
@@ -133,7 +126,7 @@ float MdWidened(float h1, float aEq, float k, float mu, float E1, int WidenedFla
         return 1;
     }
     const FaultCheck check("MdWidened");
-    const double l = stiffnessRadius(check, h1, E1, mu, k);
+    const double l = relativeStiffness(check, E1, h1, k, mu);
     const double r = check(aEq / l, "a' / l");
     // The wheel runs 18 in from the lane edge.
     const double q = check((d0 + 18.0) / l, "(d0 + 18) / l");
@@ -154,7 +147,7 @@ float MdTied(float h1, float aEq, float k, float mu, float E1, int TiedCode, flo
         return 1;
     }
     const FaultCheck check("MdTied");
-    const double l = stiffnessRadius(check, h1, E1, mu, k);
+    const double l = relativeStiffness(check, E1, h1, k, mu);
     const double r = check(aEq / l, "a' / l");
     const double g = AGG_kl;
     double T = 0;
@@ -202,7 +195,7 @@ float MdBottom(float h1, float aEq, float k, float P, float mu, float E1, float 
         h1x = bonded.h1e;
         h2x = bonded.h2e;
     }
-    const double l2 = stiffnessRadius(check, h2x, E2, mu, k);
+    const double l2 = relativeStiffness(check, E2, h2x, k, mu);
     const double R =
         check(1 + check(E1 * std::pow(h1x, 3.0), "E1 h1^3") / check(E2 * std::pow(h2x, 3.0), "E2 h2^3"), "R");
     const double F = check(0.12565 * check(aEq / l2, "a' / l2") + 0.0137 + 1.06302 / R, "F");
@@ -212,7 +205,7 @@ float MdBottom(float h1, float aEq, float k, float P, float mu, float E1, float 
 
 void EdgeStressModel(const EdgeModelInputs& in, AnalysisResults& results) {
     const FaultCheck check("EdgeStressModel");
-    const float l = check.single(stiffnessRadius(check, in.h1, in.E1, in.mu, in.k), "l");
+    const float l = check.single(relativeStiffness(check, in.E1, in.h1, in.k, in.mu), "l");
     const float aEq = MdRadius(l, in.GearCode, in.tp, in.P, in.d, in.S, in.t);
 
     results.MdEdgeInfSlab = MdInfSlab(in.h1, aEq, in.k, in.P, in.mu, in.E1, in.d);

@@ -2,7 +2,6 @@
 
 #include "engine/fault.h"
 
-#include <cfloat>
 #include <cmath>
 
 namespace korvanex {
@@ -13,7 +12,8 @@ constexpr double Pi = 3.14159265;
 constexpr double TwoPi = 6.2831853; // kept as its own constant, not formed from Pi
 constexpr double EulerGamma = 0.577215664901;
 
-// The radius of relative stiffness, l = (E h^3 / (12 (1 - mu^2) k))^0.25, in double precision.
+} // namespace
+
 double relativeStiffness(const FaultCheck& check, float E, float h, float k, float mu) {
     const double h3 = check(std::pow(static_cast<double>(h), 3.0), "h^3");
     const double stiffness = check(static_cast<double>(E) * h3, "E h^3");
@@ -22,8 +22,6 @@ double relativeStiffness(const FaultCheck& check, float E, float h, float k, flo
     const double ratio = check(stiffness / support, "E h^3 / (12 (1 - mu^2) k)");
     return check(std::pow(ratio, 0.25), "l");
 }
-
-} // namespace
 
 float WestergaardInterior(float P, float h, float E, float k, float a, float mu) {
     const FaultCheck check("WestergaardInterior");

@@ -2,6 +2,12 @@
 
 namespace korvanex {
 
+class FaultCheck;
+
+// The radius of relative stiffness of a slab, l = (E h^3 / (12 (1 - mu^2) k))^0.25, in double precision;
+// each step is checked for the routine that forms it.
+double relativeStiffness(const FaultCheck& check, float E, float h, float k, float mu);
+
 // Westergaard's closed-form solutions for a slab on a dense liquid, in lb, in, psi and pci. Each
 // throws FloatingPointFault on degenerate inputs (k, h or E of 0, a Poisson ratio of 1, a load
 // radius of 0, negative values where a root or logarithm needs a positive one).
