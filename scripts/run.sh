@@ -1,11 +1,11 @@
 #!/bin/sh
-# Builds the program and runs it: the desktop window where a display exists, otherwise the
-# command-line tool on the built-in default case.
+# Builds the two programs (no tests, no benchmarks: the test command builds those) and runs one: the
+# desktop window where a display exists, otherwise the command-line tool on the built-in default case.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --parallel "$(nproc)"
+cmake --build build --parallel "$(nproc)" --target korvanex korvanex-cli
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/src/app/korvanex ]; then
     exec build/src/app/korvanex
 fi

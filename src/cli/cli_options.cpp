@@ -6,12 +6,14 @@ const char* const usageText =
     "Usage: korvanex-cli COMMAND [CASE.DEF] [options]\n"
     "       korvanex-cli batch IN.csv [--output OUT.csv]\n"
     "       korvanex-cli sweep [CASE.DEF] --vary FIELD=FROM:TO:STEPS [options]\n"
+    "       korvanex-cli verify\n"
     "\n"
     "Commands:\n"
     "  report   print the stress report of the case\n"
     "  json     print the results of the case as one JSON object (psi, inches)\n"
     "  batch    compute one case per row of a CSV file and write the results as CSV\n"
     "  sweep    compute the case with one numeric field stepped over a range, as CSV\n"
+    "  verify   compute the built-in worked examples and compare them with their published values\n"
     "\n"
     "Without CASE.DEF the built-in default case is used.\n"
     "\n"
@@ -36,7 +38,8 @@ const char* const usageText =
     "\n"
     "Exit status: 0 success, 1 the computation stopped on a floating-point fault (report, json),\n"
     "2 bad usage, a case file that cannot be read, or a batch file that is not CSV or has an\n"
-    "unknown column. Rows of batch and sweep that fault are reported in the CSV.\n";
+    "unknown column. Rows of batch and sweep that fault are reported in the CSV. verify: 0 every\n"
+    "worked example agrees with its published value, 1 one does not.\n";
 
 namespace {
 
@@ -52,7 +55,7 @@ std::string parseYesNo(const std::string& option, const std::string& value, std:
 }
 
 bool isCommand(const std::string& word) {
-    return word == "report" || word == "json" || word == "batch" || word == "sweep";
+    return word == "report" || word == "json" || word == "batch" || word == "sweep" || word == "verify";
 }
 
 // The options that only some commands take.
@@ -68,6 +71,10 @@ std::string checkCommandOptions(const CliOptions& options) {
                              : options.tiedShoulder      ? "--tied-shoulder"
                              : options.widenedLane       ? "--widened-lane"
                                                          : nullptr;
+    if (options.command == "verify" && (options.casePath || caseOption != nullptr || options.detailed ||
+                                        options.vary || options.outputPath)) {
+        return "verify takes no case file and no options";
+    }
     if (batch && caseOption != nullptr) {
         return caseOption + notFor + ": each row gives the whole case";
     }

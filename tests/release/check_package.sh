@@ -1,0 +1,48 @@
+#!/bin/sh
+# Builds the Debian package and checks it: its file list, its Depends line, the tool run from the
+# unpacked package, and manual pages that name every command and option of the tool's usage text.
+# Usage: sh check_package.sh BUILD_DIR SOURCE_DIR VERSION
+set -eu
+build="$1"
+source="$2"
+version="$3"
+fail() {
+    echo "debian package: $*" >&2
+    exit 1
+}
+
+cmake --build "$build" --target package >"$build/package.log" 2>&1 || fail "cmake --target package failed: see $build/package.log"
+deb="$build/korvanex_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "$deb was not made"
+
+files="$(dpkg-deb --contents "$deb" | awk '{ print $6 }')"
+expected="./usr/bin/korvanex ./usr/bin/korvanex-cli ./usr/share/applications/korvanex.desktop
+    ./usr/share/icons/hicolor/scalable/apps/korvanex.svg ./usr/share/man/man1/korvanex.1.gz
+    ./usr/share/man/man1/korvanex-cli.1.gz ./usr/share/doc/korvanex/README.md"
+for example in "$source"/docs/examples/*; do
+    expected="$expected ./usr/share/doc/korvanex/examples/$(basename "$example")"
+done
+for file in $expected; do
+    echo "$files" | grep -qxF "$file" || fail "$file is not in the package"
+done
+
+depends="$(dpkg-deb --field "$deb" Depends)"
+names="$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//')"
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6charts6 libqt6svg6; do
+    echo "$names" | grep -qxF "$library" || fail "Depends lacks $library: $depends"
+done
+
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb --extract "$deb" "$unpacked"
+cli="$unpacked/usr/bin/korvanex-cli"
+"$cli" report >"$unpacked/report.txt" || fail "the packaged korvanex-cli report failed"
+"$build/src/cli/korvanex-cli" report | cmp -s - "$unpacked/report.txt" || fail "the packaged report differs from the built one"
+"$cli" verify >/dev/null || fail "the packaged korvanex-cli verify failed"
+
+page="$(gzip -dc "$unpacked/usr/share/man/man1/korvanex-cli.1.gz" | sed 's/\\-/-/g')"
+words="$("$cli" --help | sed -n 's/^  \([a-z]*\)  .*/\1/p') $("$cli" --help | grep -oE -- '--[a-z-]+' | sort -u)"
+for word in $words; do
+    echo "$page" | grep -qF -- "$word" || fail "the manual page korvanex-cli(1) does not name $word"
+done
+echo "debian package: $deb checked"
