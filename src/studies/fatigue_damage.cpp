@@ -7,7 +7,10 @@
 #include "engine/fault.h"
 #include "io/number_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <numeric>
 
 namespace korvanex {
 
@@ -96,6 +99,17 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
             : powerAllowableRepetitions(damage.stress, settings.modulusOfRupture, settings.constants);
     damage.damagePercent = 100 * group.repetitions / damage.allowableRepetitions;
     return damage;
+}
+
+// The damages known at a grid point summed in the spectrum's order, those not yet computed counting 0.
+// Rounding is monotone and no term is negative, so this is never more than the total that
+// totalDamageAt sums in the same order, and it is that very total once every damage is known.
+double knownSum(const std::vector<double>& damages) {
+    double sum = 0;
+    for (double damage : damages) {
+        sum += damage;
+    }
+    return sum;
 }
 
 int gridHundredths(UnitSystem units, bool last) {
@@ -197,34 +211,35 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
         return damage.status == GroupDamage::Status::Ok ? std::optional(damage.damagePercent) : std::nullopt;
     };
 
-    // The group that failed the point before: its damage alone decides most points below the answer.
-    std::optional<std::size_t> culprit;
+    // Each point computes its groups heaviest first, as the damages of the point before rank them,
+    // so that a point that fails is given up after few groups.
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::vector<double> ranking(count, 0);
+    std::vector<double> known(count);
     const int points = thicknessGridPoints(spectrum.units);
     for (int point = 0; point < points; ++point) {
         text = thicknessGridText(spectrum.units, point);
-        std::optional<double> culpritDamage;
-        if (culprit) {
-            culpritDamage = damageOf(*culprit);
-            if (!culpritDamage || *culpritDamage > settings.targetPercent) {
-                continue;
-            }
-        }
-        double sum = 0;
-        double worst = -1;
-        bool carried = true;
-        for (std::size_t index = 0; index < count && carried; ++index) {
-            const std::optional<double> damage = index == culprit ? culpritDamage : damageOf(index);
-            if (damage && *damage > worst) {
-                worst = *damage;
-                culprit = index;
-            }
+        std::stable_sort(order.begin(), order.end(),
+                         [&ranking](std::size_t a, std::size_t b) { return ranking[a] > ranking[b]; });
+        std::fill(known.begin(), known.end(), 0.0);
+        double running = 0;
+        bool failed = false;
+        for (std::size_t index : order) {
+            const std::optional<double> damage = damageOf(index);
+            ranking[index] = damage.value_or(std::numeric_limits<double>::infinity());
             if (!damage) {
-                culprit = index;
+                failed = true;
+                break;
             }
-            sum += damage.value_or(0);
-            carried = damage && sum <= settings.targetPercent;
+            known[index] = *damage;
+            running += *damage;
+            if (running > settings.targetPercent && knownSum(known) > settings.targetPercent) {
+                failed = true;
+                break;
+            }
         }
-        if (carried) {
+        if (!failed && knownSum(known) <= settings.targetPercent) {
             answer.status = RequiredThickness::Status::Found;
             answer.h1Text = text;
             return answer;

@@ -73,10 +73,11 @@ struct RequiredThickness {
 
 // The least slab thickness of the grid at which the total damage is at most the target: the same
 // point as a scan of every grid point with totalDamageAt. Damage need not fall as the slab thickens,
-// so every point below the answer is tried; a point is given up as soon as the damage summed so far,
-// or the damage of the group that failed the point before, exceeds the target, which cannot change
-// the answer because damage terms are never negative. A point where a group faults cannot be shown to
-// carry the traffic and fails. Nothing is looked for when the spectrum sets h1 or has error groups.
+// so every point from the thinnest up is tried until one carries the traffic. A point is given up as
+// soon as the damages computed there, summed in the spectrum's order, exceed the target: damage terms
+// are never negative, so the total can only be larger. A point where a group faults cannot be shown
+// to carry the traffic and fails. Nothing is looked for when the spectrum sets h1 or a group is in
+// error.
 RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
 
 } // namespace korvanex
