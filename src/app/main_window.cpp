@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/design_chart_window.h"
+#include "app/fatigue_window.h"
 #include "app/report_printer.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
@@ -137,6 +138,8 @@ void frmMain::createMenus() {
             &QAction::triggered, this, [this] { computeStresses(); });
     connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("Design &Chart...")),
             &QAction::triggered, this, &frmMain::showDesignChart);
+    connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("F&atigue...")), &QAction::triggered,
+            this, &frmMain::showFatigue);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -237,6 +240,23 @@ void frmMain::showDesignChart() {
     designChart_->show();
     designChart_->raise();
     designChart_->activateWindow();
+}
+
+// The fatigue window computes the case as the dialogs hold it, as the design chart does.
+void frmMain::showFatigue() {
+    {
+        BusyCursor busy;
+        createAllDialogs();
+        if (fatigue_ == nullptr) {
+            fatigue_ = new frmFatigue(record_, prompt_, this);
+            centreOnScreen(*fatigue_);
+        } else {
+            fatigue_->recompute();
+        }
+    }
+    fatigue_->show();
+    fatigue_->raise();
+    fatigue_->activateWindow();
 }
 
 // The file is read into a copy of the case, with the parts not yet in use initialised as their
@@ -391,7 +411,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     for (QDialog* dialog :
-         std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_, designChart_}) {
+         std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_, designChart_, fatigue_}) {
         if (dialog != nullptr) {
             dialog->hide();
         }

@@ -17,6 +17,7 @@ class UserPrompt;
 class frmAbout;
 class frmDesignChart;
 class frmEnvironPct;
+class frmFatigue;
 class frmPvmtStrs;
 class frmWheel;
 
@@ -47,6 +48,7 @@ class frmMain : public QMainWindow {
     void showDialog(QDialog& dialog);
     void showAbout();
     void showDesignChart();
+    void showFatigue();
 
     void readDataFromFile();
     bool saveInputData();
@@ -72,6 +74,7 @@ class frmMain : public QMainWindow {
     frmEnvironPct* environment_ = nullptr;
     frmAbout* about_ = nullptr;
     frmDesignChart* designChart_ = nullptr;
+    frmFatigue* fatigue_ = nullptr;
 };
 
 } // namespace korvanex

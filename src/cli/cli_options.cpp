@@ -6,6 +6,7 @@ const char* const usageText =
     "Usage: korvanex-cli COMMAND [CASE.DEF] [options]\n"
     "       korvanex-cli batch IN.csv [--output OUT.csv]\n"
     "       korvanex-cli sweep [CASE.DEF] --vary FIELD=FROM:TO:STEPS [options]\n"
+    "       korvanex-cli fatigue [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR [options]\n"
     "       korvanex-cli verify\n"
     "\n"
     "Commands:\n"
@@ -13,6 +14,8 @@ const char* const usageText =
     "  json     print the results of the case as one JSON object (psi, inches)\n"
     "  batch    compute one case per row of a CSV file and write the results as CSV\n"
     "  sweep    compute the case with one numeric field stepped over a range, as CSV\n"
+    "  fatigue  the fatigue damage of a traffic spectrum on the case (Miner's sum), and the slab\n"
+    "           thickness that carries it\n"
     "  verify   compute the built-in worked examples and compare them with their published values\n"
     "\n"
     "Without CASE.DEF the built-in default case is used.\n"
@@ -27,6 +30,17 @@ const char* const usageText =
     "                              numeric field FIELD (P, tp, S, t, d, h1, h2, E1, E2, mu1, r1,\n"
     "                              L, W, k, AGG, d0, F, alp), in the case's units\n"
     "  --output FILE               write to FILE instead of printing\n"
+    "\n"
+    "Fatigue options:\n"
+    "  --spectrum FILE.csv         the load groups: batch columns (but units) and repetitions\n"
+    "  --modulus-of-rupture MR     the concrete's flexural strength, in psi or kPa (> 0)\n"
+    "  --model pca|power           the fatigue model (default pca)\n"
+    "  --c1 --c2 --c4 --c5 VALUE   the constants of the power model (2.0, 1.22, 1, -1.98)\n"
+    "  --stress combined|loading|edge-model   the stress compared with MR (default combined)\n"
+    "  --target PERCENT            the damage the slab may take (default 100)\n"
+    "  --solve-thickness           the least h1 on a 0.01 grid of its typical range that\n"
+    "                              carries the traffic\n"
+    "  --csv, --json               the per-group table as CSV, or everything as JSON (psi)\n"
     "  --help                      show this text\n"
     "\n"
     "Batch input: a header row naming the columns, in any order and any case: units (english,\n"
@@ -37,9 +51,9 @@ const char* const usageText =
     "(ok, fault: ROUTINE, error: WHAT) and the results in the row's units.\n"
     "\n"
     "Exit status: 0 success, 1 the computation stopped on a floating-point fault (report, json),\n"
-    "2 bad usage, a case file that cannot be read, or a batch file that is not CSV or has an\n"
-    "unknown column. Rows of batch and sweep that fault are reported in the CSV. verify: 0 every\n"
-    "worked example agrees with its published value, 1 one does not.\n";
+    "2 bad usage, a case file that cannot be read, or a batch file or spectrum that is not CSV\n"
+    "or has an unknown column. Rows of batch, sweep and fatigue that fault are reported in the\n"
+    "output. verify: 0 every worked example agrees with its published value, 1 one does not.\n";
 
 namespace {
 
@@ -55,7 +69,47 @@ std::string parseYesNo(const std::string& option, const std::string& value, std:
 }
 
 bool isCommand(const std::string& word) {
-    return word == "report" || word == "json" || word == "batch" || word == "sweep" || word == "verify";
+    return word == "report" || word == "json" || word == "batch" || word == "sweep" || word == "fatigue" ||
+           word == "verify";
+}
+
+struct FatigueValueOption {
+    const char* name;
+    std::optional<std::string> FatigueArguments::*value;
+};
+
+constexpr FatigueValueOption fatigueValueOptions[] = {
+    {"--spectrum", &FatigueArguments::spectrumPath},
+    {"--modulus-of-rupture", &FatigueArguments::modulusOfRupture},
+    {"--model", &FatigueArguments::model},
+    {"--c1", &FatigueArguments::c1},
+    {"--c2", &FatigueArguments::c2},
+    {"--c4", &FatigueArguments::c4},
+    {"--c5", &FatigueArguments::c5},
+    {"--stress", &FatigueArguments::stress},
+    {"--target", &FatigueArguments::target},
+};
+
+std::optional<std::string>* fatigueValue(const std::string& argument, FatigueArguments& fatigue) {
+    for (const FatigueValueOption& option : fatigueValueOptions) {
+        if (argument == option.name) {
+            return &(fatigue.*option.value);
+        }
+    }
+    return nullptr;
+}
+
+// The first fatigue option given, or nullptr.
+const char* givenFatigueOption(const FatigueArguments& fatigue) {
+    for (const FatigueValueOption& option : fatigueValueOptions) {
+        if (fatigue.*option.value) {
+            return option.name;
+        }
+    }
+    return fatigue.solveThickness ? "--solve-thickness"
+           : fatigue.csv          ? "--csv"
+           : fatigue.json         ? "--json"
+                                  : nullptr;
 }
 
 // The options that only some commands take.
@@ -86,6 +140,10 @@ std::string checkCommandOptions(const CliOptions& options) {
     }
     if (!sweep && options.vary) {
         return "--vary" + notFor;
+    }
+    if (const char* fatigueOption = givenFatigueOption(options.fatigue);
+        fatigueOption != nullptr && options.command != "fatigue") {
+        return fatigueOption + notFor;
     }
     return {};
 }
@@ -134,6 +192,13 @@ std::string parseArguments(const std::vector<std::string>& arguments, CliOptions
                     error = "--vary: " + error;
                 }
             }
+        } else if (std::optional<std::string>* fatigue = fatigueValue(argument, options.fatigue)) {
+            error = value(text);
+            *fatigue = text;
+        } else if (argument == "--solve-thickness" || argument == "--csv" || argument == "--json") {
+            (argument == "--csv"    ? options.fatigue.csv
+             : argument == "--json" ? options.fatigue.json
+                                    : options.fatigue.solveThickness) = true;
         } else if (argument == "--output") {
             error = value(text);
             options.outputPath = text;

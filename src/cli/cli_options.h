@@ -8,9 +8,17 @@
 
 namespace korvanex::cli {
 
+// The options of fatigue as given; the command checks their values.
+struct FatigueArguments {
+    std::optional<std::string> spectrumPath, modulusOfRupture, model, c1, c2, c4, c5, stress, target;
+    bool solveThickness = false;
+    bool csv = false;
+    bool json = false;
+};
+
 // What the command line asks for.
 struct CliOptions {
-    std::string command; // "report", "json", "batch", "sweep" or "verify"
+    std::string command; // "report", "json", "batch", "sweep", "fatigue" or "verify"
     std::optional<std::string> casePath;
     std::optional<std::string> csvPath; // the input of batch
     std::optional<SweepRange> vary;     // the range of sweep
@@ -20,6 +28,7 @@ struct CliOptions {
     std::optional<bool> tiedShoulder;
     std::optional<bool> widenedLane;
     std::optional<std::string> outputPath;
+    FatigueArguments fatigue;
     bool help = false;
 };
 

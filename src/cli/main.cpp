@@ -1,6 +1,7 @@
 // korvanex-cli: the stress analysis of one case from the command line, for scripts and batches.
 
 #include "cli/cli_options.h"
+#include "cli/fatigue_command.h"
 #include "cli/verify_command.h"
 #include "engine/compute_stresses.h"
 #include "engine/fault.h"
@@ -160,6 +161,9 @@ int main(int argc, char** argv) {
     }
     if (options.command == "verify") {
         return cli::verifyCommand(std::cout);
+    }
+    if (options.command == "fatigue") {
+        return cli::fatigueCommand(options, loadCase);
     }
 
     AnalysisCase record;

@@ -7,6 +7,7 @@
 #include "io/csv_reader.h"
 #include "io/results_json.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <ostream>
@@ -174,61 +175,22 @@ double inRowUnits(double value, ResultKind kind, UnitSystem units) {
     return value;
 }
 
-void appendCell(std::string& line, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-        line.append(cell);
-        return;
-    }
-    line.push_back('"');
-    for (char c : cell) {
-        if (c == '"') {
-            line.push_back('"');
-        }
-        line.push_back(c);
-    }
-    line.push_back('"');
-}
-
 std::string quotedValue(std::string_view cell) {
     return "\"" + std::string(cell) + "\"";
 }
 
-std::string knownColumnNames() {
+std::string knownColumnNames(std::span<const std::string_view> extraNames) {
     std::string names;
+    for (std::string_view name : extraNames) {
+        names += name;
+        names += ", ";
+    }
     for (const CaseColumn& column : columnTable) {
-        if (!names.empty()) {
-            names += ", ";
-        }
         names += column.name;
+        names += ", ";
     }
+    names.resize(names.size() - 2);
     return names;
-}
-
-// The header's columns, by their position in the file.
-struct BatchHeader {
-    std::vector<const CaseColumn*> columns;
-    std::optional<std::size_t> unitsPosition;
-};
-
-std::string readHeader(const std::vector<std::string>& names, BatchHeader& header) {
-    for (std::size_t position = 0; position < names.size(); ++position) {
-        const std::string_view name = trimmed(names[position]);
-        const CaseColumn* column = findCaseColumn(name);
-        if (column == nullptr) {
-            return "unknown column " + quotedValue(names[position]) + "; the columns are " +
-                   knownColumnNames();
-        }
-        for (const CaseColumn* earlier : header.columns) {
-            if (earlier == column) {
-                return "repeated column " + quotedValue(names[position]);
-            }
-        }
-        if (column->kind == Kind::Units) {
-            header.unitsPosition = position;
-        }
-        header.columns.push_back(column);
-    }
-    return {};
 }
 
 // Applies one option cell to the record; false when the value is not one of the option's words.
@@ -251,6 +213,12 @@ bool applyOption(const CaseColumn& column, std::string_view value, AnalysisCase&
     return true;
 }
 
+// The header's columns, by their position in the file.
+struct BatchHeader {
+    std::vector<const CaseColumn*> columns;
+    std::optional<std::size_t> unitsPosition;
+};
+
 // The case of one row: the defaults of its unit system, then every cell that is not blank. Returns
 // an empty string, or what is wrong with the row.
 class RowCases {
@@ -271,20 +239,7 @@ class RowCases {
         }
         // Assigning over the previous row's record reuses its storage.
         record = units == UnitSystem::Metric ? metric_ : english_;
-        for (std::size_t position = 0; position < header.columns.size(); ++position) {
-            const CaseColumn& column = *header.columns[position];
-            const std::string& cell = cells[position];
-            const std::string_view value = trimmed(cell);
-            if (value.empty()) {
-                continue;
-            }
-            if (column.kind == Kind::Number) {
-                record.text(column.field) = cell;
-            } else if (!applyOption(column, value, record)) {
-                return "unknown " + std::string(column.name) + " " + quotedValue(cell);
-            }
-        }
-        return {};
+        return applyCaseCells(header.columns, cells, record);
     }
 
   private:
@@ -305,6 +260,66 @@ const CaseColumn* findCaseColumn(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+std::string readCaseHeader(std::span<const std::string> names, std::span<const std::string_view> extraNames,
+                           std::vector<const CaseColumn*>& columns) {
+    columns.clear();
+    std::vector<std::string_view> extrasSeen;
+    for (const std::string& given : names) {
+        const std::string_view name = trimmed(given);
+        const auto isName = [name](std::string_view extra) { return equalsIgnoringCase(extra, name); };
+        const auto extra = std::find_if(extraNames.begin(), extraNames.end(), isName);
+        const CaseColumn* column = extra == extraNames.end() ? findCaseColumn(name) : nullptr;
+        if (column == nullptr && extra == extraNames.end()) {
+            return "unknown column " + quotedValue(given) + "; the columns are " +
+                   knownColumnNames(extraNames);
+        }
+        const bool repeated =
+            column == nullptr ? std::find(extrasSeen.begin(), extrasSeen.end(), *extra) != extrasSeen.end()
+                              : std::find(columns.begin(), columns.end(), column) != columns.end();
+        if (repeated) {
+            return "repeated column " + quotedValue(given);
+        }
+        if (column == nullptr) {
+            extrasSeen.push_back(*extra);
+        }
+        columns.push_back(column);
+    }
+    return {};
+}
+
+std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span<const std::string> cells,
+                           AnalysisCase& record) {
+    for (std::size_t position = 0; position < columns.size(); ++position) {
+        const CaseColumn* column = columns[position];
+        const std::string& cell = cells[position];
+        const std::string_view value = trimmed(cell);
+        if (column == nullptr || value.empty()) {
+            continue;
+        }
+        if (column->kind == Kind::Number) {
+            record.text(column->field) = cell;
+        } else if (!applyOption(*column, value, record)) {
+            return "unknown " + std::string(column->name) + " " + quotedValue(cell);
+        }
+    }
+    return {};
+}
+
+void appendCsvCell(std::string& line, std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line.append(cell);
+        return;
+    }
+    line.push_back('"');
+    for (char c : cell) {
+        if (c == '"') {
+            line.push_back('"');
+        }
+        line.push_back(c);
+    }
+    line.push_back('"');
 }
 
 std::string_view caseCellText(const AnalysisCase& record, const CaseColumn& column) {
@@ -330,7 +345,7 @@ std::string_view caseCellText(const AnalysisCase& record, const CaseColumn& colu
 void BatchWriter::header(std::span<const std::string> inputNames) {
     line_.clear();
     for (const std::string& name : inputNames) {
-        appendCell(line_, name);
+        appendCsvCell(line_, name);
         line_.push_back(',');
     }
     line_.append("status");
@@ -344,10 +359,10 @@ void BatchWriter::header(std::span<const std::string> inputNames) {
 void BatchWriter::beginRow(std::span<const std::string> inputCells, std::string_view status) {
     line_.clear();
     for (const std::string& cell : inputCells) {
-        appendCell(line_, cell);
+        appendCsvCell(line_, cell);
         line_.push_back(',');
     }
-    appendCell(line_, status);
+    appendCsvCell(line_, status);
 }
 
 void BatchWriter::emptyResults() {
@@ -398,8 +413,13 @@ std::string runBatch(std::istream& in, std::ostream& out) {
         return "not a CSV file: there is no header row";
     }
     BatchHeader header;
-    if (std::string error = readHeader(cells, header); !error.empty()) {
+    if (std::string error = readCaseHeader(cells, {}, header.columns); !error.empty()) {
         return error;
+    }
+    for (std::size_t position = 0; position < header.columns.size(); ++position) {
+        if (header.columns[position]->kind == Kind::Units) {
+            header.unitsPosition = position;
+        }
     }
 
     BatchWriter writer(out);

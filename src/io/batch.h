@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvanex {
 
@@ -24,6 +25,22 @@ std::span<const CaseColumn> caseColumns();
 
 // The column of a header name, compared without regard to case; nullptr when there is none.
 const CaseColumn* findCaseColumn(std::string_view name);
+
+// The columns of a header row, by their position: the case column of each name (compared without
+// regard to case or the blanks around it), or nullptr for one of `extraNames`, the columns that the
+// caller reads itself. Returns an empty string, or the problem: an unknown or a repeated column.
+std::string readCaseHeader(std::span<const std::string> names, std::span<const std::string_view> extraNames,
+                           std::vector<const CaseColumn*>& columns);
+
+// Sets the cells of a row that are not empty or blank on the record: an option by its word in any
+// case, a numeric field's text as it is. Units cells and the caller's own columns (nullptr) are left
+// alone. Returns an empty string, or what is wrong with the row, e.g. an unknown gear.
+std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span<const std::string> cells,
+                           AnalysisCase& record);
+
+// Appends one CSV cell, in double quotes (doubled inside) only when it holds a comma, a double quote
+// or a line break.
+void appendCsvCell(std::string& line, std::string_view cell);
 
 // The cell that describes one column of a case, in the words a batch file uses ("metric", "edge",
 // "dual-tandem", "bonded", "yes"), or the field text as it stands.

@@ -3,6 +3,7 @@
 #include "engine/fault.h"
 #include "engine/westergaard.h"
 #include "io/number_text.h"
+#include "studies/fatigue_models.h"
 
 #include <cmath>
 
@@ -59,11 +60,17 @@ double curledCoefficient() {
     return curledEdgeStress() / (static_cast<double>(ConcreteE) * CurledAlpha * CurledDeltaT / 2);
 }
 
+// The PCA fatigue curve at a stress ratio of 0.60: log10 N = 11.737 - 12.077 x 0.60 = 4.4908.
+double pcaRepetitionsAtSixTenths() {
+    return pcaAllowableRepetitions(0.60);
+}
+
 constexpr const char* LoadedCase = "h 10 in, E 4,000,000 psi, mu 0.15, k 100 pci, P 10,000 lb, a 6 in";
 constexpr const char* CurledCase = "25 ft x 12 ft x 8 in, E 4,000,000 psi, mu 0.15, k 200 pci, "
                                    "alpha 5e-6 /degF, dT 20 degF";
 constexpr const char* HuangLoads = "Huang, Pavement Analysis and Design, 2nd ed., Examples 4.1-4.3";
 constexpr const char* HuangCurling = "Huang, Pavement Analysis and Design, 2nd ed., Example 4.1";
+constexpr const char* PcaCurve = "Packard and Tayabji (1985), the PCA fatigue curve's equation";
 constexpr const char* HuangCurlingChart =
     "Huang, Pavement Analysis and Design, 2nd ed., Example 4.1 (C read from Bradbury's chart)";
 
@@ -80,6 +87,8 @@ const WorkedExample Examples[] = {
     {"Radius of relative stiffness l, in", CurledCase, HuangCurling, 30.57, 2, FourFigures, curledRadius},
     {"Bradbury's C at L/l = 9.81", CurledCase, HuangCurlingChart, 1.07, 2, ChartReading, curledCoefficient},
     {"Edge curling stress, psi", CurledCase, HuangCurlingChart, 214.0, 0, ChartReading, curledEdgeStress},
+    {"PCA allowable repetitions N", "stress ratio SR 0.60", PcaCurve, 30960.0, 0, FourFigures,
+     pcaRepetitionsAtSixTenths},
 };
 
 std::string signedFixed(double value, int decimals) {

@@ -127,7 +127,7 @@ void DesignChartTest::commandOnTheMenuBarOpensTheChartOfTheCase() {
     for (const QAction* item : window.menuBar()->actions()) {
         bar << item->text();
     }
-    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Compute Stresses", "Design &Chart...", "&Help"}));
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Compute Stresses", "Design &Chart...", "F&atigue...", "&Help"}));
     QVERIFY2(child<QAction>(window, "mnuDesignChart").menu() == nullptr, "a command, not a menu");
 
     // Opening the chart touches the dialogs as computing does, which fixes the unit system.

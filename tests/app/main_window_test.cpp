@@ -194,7 +194,7 @@ void MainWindowTest::menuBarAndReportAreaAtStart() {
     for (const QAction* item : window.menuBar()->actions()) {
         bar << item->text();
     }
-    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Compute Stresses", "Design &Chart...", "&Help"}));
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Compute Stresses", "Design &Chart...", "F&atigue...", "&Help"}));
     QVERIFY2(action(window, "mnuComputeStresses").menu() == nullptr, "a command, not a menu");
 
     QCOMPARE(captions(child<QMenu>(window, "File")),

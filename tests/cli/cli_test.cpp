@@ -145,3 +145,46 @@ TEST_F(CliTest, BadUsageAndUnreadableFilesExitWithTwo) {
 
     EXPECT_EQ(run("--help").status, 0);
 }
+
+TEST_F(CliTest, FatigueWritesTheTableCsvAndJson) {
+    // On the default case the combined stress is 243.344376 psi: MR = 405.574 puts it at SR = 0.6,
+    // N = 10^4.4908 = 30,960, so 1E4 passes do 32.30 %; 5,000 lbs stays below SR 0.45, unlimited.
+    std::ofstream(folder / "spectrum.csv") << "P,repetitions\n,1E4\n5000,1E9\n";
+    const std::string common = "fatigue --spectrum " + (folder / "spectrum.csv").string() +
+                               " --modulus-of-rupture 405.574 --solve-thickness";
+    const CliRun table = run(common);
+    EXPECT_EQ(table.status, 0);
+    EXPECT_NE(table.out.find(
+                  "   1  dual-single         18000.0        0.0           243.3    0.600         3.096E+04"),
+              std::string::npos)
+        << table.out;
+    EXPECT_NE(table.out.find("unlimited      1.000E+09          0.00\n"), std::string::npos);
+    EXPECT_NE(table.out.find("\nTotal damage: 32.30 %\nRequired slab thickness h1: "), std::string::npos);
+
+    const CliRun csv =
+        run(common.substr(0, common.size() - 18) + " --csv --output " + (folder / "out.csv").string());
+    EXPECT_EQ(csv.status, 0);
+    const std::string written = readAll(folder / "out.csv");
+    EXPECT_EQ(written.substr(0, written.find('\n')),
+              "P,repetitions,status,stress,stress_ratio,allowable_repetitions,damage_percent");
+    EXPECT_NE(written.find("\n5000,1E9,ok,"), std::string::npos);
+    EXPECT_EQ(written.substr(written.size() - 3), ",0\n"); // unlimited: allowable empty, damage 0
+    EXPECT_NE(written.find(",,0\n"), std::string::npos);
+
+    const CliRun json = run(common + " --json");
+    EXPECT_NE(
+        json.out.find("\"allowable_repetitions\": null, \"repetitions\": 1e+09, \"damage_percent\": 0}"),
+        std::string::npos)
+        << json.out;
+    std::ofstream(folder / "one.csv") << "repetitions\n1\n";
+    const CliRun metric = run("fatigue --metric --json --spectrum " + (folder / "one.csv").string() +
+                              " --modulus-of-rupture 4478.5");
+    EXPECT_NE(metric.out.find("\"modulus_of_rupture\": 650,"), std::string::npos)
+        << metric.out; // 4478.5 / 6.89
+    EXPECT_NE(metric.out.find("\"required_h1_units\": \"cm\""), std::string::npos);
+
+    for (const std::string bad : {" --model wrong", " --c1 3", " --csv --json", " --target 0"}) {
+        EXPECT_EQ(run(common + bad).status, 2) << bad;
+    }
+    EXPECT_EQ(run("report --solve-thickness").err.find("--solve-thickness does not apply to report"), 14u);
+}

@@ -1,4 +1,5 @@
 #include "app/design_chart_window.h"
+#include "app/fatigue_window.h"
 #include "app/main_window.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
@@ -79,5 +80,13 @@ int main(int argc, char* argv[]) {
     allowable.setText(QStringLiteral("350"));
     emit allowable.editingFinished();
     saved = save(chart, folder, QStringLiteral("design-chart.png")) && saved;
+
+    // The fatigue window with its example spectrum.
+    trigger("mnuFatigue");
+    auto& fatigue = *window.findChild<frmFatigue*>();
+    fatigue.resize(1200, 780);
+    // Coming to the window recomputes it; the chart lays out its new legend on the next pass.
+    QApplication::processEvents();
+    saved = save(fatigue, folder, QStringLiteral("fatigue.png")) && saved;
     return saved ? 0 : 1;
 }

@@ -1,0 +1,252 @@
+#include "studies/fatigue_damage.h"
+
+#include "case/typical_ranges.h"
+#include "engine/analysis_driver.h"
+#include "engine/analysis_results.h"
+#include "engine/compute_stresses.h"
+#include "engine/fault.h"
+#include "io/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace korvanex {
+
+namespace {
+
+// Stresses are computed in psi; metric cases give the modulus of rupture in kPa, psi × 6.89.
+constexpr double KpaPerPsi = 6.89;
+constexpr double GridStepsPerUnit = 100;
+
+struct Word {
+    std::string_view word;
+    int value;
+};
+
+constexpr Word modelWords[] = {{"pca", static_cast<int>(FatigueModel::Pca)},
+                               {"power", static_cast<int>(FatigueModel::Power)}};
+constexpr Word stressWords[] = {{"combined", static_cast<int>(FatigueStress::Combined)},
+                                {"loading", static_cast<int>(FatigueStress::Loading)},
+                                {"edge-model", static_cast<int>(FatigueStress::EdgeModel)}};
+
+template <typename T, std::size_t N> std::string_view wordOf(const Word (&words)[N], T value) {
+    for (const Word& word : words) {
+        if (word.value == static_cast<int>(value)) {
+            return word.word;
+        }
+    }
+    return words[0].word;
+}
+
+template <typename T, std::size_t N> bool valueOf(const Word (&words)[N], std::string_view text, T& value) {
+    for (const Word& word : words) {
+        if (word.word == text) {
+            value = static_cast<T>(word.value);
+            return true;
+        }
+    }
+    return false;
+}
+
+// What keeps a group from being computed at any thickness; empty when nothing does.
+std::string groupError(const SpectrumGroup& group, const FatigueSettings& settings) {
+    if (!group.error.empty()) {
+        return group.error;
+    }
+    if (settings.stress == FatigueStress::EdgeModel && !runsEdgeStressModel(group.record)) {
+        return "the edge model does not run for this location and gear";
+    }
+    return {};
+}
+
+float chosenStress(const AnalysisResults& results, FatigueStress stress) {
+    switch (stress) {
+    case FatigueStress::Loading:
+        return results.LoadingStressOnly;
+    case FatigueStress::EdgeModel:
+        return results.MdCombinedStress;
+    case FatigueStress::Combined:
+        break;
+    }
+    return results.CombinedStress;
+}
+
+// One group computed on the given case (the group's own, or with another slab thickness).
+GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, const FatigueSettings& settings,
+                     AnalysisResults& results) {
+    GroupDamage damage;
+    damage.what = groupError(group, settings);
+    if (!damage.what.empty()) {
+        damage.status = GroupDamage::Status::Error;
+        return damage;
+    }
+    results = AnalysisResults{};
+    try {
+        computeStresses(record, results);
+    } catch (const FloatingPointFault& fault) {
+        damage.status = GroupDamage::Status::Fault;
+        damage.what = fault.routine();
+        return damage;
+    }
+    damage.stressPsi = chosenStress(results, settings.stress);
+    damage.stress = record.units == UnitSystem::Metric ? damage.stressPsi * KpaPerPsi : damage.stressPsi;
+    damage.stressRatio = damage.stress / settings.modulusOfRupture;
+    damage.allowableRepetitions =
+        settings.model == FatigueModel::Pca
+            ? pcaAllowableRepetitions(damage.stressRatio)
+            : powerAllowableRepetitions(damage.stress, settings.modulusOfRupture, settings.constants);
+    damage.damagePercent = 100 * group.repetitions / damage.allowableRepetitions;
+    return damage;
+}
+
+// The damages known at a grid point summed in the spectrum's order, those not yet computed counting 0.
+// Rounding is monotone and no term is negative, so this is never more than the total that
+// totalDamageAt sums in the same order, and it is that very total once every damage is known.
+double knownSum(const std::vector<double>& damages) {
+    double sum = 0;
+    for (double damage : damages) {
+        sum += damage;
+    }
+    return sum;
+}
+
+int gridHundredths(UnitSystem units, bool last) {
+    const std::optional<TypicalRange> range = typicalRange(Field::h1, units);
+    return static_cast<int>(std::lround((last ? range->maximum : range->minimum) * GridStepsPerUnit));
+}
+
+} // namespace
+
+double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units) {
+    return units == UnitSystem::Metric ? settings.modulusOfRupture / KpaPerPsi : settings.modulusOfRupture;
+}
+
+std::string_view modelWord(FatigueModel model) {
+    return wordOf(modelWords, model);
+}
+
+std::string_view stressWord(FatigueStress stress) {
+    return wordOf(stressWords, stress);
+}
+
+bool modelFromWord(std::string_view word, FatigueModel& model) {
+    return valueOf(modelWords, word, model);
+}
+
+bool stressFromWord(std::string_view word, FatigueStress& stress) {
+    return valueOf(stressWords, word, stress);
+}
+
+FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    FatigueResult result;
+    AnalysisResults results;
+    double total = 0;
+    bool complete = true;
+    for (const SpectrumGroup& group : spectrum.groups) {
+        const GroupDamage& damage =
+            result.groups.emplace_back(evaluate(group, group.record, settings, results));
+        complete = complete && damage.status == GroupDamage::Status::Ok;
+        total += damage.damagePercent;
+    }
+    if (complete) {
+        result.totalDamagePercent = total;
+        if (settings.model == FatigueModel::Power) {
+            result.crackingPercent = crackingPercent(total, settings.constants);
+        }
+    }
+    return result;
+}
+
+std::optional<double> totalDamageAt(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                    const std::string& h1Text) {
+    AnalysisResults results;
+    AnalysisCase record;
+    double total = 0;
+    for (const SpectrumGroup& group : spectrum.groups) {
+        record = group.record;
+        record.h1 = h1Text;
+        const GroupDamage damage = evaluate(group, record, settings, results);
+        if (damage.status != GroupDamage::Status::Ok) {
+            return std::nullopt;
+        }
+        total += damage.damagePercent;
+    }
+    return total;
+}
+
+int thicknessGridPoints(UnitSystem units) {
+    return gridHundredths(units, true) - gridHundredths(units, false) + 1;
+}
+
+std::string thicknessGridText(UnitSystem units, int index) {
+    return formatFixed((gridHundredths(units, false) + index) / GridStepsPerUnit, 2);
+}
+
+RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    RequiredThickness answer;
+    if (spectrum.setsField(Field::h1)) {
+        answer.why = "the spectrum sets h1";
+        return answer;
+    }
+    const std::size_t count = spectrum.groups.size();
+    for (std::size_t index = 0; index < count; ++index) {
+        if (std::string error = groupError(spectrum.groups[index], settings); !error.empty()) {
+            answer.why = "row " + std::to_string(index + 1) + ": " + error;
+            return answer;
+        }
+    }
+
+    std::vector<AnalysisCase> records;
+    records.reserve(count);
+    for (const SpectrumGroup& group : spectrum.groups) {
+        records.push_back(group.record);
+    }
+    AnalysisResults results;
+    std::string text;
+    const auto damageOf = [&](std::size_t index) -> std::optional<double> {
+        records[index].h1 = text;
+        const GroupDamage damage = evaluate(spectrum.groups[index], records[index], settings, results);
+        return damage.status == GroupDamage::Status::Ok ? std::optional(damage.damagePercent) : std::nullopt;
+    };
+
+    // Each point computes its groups heaviest first, as the damages of the point before rank them,
+    // so that a point that fails is given up after few groups.
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::vector<double> ranking(count, 0);
+    std::vector<double> known(count);
+    const int points = thicknessGridPoints(spectrum.units);
+    for (int point = 0; point < points; ++point) {
+        text = thicknessGridText(spectrum.units, point);
+        std::stable_sort(order.begin(), order.end(),
+                         [&ranking](std::size_t a, std::size_t b) { return ranking[a] > ranking[b]; });
+        std::fill(known.begin(), known.end(), 0.0);
+        double running = 0;
+        bool failed = false;
+        for (std::size_t index : order) {
+            const std::optional<double> damage = damageOf(index);
+            ranking[index] = damage.value_or(std::numeric_limits<double>::infinity());
+            if (!damage) {
+                failed = true;
+                break;
+            }
+            known[index] = *damage;
+            running += *damage;
+            if (running > settings.targetPercent && knownSum(known) > settings.targetPercent) {
+                failed = true;
+                break;
+            }
+        }
+        if (!failed && knownSum(known) <= settings.targetPercent) {
+            answer.status = RequiredThickness::Status::Found;
+            answer.h1Text = text;
+            return answer;
+        }
+    }
+    answer.status = RequiredThickness::Status::NoneInRange;
+    return answer;
+}
+
+} // namespace korvanex

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "studies/fatigue_models.h"
+#include "studies/traffic_spectrum.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvanex {
+
+enum class FatigueModel { Pca, Power };
+
+// The stress compared with the modulus of rupture: the Combined Loading & Curling Stress, the Loading
+// Stress Only, or the edge model's combined stress.
+enum class FatigueStress { Combined, Loading, EdgeModel };
+
+struct FatigueSettings {
+    FatigueModel model = FatigueModel::Pca;
+    PowerModelConstants constants;
+    FatigueStress stress = FatigueStress::Combined;
+    double modulusOfRupture = 0; // in the case's stress unit, psi or kPa
+    double targetPercent = 100;
+};
+
+// The modulus of rupture in psi, however the case's units give it.
+double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units);
+
+// The words of the command line and the files: "pca", "power"; "combined", "loading", "edge-model".
+std::string_view modelWord(FatigueModel model);
+std::string_view stressWord(FatigueStress stress);
+bool modelFromWord(std::string_view word, FatigueModel& model);
+bool stressFromWord(std::string_view word, FatigueStress& stress);
+
+struct GroupDamage {
+    enum class Status { Ok, Fault, Error };
+    Status status = Status::Ok;
+    std::string what;    // the routine that faulted, or what is wrong with the group
+    float stressPsi = 0; // the stress as computed, in psi
+    double stress = 0;   // in the case's stress unit
+    double stressRatio = 0;
+    double allowableRepetitions = 0; // +infinity for unlimited
+    double damagePercent = 0;
+};
+
+struct FatigueResult {
+    std::vector<GroupDamage> groups;
+    // Miner's sum of the groups' damages; none when a group was not computed, for then the traffic
+    // cannot be shown to be carried.
+    std::optional<double> totalDamagePercent;
+    std::optional<double> crackingPercent; // the power model only
+};
+
+// Computes every group of the spectrum, each from a fresh results record.
+FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+
+// The total damage of the spectrum with every group's slab thickness set to the text; none when a
+// group cannot be computed there.
+std::optional<double> totalDamageAt(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                    const std::string& h1Text);
+
+// The grid of slab thicknesses searched: steps of 0.01 (in or cm) over the typical range of h1.
+int thicknessGridPoints(UnitSystem units);
+std::string thicknessGridText(UnitSystem units, int index);
+
+struct RequiredThickness {
+    enum class Status { Found, NoneInRange, NotSolved };
+    Status status = Status::NotSolved;
+    std::string h1Text; // Found: the thickness as the dialog shows it
+    std::string why;    // NotSolved: why no thickness can be looked for
+};
+
+// The least slab thickness of the grid at which the total damage is at most the target: the same
+// point as a scan of every grid point with totalDamageAt. Damage need not fall as the slab thickens,
+// so every point from the thinnest up is tried until one carries the traffic. A point is given up as
+// soon as the damages computed there, summed in the spectrum's order, exceed the target: damage terms
+// are never negative, so the total can only be larger. A point where a group faults cannot be shown
+// to carry the traffic and fails. Nothing is looked for when the spectrum sets h1 or a group is in
+// error.
+RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+
+} // namespace korvanex

@@ -1,0 +1,271 @@
+#include "studies/fatigue_output.h"
+
+#include "case/field_value.h"
+#include "io/batch.h"
+#include "io/number_text.h"
+#include "io/results_json.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace korvanex {
+
+namespace {
+
+struct UnitWords {
+    std::string_view load, temperature, stress, length;
+};
+
+UnitWords unitWords(UnitSystem units) {
+    if (units == UnitSystem::Metric) {
+        return {"kN", "oC", "kPa", "cm"};
+    }
+    return {"lbs", "oF", "psi", "in"};
+}
+
+// The table's columns: width and whether the text stands to the right.
+struct TableColumn {
+    int width;
+    bool right;
+};
+constexpr TableColumn tableColumns[] = {{4, true}, {14, false}, {11, true}, {9, true}, {14, true},
+                                        {7, true}, {16, true},  {13, true}, {12, true}};
+
+void appendColumn(std::string& line, std::size_t column, const std::string& text) {
+    const TableColumn& format = tableColumns[column];
+    const std::size_t pad =
+        text.size() < static_cast<std::size_t>(format.width) ? format.width - text.size() : 0;
+    if (column > 0) {
+        line += "  ";
+    }
+    if (format.right) {
+        line.append(pad, ' ');
+    }
+    line += text;
+    if (!format.right && column + 1 < std::size(tableColumns)) {
+        line.append(pad, ' ');
+    }
+}
+
+std::string tableLine(const std::vector<std::string>& texts) {
+    std::string line;
+    for (std::size_t column = 0; column < texts.size(); ++column) {
+        appendColumn(line, column, texts[column]);
+    }
+    while (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+    }
+    return line + "\n";
+}
+
+std::string scientific(double value) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3).ptr;
+    std::string text(buffer, end);
+    if (const std::size_t e = text.find('e'); e != std::string::npos) {
+        text[e] = 'E';
+    }
+    return text;
+}
+
+std::string fieldNumber(const AnalysisCase& record, Field field) {
+    return formatFixed(numericPrefix(record.text(field)), 1);
+}
+
+std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
+    std::vector<std::string> texts{std::to_string(row)};
+    if (damage.status == GroupDamage::Status::Error) {
+        texts.push_back(groupStatusText(damage));
+        return tableLine(texts);
+    }
+    texts.push_back(std::string(caseCellText(group.record, *findCaseColumn("gear"))));
+    texts.push_back(fieldNumber(group.record, Field::P));
+    texts.push_back(fieldNumber(group.record, Field::F));
+    if (damage.status == GroupDamage::Status::Fault) {
+        texts.push_back(groupStatusText(damage));
+        return tableLine(texts);
+    }
+    texts.push_back(formatFixed(damage.stress, 1));
+    texts.push_back(formatFixed(damage.stressRatio, 3));
+    texts.push_back(repetitionsText(damage.allowableRepetitions));
+    texts.push_back(scientific(group.repetitions));
+    texts.push_back(formatFixed(damage.damagePercent, 2));
+    return tableLine(texts);
+}
+
+std::string quotedJson(std::string_view text) {
+    std::string json = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr char hex[] = "0123456789abcdef";
+            json += "\\u00";
+            json += hex[(c >> 4) & 0xf];
+            json += hex[c & 0xf];
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+std::string jsonNumber(double value) {
+    return std::isfinite(value) ? nineDigits(value) : std::string("1e999");
+}
+
+std::string jsonNumber(const std::optional<double>& value) {
+    return value ? jsonNumber(*value) : std::string("null");
+}
+
+std::string groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
+    const bool ok = damage.status == GroupDamage::Status::Ok;
+    const auto okNumber = [ok](double value) { return ok ? jsonNumber(value) : std::string("null"); };
+    std::string json = "    {\"row\": " + std::to_string(row);
+    json += ", \"status\": " + quotedJson(groupStatusText(damage));
+    json += ", \"stress\": " + okNumber(damage.stressPsi);
+    json += ", \"stress_ratio\": " + okNumber(damage.stressRatio);
+    json += ", \"allowable_repetitions\": " + (std::isinf(damage.allowableRepetitions)
+                                                   ? std::string("null")
+                                                   : okNumber(damage.allowableRepetitions));
+    json +=
+        ", \"repetitions\": " + (group.error.empty() ? jsonNumber(group.repetitions) : std::string("null"));
+    json += ", \"damage_percent\": " + okNumber(damage.damagePercent) + "}";
+    return json;
+}
+
+} // namespace
+
+std::string groupStatusText(const GroupDamage& damage) {
+    switch (damage.status) {
+    case GroupDamage::Status::Fault:
+        return "fault: " + damage.what;
+    case GroupDamage::Status::Error:
+        return "error: " + damage.what;
+    case GroupDamage::Status::Ok:
+        break;
+    }
+    return "ok";
+}
+
+std::string repetitionsText(double repetitions) {
+    return std::isinf(repetitions) ? std::string("unlimited") : scientific(repetitions);
+}
+
+std::string requiredThicknessText(const RequiredThickness& thickness, UnitSystem units) {
+    const std::string_view length = unitWords(units).length;
+    switch (thickness.status) {
+    case RequiredThickness::Status::Found:
+        return thickness.h1Text + " " + std::string(length);
+    case RequiredThickness::Status::NoneInRange: {
+        const int last = thicknessGridPoints(units) - 1;
+        return "none within the typical range (" + thicknessGridText(units, 0) + " to " +
+               thicknessGridText(units, last) + " " + std::string(length) + ")";
+    }
+    case RequiredThickness::Status::NotSolved:
+        break;
+    }
+    return "not solved: " + thickness.why;
+}
+
+std::string totalDamageText(const FatigueResult& result) {
+    if (result.totalDamagePercent) {
+        return formatFixed(*result.totalDamagePercent, 2) + " %";
+    }
+    std::size_t missing = 0;
+    for (const GroupDamage& damage : result.groups) {
+        missing += damage.status != GroupDamage::Status::Ok ? 1 : 0;
+    }
+    return "not known: " + std::to_string(missing) + (missing == 1 ? " group was" : " groups were") +
+           " not computed";
+}
+
+std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                         const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
+    const UnitWords units = unitWords(spectrum.units);
+    const auto inUnit = [](std::string_view name, std::string_view unit) {
+        return std::string(name) + " (" + std::string(unit) + ")";
+    };
+    std::string text = "Fatigue model: " + std::string(modelWord(settings.model)) +
+                       "   Stress: " + std::string(stressWord(settings.stress)) +
+                       "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
+                       std::string(units.stress) + "   Target: " + formatFixed(settings.targetPercent, 2) +
+                       " %\n\n";
+    text += tableLine({"Row", "Gear", inUnit("Load", units.load), inUnit("dT", units.temperature),
+                       inUnit("Stress", units.stress), "SR", "Allowable Reps", "Repetitions", "Damage (%)"});
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        text += groupLine(index + 1, spectrum.groups[index], result.groups[index]);
+    }
+    text += "\nTotal damage: " + totalDamageText(result) + "\n";
+    if (settings.model == FatigueModel::Power) {
+        text += "Slabs cracked: " +
+                (result.crackingPercent ? formatFixed(*result.crackingPercent, 2) + " %"
+                                        : std::string("not known")) +
+                "\n";
+    }
+    if (thickness) {
+        text += "Required slab thickness h1: " + requiredThicknessText(*thickness, spectrum.units) + "\n";
+    }
+    return text;
+}
+
+std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result) {
+    std::string text;
+    for (const std::string& name : spectrum.cells.header) {
+        appendCsvCell(text, name);
+        text += ',';
+    }
+    text += "status,stress,stress_ratio,allowable_repetitions,damage_percent\n";
+    std::vector<std::string> cells;
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        const GroupDamage& damage = result.groups[index];
+        // The echo keeps the header's columns, so that the status stays in its column.
+        cells = spectrum.cells.rows[index];
+        cells.resize(spectrum.cells.header.size());
+        for (const std::string& cell : cells) {
+            appendCsvCell(text, cell);
+            text += ',';
+        }
+        appendCsvCell(text, groupStatusText(damage));
+        if (damage.status == GroupDamage::Status::Ok) {
+            text += "," + nineDigits(damage.stress) + "," + nineDigits(damage.stressRatio) + ",";
+            if (!std::isinf(damage.allowableRepetitions)) {
+                text += nineDigits(damage.allowableRepetitions);
+            }
+            text += "," + nineDigits(damage.damagePercent);
+        } else {
+            text += ",,,,";
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                        const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
+    std::string json = "{\n";
+    json += "  \"model\": " + quotedJson(modelWord(settings.model)) + ",\n";
+    json += "  \"stress\": " + quotedJson(stressWord(settings.stress)) + ",\n";
+    json += "  \"modulus_of_rupture\": " + jsonNumber(modulusOfRupturePsi(settings, spectrum.units)) + ",\n";
+    json += "  \"target_percent\": " + jsonNumber(settings.targetPercent) + ",\n";
+    json += "  \"groups\": [";
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        json += index == 0 ? "\n" : ",\n";
+        json += groupJson(index + 1, spectrum.groups[index], result.groups[index]);
+    }
+    json += result.groups.empty() ? "],\n" : "\n  ],\n";
+    json += "  \"total_damage_percent\": " + jsonNumber(result.totalDamagePercent) + ",\n";
+    if (settings.model == FatigueModel::Power) {
+        json += "  \"cracking_percent\": " + jsonNumber(result.crackingPercent) + ",\n";
+    }
+    if (thickness) {
+        const bool found = thickness->status == RequiredThickness::Status::Found;
+        json += "  \"required_h1\": " + (found ? thickness->h1Text : std::string("null")) + ",\n";
+    }
+    json += "  \"required_h1_units\": " + quotedJson(unitWords(spectrum.units).length) + "\n}\n";
+    return json;
+}
+
+} // namespace korvanex

@@ -1,0 +1,133 @@
+#include "studies/traffic_spectrum.h"
+
+#include "case/field_value.h"
+#include "io/csv_reader.h"
+#include "io/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <istream>
+
+namespace korvanex {
+
+namespace {
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string readRepetitions(const std::string& cell, double& repetitions) {
+    if (cell.find_first_not_of(" \t") == std::string::npos) {
+        return "no repetitions";
+    }
+    repetitions = numericPrefix(cell);
+    if (!isWholeNumberText(cell) || !(repetitions > 0) || !std::isfinite(repetitions)) {
+        return "repetitions must be a number greater than 0, not " + quoted(cell);
+    }
+    return {};
+}
+
+// The one place where a row becomes a load group.
+SpectrumGroup buildGroup(const std::vector<const CaseColumn*>& columns, const std::vector<std::string>& row,
+                         const AnalysisCase& base) {
+    SpectrumGroup group;
+    if (row.size() != columns.size()) {
+        group.error =
+            std::to_string(row.size()) + " cells where the header has " + std::to_string(columns.size());
+        return group;
+    }
+    group.record = base;
+    group.error = applyCaseCells(columns, row, group.record);
+    if (!group.error.empty()) {
+        return group;
+    }
+    const auto repetitions = std::find(columns.begin(), columns.end(), nullptr) - columns.begin();
+    group.error = readRepetitions(row[static_cast<std::size_t>(repetitions)], group.repetitions);
+    return group;
+}
+
+} // namespace
+
+bool TrafficSpectrum::setsField(Field field) const {
+    return std::any_of(columns.begin(), columns.end(), [field](const CaseColumn* column) {
+        return column != nullptr && column->kind == CaseColumn::Kind::Number && column->field == field;
+    });
+}
+
+std::string readSpectrumHeader(const std::vector<std::string>& names,
+                               std::vector<const CaseColumn*>& columns) {
+    const std::string_view extra[] = {RepetitionsColumn};
+    if (std::string error = readCaseHeader(names, extra, columns); !error.empty()) {
+        return error;
+    }
+    if (std::find(columns.begin(), columns.end(), nullptr) == columns.end()) {
+        return "there is no repetitions column";
+    }
+    for (const CaseColumn* column : columns) {
+        if (column != nullptr && column->kind == CaseColumn::Kind::Units) {
+            return "a spectrum is in the case's units: it has no units column";
+        }
+    }
+    return {};
+}
+
+std::string readSpectrumCells(std::istream& in, SpectrumCells& cells) {
+    CsvReader reader(in);
+    cells = {};
+    CsvReader::Status status = reader.read(cells.header);
+    if (status == CsvReader::Status::End) {
+        return "not a CSV file: there is no header row";
+    }
+    if (status == CsvReader::Status::Record) {
+        std::vector<const CaseColumn*> columns;
+        if (std::string error = readSpectrumHeader(cells.header, columns); !error.empty()) {
+            return error;
+        }
+        std::vector<std::string> row;
+        while ((status = reader.read(row)) == CsvReader::Status::Record) {
+            cells.rows.push_back(row);
+        }
+    }
+    return status == CsvReader::Status::Error ? "not a CSV file: " + reader.error() : std::string();
+}
+
+TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base) {
+    TrafficSpectrum spectrum;
+    spectrum.units = base.units;
+    spectrum.cells = std::move(cells);
+    readSpectrumHeader(spectrum.cells.header, spectrum.columns);
+    spectrum.groups.reserve(spectrum.cells.rows.size());
+    for (const std::vector<std::string>& row : spectrum.cells.rows) {
+        spectrum.groups.push_back(buildGroup(spectrum.columns, row, base));
+    }
+    return spectrum;
+}
+
+std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum) {
+    SpectrumCells cells;
+    if (std::string error = readSpectrumCells(in, cells); !error.empty()) {
+        return error;
+    }
+    spectrum = buildSpectrum(std::move(cells), base);
+    return {};
+}
+
+std::string spectrumCsv(const SpectrumCells& cells) {
+    std::string text;
+    const auto appendRow = [&text](const std::vector<std::string>& row) {
+        for (std::size_t index = 0; index < row.size(); ++index) {
+            if (index > 0) {
+                text += ',';
+            }
+            appendCsvCell(text, row[index]);
+        }
+        text += '\n';
+    };
+    appendRow(cells.header);
+    for (const std::vector<std::string>& row : cells.rows) {
+        appendRow(row);
+    }
+    return text;
+}
+
+} // namespace korvanex

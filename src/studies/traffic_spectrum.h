@@ -1,0 +1,60 @@
+#pragma once
+
+#include "case/analysis_case.h"
+#include "io/batch.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvanex {
+
+// The column of a spectrum that gives the passes of a load group over the design life.
+inline constexpr std::string_view RepetitionsColumn = "repetitions";
+
+// A traffic spectrum as its cells stand: the header names and the rows.
+struct SpectrumCells {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// One load group: the case of its row and its repetitions, or why the row could not be taken.
+struct SpectrumGroup {
+    std::string error;
+    AnalysisCase record;
+    double repetitions = 0;
+};
+
+struct TrafficSpectrum {
+    UnitSystem units = UnitSystem::English; // the case's, in which every cell is read
+    SpectrumCells cells;
+    std::vector<const CaseColumn*> columns; // by position; nullptr for the repetitions column
+    std::vector<SpectrumGroup> groups;      // one per row
+
+    // Whether a column of the spectrum sets the slab thickness.
+    bool setsField(Field field) const;
+};
+
+// Reads the cells of a spectrum CSV: a header with any of the batch columns but units (a spectrum is
+// in the case's units) and the required repetitions column, then the rows as they stand. Returns an
+// empty string, or the problem that stops the reading: input that is not CSV or a bad header.
+std::string readSpectrumCells(std::istream& in, SpectrumCells& cells);
+
+// Checks a header: the names of readSpectrumCells. Returns an empty string or the problem.
+std::string readSpectrumHeader(const std::vector<std::string>& names,
+                               std::vector<const CaseColumn*>& columns);
+
+// The groups of a spectrum whose header has been checked: each row's case is the given case with the
+// row's cells that are not empty set on it, as a batch row sets them. A row is an error row when it
+// has not the header's number of cells, an option it names is unknown, or its repetitions are not a
+// number greater than 0.
+TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base);
+
+// Reads a spectrum CSV and builds its groups on the case.
+std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum);
+
+// The spectrum's cells as CSV, lines ending in LF.
+std::string spectrumCsv(const SpectrumCells& cells);
+
+} // namespace korvanex

@@ -1,0 +1,176 @@
+#include "studies/fatigue_output.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+using namespace korvanex;
+
+namespace {
+
+constexpr double Unlimited = INFINITY;
+
+// The default English case carries a combined stress of 243.344376 psi (dual-single, 18000 lbs,
+// h1 = 9.5 in); this modulus of rupture puts it at SR = 0.6, N = 10^4.4908 = 30,960.
+constexpr double MrAtSr060 = 405.574;
+
+TrafficSpectrum spectrumOf(const std::string& csv, const AnalysisCase& base) {
+    std::istringstream in(csv);
+    TrafficSpectrum spectrum;
+    EXPECT_EQ(readSpectrum(in, base, spectrum), "");
+    return spectrum;
+}
+
+FatigueSettings pcaAt(double modulusOfRupture) {
+    FatigueSettings settings;
+    settings.modulusOfRupture = modulusOfRupture;
+    return settings;
+}
+
+void expectNear(double actual, double expected, double relative) {
+    if (std::isinf(expected)) {
+        EXPECT_EQ(actual, expected);
+    } else {
+        EXPECT_NEAR(actual, expected, std::fabs(expected) * relative);
+    }
+}
+
+} // namespace
+
+TEST(FatigueModels, PcaCurveOnEachSideOfItsBreaks) {
+    // SR, N worked out by hand from the curve's three pieces.
+    const struct {
+        double sr, n;
+    } points[] = {{0.60, 30959.93},   {0.55, 124351.2},  {0.5499, 124873.1}, {0.50, 762042.8},
+                  {0.4501, 61632345}, {0.45, Unlimited}, {-0.2, Unlimited}};
+    for (const auto& point : points) {
+        SCOPED_TRACE(point.sr);
+        expectNear(pcaAllowableRepetitions(point.sr), point.n, 1e-6);
+    }
+}
+
+TEST(FatigueModels, PowerModelAndCrackingTransfer) {
+    const PowerModelConstants global;
+    expectNear(powerAllowableRepetitions(390, 650, global), 5367.838, 1e-6); // 10^(2 (650/390)^1.22)
+    expectNear(powerAllowableRepetitions(0, 650, global), Unlimited, 0);
+    expectNear(powerAllowableRepetitions(-10, 650, global), Unlimited, 0);
+    expectNear(powerAllowableRepetitions(325, 650, {3, 1, 1, -1.98}), 1e6, 1e-12);
+    expectNear(crackingPercent(100, global), 50, 1e-12);              // 100 / (1 + 1)
+    expectNear(crackingPercent(50, global), 20.22273, 1e-6);          // 100 / (1 + 0.5^-1.98)
+    expectNear(crackingPercent(100, {2, 1.22, 3, -1.98}), 25, 1e-12); // 100 / (1 + 3)
+    EXPECT_EQ(crackingPercent(0, global), 0);
+}
+
+TEST(TrafficSpectrumReader, EmptyCellsTakeTheCasesValuesAndBadRowsAreErrors) {
+    AnalysisCase base = AnalysisCase::defaults(UnitSystem::English);
+    base.F = "7";
+    base.gear = GearConfiguration::DualTandem;
+    const TrafficSpectrum spectrum = spectrumOf("gear,P,F,Repetitions\n"
+                                                "single-single,,,1.5E6\n"
+                                                ",12000, 3 ,2e3\n"
+                                                "trike,,,1\n"
+                                                ",,,0\n"
+                                                ",,,many\n"
+                                                ",,,\n"
+                                                ",,\n",
+                                                base);
+    ASSERT_EQ(spectrum.groups.size(), 7u);
+    const SpectrumGroup& first = spectrum.groups[0];
+    EXPECT_EQ(first.error, "");
+    EXPECT_EQ(first.record.gear, GearConfiguration::SingleSingle);
+    EXPECT_EQ(first.record.P, base.P);
+    EXPECT_EQ(first.record.F, "7");
+    EXPECT_EQ(first.repetitions, 1.5e6);
+    EXPECT_EQ(spectrum.groups[1].record.gear, GearConfiguration::DualTandem);
+    EXPECT_EQ(spectrum.groups[1].record.P, "12000");
+    EXPECT_EQ(spectrum.groups[1].record.F, " 3 ");
+    const char* errors[] = {"unknown gear \"trike\"",
+                            "repetitions must be a number greater than 0, not \"0\"",
+                            "repetitions must be a number greater than 0, not \"many\"", "no repetitions",
+                            "3 cells where the header has 4"};
+    for (std::size_t row = 2; row < 7; ++row) {
+        EXPECT_EQ(spectrum.groups[row].error, errors[row - 2]);
+    }
+    for (const auto& [csv, error] :
+         {std::pair{"gear,P\n", "there is no repetitions column"},
+          {"units,repetitions\n", "a spectrum is in the case's units: it has no units column"},
+          {"repetitions,REPETITIONS\n", "repeated column \"REPETITIONS\""}}) {
+        std::istringstream in(csv);
+        TrafficSpectrum ignored;
+        EXPECT_EQ(readSpectrum(in, base, ignored), error);
+    }
+}
+
+TEST(FatigueDamage, MinersSumWithUnlimitedFaultingAndErrorRows) {
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::English);
+    const FatigueSettings settings = pcaAt(MrAtSr060);
+    const FatigueResult sum =
+        computeFatigue(spectrumOf("P,repetitions\n,1E4\n,3E4\n5000,1E9\n", base), settings);
+    const double expected[] = {32.30, 96.90, 0}; // 100 n / 30,960
+    for (std::size_t row = 0; row < 3; ++row) {
+        expectNear(sum.groups[row].damagePercent, expected[row], 1e-4);
+    }
+    expectNear(sum.groups[0].stressRatio, 0.6, 1e-6);
+    EXPECT_TRUE(std::isinf(sum.groups[2].allowableRepetitions));
+    expectNear(*sum.totalDamagePercent, 129.20, 1e-4);
+    EXPECT_FALSE(sum.crackingPercent);
+
+    const TrafficSpectrum faulting = spectrumOf("k,location,repetitions\n,,1E4\n0,,1E4\n,corner,1\n", base);
+    FatigueSettings edgeModel = settings;
+    edgeModel.stress = FatigueStress::EdgeModel;
+    const FatigueResult faulted = computeFatigue(faulting, edgeModel);
+    EXPECT_EQ(groupStatusText(faulted.groups[0]), "ok");
+    EXPECT_EQ(groupStatusText(faulted.groups[1]), "fault: WestergaardEdge");
+    EXPECT_EQ(groupStatusText(faulted.groups[2]),
+              "error: the edge model does not run for this location and gear");
+    EXPECT_FALSE(faulted.totalDamagePercent);
+    EXPECT_EQ(totalDamageText(faulted), "not known: 2 groups were not computed");
+    EXPECT_EQ(solveThickness(faulting, edgeModel).why,
+              "row 3: the edge model does not run for this location and gear");
+    // A group that faults at every thickness: no grid point can be shown to carry the traffic.
+    EXPECT_EQ(solveThickness(spectrumOf("k,repetitions\n0,1\n", base), settings).status,
+              RequiredThickness::Status::NoneInRange);
+    EXPECT_EQ(solveThickness(spectrumOf("h1,repetitions\n,1\n", base), settings).why, "the spectrum sets h1");
+}
+
+TEST(FatigueDamage, MetricModulusOfRuptureIsInKpa) {
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::Metric);
+    FatigueSettings settings = pcaAt(650 * 6.89);
+    const FatigueResult result = computeFatigue(spectrumOf("repetitions\n1E4\n", base), settings);
+    const GroupDamage& group = result.groups[0];
+    expectNear(group.stress, group.stressPsi * 6.89, 1e-12);
+    expectNear(group.stressRatio, group.stressPsi / 650, 1e-8);
+    EXPECT_EQ(modulusOfRupturePsi(settings, UnitSystem::Metric), 650);
+}
+
+TEST(ThicknessSolver, EqualsAFullScanWhereDamageRisesWithThickness) {
+    // The combined stress of the default case rises from 419.704956 psi at h1 = 6.75 to 422.829224 at
+    // 6.76 (420.662445 at 6.74). Against MR = 650, 8600 passes do 103.13 % at 6.74, 98.996 % at 6.75
+    // and 113.15 % at 6.76: the damage is not monotone, and 6.75 is the least thickness that carries.
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::English);
+    const TrafficSpectrum spectrum = spectrumOf("repetitions\n8600\n", base);
+    const FatigueSettings settings = pcaAt(650);
+    EXPECT_GT(*totalDamageAt(spectrum, settings, "6.76"), 100);
+    ASSERT_EQ(thicknessGridPoints(UnitSystem::English), 1601);
+    std::string scanned;
+    for (int point = 0; point < 1601 && scanned.empty(); ++point) {
+        const std::string text = thicknessGridText(UnitSystem::English, point);
+        if (const std::optional<double> damage = totalDamageAt(spectrum, settings, text);
+            damage && *damage <= 100) {
+            scanned = text;
+        }
+    }
+    EXPECT_EQ(scanned, "6.75");
+    EXPECT_EQ(solveThickness(spectrum, settings).h1Text, scanned);
+
+    // Metric: the grid runs from 10.16 to 50.80 cm; light traffic is carried by the thinnest slab.
+    EXPECT_EQ(thicknessGridText(UnitSystem::Metric, thicknessGridPoints(UnitSystem::Metric) - 1), "50.80");
+    const TrafficSpectrum light =
+        spectrumOf("P,repetitions\n1,1\n", AnalysisCase::defaults(UnitSystem::Metric));
+    const RequiredThickness thinnest = solveThickness(light, pcaAt(4000));
+    EXPECT_EQ(requiredThicknessText(thinnest, UnitSystem::Metric), "10.16 cm");
+    FatigueSettings tiny = pcaAt(1);
+    EXPECT_EQ(requiredThicknessText(solveThickness(light, tiny), UnitSystem::Metric),
+              "none within the typical range (10.16 to 50.80 cm)");
+}
