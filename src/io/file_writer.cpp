@@ -128,12 +128,15 @@ int FileWriter::openTarget() {
 
     const std::string stem = folderOf(target_) + "." + nameOf(target_).substr(0, MaxNameKept) + ".";
     for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+        // Registered before it exists, so that no signal can come between its creation and its
+        // registration.
         temporary_ = stem + randomSuffix();
+        registration_.emplace(temporary_);
         const int descriptor = createExclusiveFile(temporary_);
         if (descriptor >= 0) {
-            registration_.emplace(temporary_);
             return descriptor;
         }
+        registration_.reset();
         if (errno != EEXIST) {
             break;
         }

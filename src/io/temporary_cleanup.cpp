@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <mutex>
@@ -25,6 +26,8 @@ std::array<Slot, Slots> slots;
 std::array<struct sigaction, CleanedSignals.size()> previousActions;
 
 void removeTemporaries(int signal) {
+    // The action raised below may be a handler that returns to the interrupted code.
+    const int savedErrno = errno;
     for (Slot& slot : slots) {
         if (slot.inUse.load()) {
             ::unlink(slot.path);
@@ -36,6 +39,7 @@ void removeTemporaries(int signal) {
         }
     }
     ::raise(signal);
+    errno = savedErrno;
 }
 
 void installHandlers() {
