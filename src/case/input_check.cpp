@@ -32,10 +32,22 @@ std::string invalidNumberMessage(std::string_view label) {
     return std::string(label) + " is an invalid number; please try again!";
 }
 
-std::string rangeMessage(std::string_view label, float minimum, float maximum, bool belowMinimum) {
+std::string rangeText(std::string_view label, float minimum, float maximum) {
     return std::string(label) + " is not within the typical data range" + "(" + boundText(minimum) + ", " +
-           boundText(maximum) + "). " +
+           boundText(maximum) + ")";
+}
+
+std::string rangeMessage(std::string_view label, float minimum, float maximum, bool belowMinimum) {
+    return rangeText(label, minimum, maximum) + ". " +
            (belowMinimum ? "Accept the suggested minimum value?" : "Accept the suggested maximum value?");
+}
+
+RangePlace placeInRange(double value, float minimum, float maximum) {
+    const float x = singlePrecision(value);
+    if (x < minimum) {
+        return RangePlace::BelowMinimum;
+    }
+    return x > maximum ? RangePlace::AboveMaximum : RangePlace::Within;
 }
 
 std::string keepValueMessage(std::string_view label) {
@@ -53,11 +65,11 @@ std::string CheckInputValue(std::string_view text, std::string_view label, float
         ask.reportInvalidNumber(invalidNumberMessage(label));
         return std::string(text);
     }
-    const float x = singlePrecision(value);
-    const bool belowMinimum = x < minimum;
-    if (!belowMinimum && !(x > maximum)) {
+    const RangePlace place = placeInRange(value, minimum, maximum);
+    if (place == RangePlace::Within) {
         return std::string(text);
     }
+    const bool belowMinimum = place == RangePlace::BelowMinimum;
     if (ask.offerBound(rangeMessage(label, minimum, maximum, belowMinimum))) {
         return withoutLeadingBlank(boundText(belowMinimum ? minimum : maximum));
     }

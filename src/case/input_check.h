@@ -31,7 +31,14 @@ std::string CheckInputValue(std::string_view text, std::string_view label, float
 // The dialogs' acceptance test on OK: the whole text reads as a number of 0 or more.
 bool isAcceptedFieldText(std::string_view text);
 
+// Where a value lies against a typical range, both sides compared in single precision. A value beyond
+// the single range counts as infinite, and so lies above the maximum.
+enum class RangePlace { Within, BelowMinimum, AboveMaximum };
+RangePlace placeInRange(double value, float minimum, float maximum);
+
 std::string invalidNumberMessage(std::string_view label);
+// The range part of the range message: "h1 is not within the typical data range( 4,  20)".
+std::string rangeText(std::string_view label, float minimum, float maximum);
 std::string rangeMessage(std::string_view label, float minimum, float maximum, bool belowMinimum);
 std::string keepValueMessage(std::string_view label);
 

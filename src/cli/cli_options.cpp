@@ -48,12 +48,21 @@ const char* const usageText =
     "single-tridem, dual-single, dual-tandem, dual-tridem), layer (one, bonded, unbonded), tied\n"
     "and widened (yes, no), and the numeric fields above. A missing column or an empty cell takes\n"
     "the default of the row's unit system. The output repeats the input cells, then a status\n"
-    "(ok, fault: ROUTINE, error: WHAT) and the results in the row's units.\n"
+    "(ok, fault: ROUTINE, error: WHAT), the warnings and the results in the row's units.\n"
+    "\n"
+    "A field whose text is not a number of 0 or more (dT may be negative) is refused; a value\n"
+    "outside its typical range is computed and named in a warning on standard error (in the\n"
+    "warnings column of batch and sweep).\n"
+    "\n"
+    "--output replaces a regular file only when the new one is complete, keeping its permissions;\n"
+    "a link is followed, and a device or a FIFO is written in place.\n"
     "\n"
     "Exit status: 0 success, 1 the computation stopped on a floating-point fault (report, json),\n"
-    "2 bad usage, a case file that cannot be read, or a batch file or spectrum that is not CSV\n"
-    "or has an unknown column. Rows of batch, sweep and fatigue that fault are reported in the\n"
-    "output. verify: 0 every worked example agrees with its published value, 1 one does not.\n";
+    "2 bad usage, a case file that cannot be read or holds a refused field, a batch file or\n"
+    "spectrum that is not CSV or has an unknown column, or output that cannot be written\n"
+    "(standard output or --output). Rows of batch, sweep and fatigue that fault or are refused\n"
+    "are reported in the output. verify: 0 every worked example agrees with its published value,\n"
+    "1 one does not.\n";
 
 namespace {
 

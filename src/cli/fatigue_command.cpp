@@ -1,26 +1,20 @@
 #include "cli/fatigue_command.h"
 
+#include "case/case_check.h"
 #include "case/field_value.h"
+#include "cli/command_case.h"
+#include "cli/command_output.h"
 #include "io/file_access.h"
 #include "io/number_text.h"
 #include "studies/fatigue_output.h"
 
+#include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <system_error>
 
 namespace korvanex::cli {
 
 namespace {
-
-constexpr int ExitUsage = 2;
-
-int fail(const std::string& message) {
-    std::cerr << "korvanex-cli: " << message << "\n";
-    return ExitUsage;
-}
 
 // A number option: a whole number text within the double range, and above 0 when `positive`.
 std::string readNumber(const char* option, const std::optional<std::string>& text, bool positive,
@@ -80,33 +74,29 @@ std::string checkArguments(const CliOptions& options) {
 }
 
 std::string readSpectrumFile(const std::string& path, const AnalysisCase& record, TrafficSpectrum& spectrum) {
-    std::error_code statusError;
-    if (!std::filesystem::is_regular_file(path, statusError)) {
-        return path + ": " + (statusError ? statusError.message() : std::string("not a regular file"));
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return path + ": cannot be read";
+    std::ifstream in;
+    if (std::string error = openInputFile(path, in); !error.empty()) {
+        return error;
     }
     const std::string error = readSpectrum(in, record, spectrum);
     return error.empty() ? error : path + ": " + error;
 }
 
-// The one way the command's output leaves: the output file through the core's writer, or standard
-// output.
-int writeOutput(const CliOptions& options, const std::string& text) {
-    if (options.outputPath) {
-        const std::string error = writeFileAtomically(*options.outputPath, text);
-        return error.empty() ? 0 : fail(error);
+// The warnings of each group that the case itself does not already give.
+void warnOfGroups(const TrafficSpectrum& spectrum, const AnalysisCase& record) {
+    const std::vector<std::string> caseWarnings = checkCaseFields(record).warnings;
+    for (std::size_t index = 0; index < spectrum.groups.size(); ++index) {
+        for (const std::string& warning : spectrum.groups[index].warnings) {
+            if (std::find(caseWarnings.begin(), caseWarnings.end(), warning) == caseWarnings.end()) {
+                warn("row " + std::to_string(index + 1) + ": " + warning);
+            }
+        }
     }
-    std::cout << text;
-    std::cout.flush();
-    return std::cout ? 0 : ExitUsage;
 }
 
 } // namespace
 
-int fatigueCommand(const CliOptions& options, CaseLoader loadCase) {
+int fatigueCommand(const CliOptions& options) {
     FatigueSettings settings;
     if (std::string error = checkArguments(options); !error.empty()) {
         return fail(error + "\nTry 'korvanex-cli --help'.");
@@ -115,24 +105,26 @@ int fatigueCommand(const CliOptions& options, CaseLoader loadCase) {
         return fail(error + "\nTry 'korvanex-cli --help'.");
     }
     AnalysisCase record;
-    if (!loadCase(options, record)) {
-        return ExitUsage;
+    if (!loadCase(options, record) || !acceptCase(record)) {
+        return ExitFailure;
     }
     TrafficSpectrum spectrum;
     if (std::string error = readSpectrumFile(*options.fatigue.spectrumPath, record, spectrum);
         !error.empty()) {
         return fail(error);
     }
+    warnOfGroups(spectrum, record);
     const FatigueResult result = computeFatigue(spectrum, settings);
     if (options.fatigue.csv) {
-        return writeOutput(options, fatigueCsv(spectrum, result));
+        return writeCommandOutput(options, fatigueCsv(spectrum, result));
     }
     std::optional<RequiredThickness> thickness;
     if (options.fatigue.solveThickness) {
         thickness = solveThickness(spectrum, settings);
     }
-    return writeOutput(options, options.fatigue.json ? fatigueJson(spectrum, settings, result, thickness)
-                                                     : fatigueTable(spectrum, settings, result, thickness));
+    return writeCommandOutput(options, options.fatigue.json
+                                           ? fatigueJson(spectrum, settings, result, thickness)
+                                           : fatigueTable(spectrum, settings, result, thickness));
 }
 
 } // namespace korvanex::cli

@@ -1,6 +1,8 @@
 // korvanex-cli: the stress analysis of one case from the command line, for scripts and batches.
 
 #include "cli/cli_options.h"
+#include "cli/command_case.h"
+#include "cli/command_output.h"
 #include "cli/fatigue_command.h"
 #include "cli/verify_command.h"
 #include "engine/compute_stresses.h"
@@ -12,49 +14,24 @@
 #include "io/results_json.h"
 #include "io/sweep.h"
 
-#include <filesystem>
+#include <csignal>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
-#include <unistd.h>
-
 using namespace korvanex;
+using namespace korvanex::cli;
 
 namespace {
-
-constexpr int ExitFault = 1;
-constexpr int ExitUsage = 2;
 
 int usageError(const std::string& message) {
     std::cerr << "korvanex-cli: " << message << "\n"
               << "Try 'korvanex-cli --help'.\n";
-    return ExitUsage;
+    return ExitFailure;
 }
 
-// The case the command line describes: the default case or a case file, with the settings that a
-// case file does not hold.
-bool loadCase(const cli::CliOptions& options, AnalysisCase& record) {
-    record = AnalysisCase::defaults(options.metric ? UnitSystem::Metric : UnitSystem::English);
-    if (options.casePath) {
-        const CaseFileReadResult read = readCaseFile(*options.casePath, record);
-        if (read.status != CaseFileReadResult::Status::Loaded) {
-            std::cerr << "korvanex-cli: " << *options.casePath << ": " << read.message << "\n";
-            return false;
-        }
-    }
-    if (options.transverseSpacing) {
-        record.d = *options.transverseSpacing;
-    }
-    record.tiedShoulder = options.tiedShoulder.value_or(false);
-    record.widenedLane = options.widenedLane.value_or(false);
-    return true;
-}
-
-std::string commandOutput(const cli::CliOptions& options, const AnalysisCase& record,
+std::string commandOutput(const CliOptions& options, const AnalysisCase& record,
                           const AnalysisResults& results) {
     if (options.command == "json") {
         return resultsJson(record, results);
@@ -71,104 +48,39 @@ std::string commandOutput(const cli::CliOptions& options, const AnalysisCase& re
     return text;
 }
 
-// Writes a CSV as it is produced, to standard output or to the output file. The file is written under
-// a temporary name in the same folder and renamed over the target only when complete, so that a
-// batch stopped half-way leaves no half-written file. `produce` returns an empty string or the
-// problem that stopped it.
-int streamCsv(const cli::CliOptions& options, const std::function<std::string(std::ostream&)>& produce) {
-    if (!options.outputPath) {
-        std::ios::sync_with_stdio(false);
-        const std::string error = produce(std::cout);
-        std::cout.flush();
-        if (!error.empty()) {
-            std::cerr << "korvanex-cli: " << error << "\n";
-            return ExitUsage;
-        }
-        return std::cout ? 0 : ExitUsage;
-    }
-    const std::string& path = *options.outputPath;
-    const std::string partial = path + ".korvanex-" + std::to_string(::getpid()) + ".partial";
-    std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        std::cerr << "korvanex-cli: " << path << ": cannot be written\n";
-        return ExitUsage;
-    }
-    const std::string error = produce(file);
-    file.close();
-    std::error_code ignored;
-    if (!error.empty() || !file) {
-        std::filesystem::remove(partial, ignored);
-        std::cerr << "korvanex-cli: " << (error.empty() ? path + ": writing failed" : error) << "\n";
-        return ExitUsage;
-    }
-    std::error_code renameError;
-    std::filesystem::rename(partial, path, renameError);
-    if (renameError) {
-        std::filesystem::remove(partial, ignored);
-        std::cerr << "korvanex-cli: " << path << ": " << renameError.message() << "\n";
-        return ExitUsage;
-    }
-    return 0;
-}
-
-int batchCommand(const cli::CliOptions& options) {
+int batchCommand(const CliOptions& options) {
     const std::string& path = *options.csvPath;
-    std::error_code statusError;
-    if (!std::filesystem::is_regular_file(path, statusError)) {
-        std::cerr << "korvanex-cli: " << path << ": "
-                  << (statusError ? statusError.message() : std::string("not a regular file")) << "\n";
-        return ExitUsage;
+    std::ifstream in;
+    if (std::string error = openInputFile(path, in); !error.empty()) {
+        return fail(error);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::cerr << "korvanex-cli: " << path << ": cannot be read\n";
-        return ExitUsage;
-    }
-    return streamCsv(options, [&](std::ostream& out) {
+    return writeCommandOutput(options, [&](std::ostream& out) {
         const std::string error = runBatch(in, out);
         return error.empty() ? error : path + ": " + error;
     });
 }
 
-int sweepCommand(const cli::CliOptions& options) {
+// The case is checked with the varied field at its first point; every point is checked in its row.
+int sweepCommand(const CliOptions& options) {
     AnalysisCase record;
     if (!loadCase(options, record)) {
-        return ExitUsage;
+        return ExitFailure;
     }
-    return streamCsv(options, [&](std::ostream& out) {
+    AnalysisCase firstPoint = record;
+    firstPoint.text(options.vary->field) = sweepPointText(*options.vary, 0);
+    if (!acceptCase(firstPoint)) {
+        return ExitFailure;
+    }
+    return writeCommandOutput(options, [&](std::ostream& out) {
         runSweep(record, *options.vary, out);
         return std::string();
     });
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    cli::CliOptions options;
-    const std::string error = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc), options);
-    if (!error.empty()) {
-        return usageError(error);
-    }
-    if (options.help) {
-        std::cout << cli::usageText;
-        return 0;
-    }
-    if (options.command == "batch") {
-        return batchCommand(options);
-    }
-    if (options.command == "sweep") {
-        return sweepCommand(options);
-    }
-    if (options.command == "verify") {
-        return cli::verifyCommand(std::cout);
-    }
-    if (options.command == "fatigue") {
-        return cli::fatigueCommand(options, loadCase);
-    }
-
+int caseCommand(const CliOptions& options) {
     AnalysisCase record;
-    if (!loadCase(options, record)) {
-        return ExitUsage;
+    if (!loadCase(options, record) || !acceptCase(record)) {
+        return ExitFailure;
     }
     AnalysisResults results;
     try {
@@ -180,16 +92,33 @@ int main(int argc, char** argv) {
                   << " and the two-layer values.\n";
         return ExitFault;
     }
+    return writeCommandOutput(options, commandOutput(options, record, results));
+}
 
-    const std::string output = commandOutput(options, record, results);
-    if (options.outputPath) {
-        const std::string writeError = writeFileAtomically(*options.outputPath, output);
-        if (!writeError.empty()) {
-            std::cerr << "korvanex-cli: " << writeError << "\n";
-            return ExitUsage;
-        }
-        return 0;
+} // namespace
+
+int main(int argc, char** argv) {
+    // A closed pipe is then told by a failed write, which the output check reports.
+    std::signal(SIGPIPE, SIG_IGN);
+    CliOptions options;
+    const std::string error = parseArguments(std::vector<std::string>(argv + 1, argv + argc), options);
+    if (!error.empty()) {
+        return usageError(error);
     }
-    std::cout << output;
-    return 0;
+    if (options.help) {
+        return writeCommandOutput(options, usageText);
+    }
+    if (options.command == "batch") {
+        return batchCommand(options);
+    }
+    if (options.command == "sweep") {
+        return sweepCommand(options);
+    }
+    if (options.command == "fatigue") {
+        return fatigueCommand(options);
+    }
+    if (options.command == "verify") {
+        return verifyCommand(options);
+    }
+    return caseCommand(options);
 }

@@ -1,5 +1,6 @@
 #include "cli/verify_command.h"
 
+#include "cli/command_output.h"
 #include "studies/verification.h"
 
 #include <string>
@@ -7,13 +8,17 @@
 
 namespace korvanex::cli {
 
-int verifyCommand(std::ostream& out) {
+int verifyCommand(const CliOptions& options) {
     const std::vector<ExampleCheck> checks = checkExamples(workedExamples());
+    std::string table;
     for (const std::string& line : verificationTable(checks)) {
-        out << line << '\n';
+        table += line;
+        table += '\n';
     }
-    out.flush();
-    return allPass(checks) ? 0 : 1;
+    if (const int status = writeCommandOutput(options, table); status != ExitSuccess) {
+        return status;
+    }
+    return allPass(checks) ? ExitSuccess : ExitFault;
 }
 
 } // namespace korvanex::cli

@@ -15,6 +15,13 @@ bool UserActivation::isUserActivation(const QEvent* event, const QWidget* dialog
     if (event->type() != QEvent::WindowActivate) {
         return false;
     }
+    // An activation that reaches the dialog while one of its boxes is still up (the window system's
+    // word of an earlier box closing, handled in the next box's event loop) is no user's either.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != dialog) {
+        leftForModalBox_ = true;
+        return false;
+    }
     const bool returnsFromBox = leftForModalBox_;
     leftForModalBox_ = false;
     return !returnsFromBox;

@@ -1,5 +1,6 @@
 #include "io/batch.h"
 
+#include "case/case_check.h"
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
 #include "engine/fault.h"
@@ -348,7 +349,7 @@ void BatchWriter::header(std::span<const std::string> inputNames) {
         appendCsvCell(line_, name);
         line_.push_back(',');
     }
-    line_.append("status");
+    line_.append("status,warnings");
     for (std::string_view name : resultColumnNames) {
         line_.push_back(',');
         line_.append(name);
@@ -356,13 +357,16 @@ void BatchWriter::header(std::span<const std::string> inputNames) {
     endRow();
 }
 
-void BatchWriter::beginRow(std::span<const std::string> inputCells, std::string_view status) {
+void BatchWriter::beginRow(std::span<const std::string> inputCells, std::string_view status,
+                           std::string_view warnings) {
     line_.clear();
     for (const std::string& cell : inputCells) {
         appendCsvCell(line_, cell);
         line_.push_back(',');
     }
     appendCsvCell(line_, status);
+    line_.push_back(',');
+    appendCsvCell(line_, warnings);
 }
 
 void BatchWriter::emptyResults() {
@@ -375,16 +379,25 @@ void BatchWriter::endRow() {
 }
 
 void BatchWriter::computedRow(std::span<const std::string> inputCells, const AnalysisCase& record) {
+    const CaseCheck check = checkCaseFields(record);
+    if (!check.refusal.empty()) {
+        errorRow(inputCells, check.refusal);
+        return;
+    }
+    std::string warnings;
+    for (const std::string& warning : check.warnings) {
+        warnings += warnings.empty() ? warning : "; " + warning;
+    }
     results_ = AnalysisResults{};
     try {
         computeStresses(record, results_);
     } catch (const FloatingPointFault& fault) {
-        beginRow(inputCells, "fault: " + fault.routine());
+        beginRow(inputCells, "fault: " + fault.routine(), warnings);
         emptyResults();
         endRow();
         return;
     }
-    beginRow(inputCells, "ok");
+    beginRow(inputCells, "ok", warnings);
     const bool edgeModelRan = runsEdgeStressModel(record);
     for (const ResultField* field : resultColumns()) {
         line_.push_back(',');
@@ -397,7 +410,7 @@ void BatchWriter::computedRow(std::span<const std::string> inputCells, const Ana
 }
 
 void BatchWriter::errorRow(std::span<const std::string> inputCells, std::string_view what) {
-    beginRow(inputCells, "error: " + std::string(what));
+    beginRow(inputCells, "error: " + std::string(what), "");
     emptyResults();
     endRow();
 }
@@ -427,7 +440,8 @@ std::string runBatch(std::istream& in, std::ostream& out) {
     RowCases cases;
     AnalysisCase record;
     const std::size_t width = header.columns.size();
-    for (;;) {
+    // A failed output stops the batch: its writer tells why.
+    while (!out.fail()) {
         const CsvReader::Status status = reader.read(cells);
         if (status == CsvReader::Status::End) {
             return {};
@@ -449,6 +463,7 @@ std::string runBatch(std::istream& in, std::ostream& out) {
         }
         writer.computedRow(cells, record);
     }
+    return {};
 }
 
 } // namespace korvanex

@@ -54,19 +54,22 @@ class BatchWriter {
   public:
     explicit BatchWriter(std::ostream& out) : out_(out) {}
 
-    // The input column names, then "status" and the result columns.
+    // The input column names, then "status", "warnings" and the result columns.
     void header(std::span<const std::string> inputNames);
 
-    // Computes the case from a fresh results record and writes its row: "ok" and the results, or
-    // "fault: " and the routine that stopped on a floating-point fault with every result cell empty.
-    // The edge model's cells stay empty where that model does not run.
+    // Checks the case as the dialogs would (checkCaseFields): a refused field makes an error row with
+    // the refusal. Otherwise computes the case from a fresh results record and writes its row: "ok"
+    // and the results, or "fault: " and the routine that stopped on a floating-point fault with every
+    // result cell empty; the warnings cell holds the range texts of the fields outside their typical
+    // range, joined by "; ". The edge model's cells stay empty where that model does not run.
     void computedRow(std::span<const std::string> inputCells, const AnalysisCase& record);
 
     // A row that could not be computed: "error: " and what is wrong, every result cell empty.
     void errorRow(std::span<const std::string> inputCells, std::string_view what);
 
   private:
-    void beginRow(std::span<const std::string> inputCells, std::string_view status);
+    void beginRow(std::span<const std::string> inputCells, std::string_view status,
+                  std::string_view warnings);
     void emptyResults();
     void endRow();
 
@@ -79,9 +82,11 @@ class BatchWriter {
 // result CSV as it goes, so that memory does not grow with the number of rows. Each row starts from
 // the defaults of its unit system (English when the units cell is missing or empty); a cell that is
 // not empty or blank replaces the option (its word in any case) or the field text, as it is. A row with an
-// unknown option value or the wrong number of cells becomes an error row and the others go on. Returns an
+// unknown option value, the wrong number of cells or a field that the dialogs would refuse becomes an
+// error row and the others go on. Returns an
 // empty string when the whole input was read; otherwise the problem that stops the batch: input that is not
-// CSV, no header row, or a header with an unknown or repeated column.
+// CSV, no header row, or a header with an unknown or repeated column. A failed output stream stops the
+// batch early; its writer tells why.
 std::string runBatch(std::istream& in, std::ostream& out);
 
 } // namespace korvanex

@@ -130,7 +130,19 @@ std::string convertedTransverseSpacing(const std::string& text, UnitSystem to) {
                                     : formatFixed(value / CentimetresPerInch, 2);
 }
 
-void applyUnitMarker(std::string_view line, AnalysisCase& record) {
+// The unit marker as a Windows editor may leave it: after a UTF-8 byte-order mark, before trailing
+// blanks.
+std::string_view unitMarkerOf(std::string_view line) {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (line.starts_with(ByteOrderMark)) {
+        line.remove_prefix(ByteOrderMark.size());
+    }
+    const std::size_t end = line.find_last_not_of(" \t");
+    return end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
+}
+
+void applyUnitMarker(std::string_view firstLine, AnalysisCase& record) {
+    const std::string_view line = unitMarkerOf(firstLine);
     UnitSystem units;
     if (line == EnglishMarker) {
         units = UnitSystem::English;

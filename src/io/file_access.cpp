@@ -1,21 +1,19 @@
 #include "io/file_access.h"
 
+#include "io/descriptor_output.h"
+#include "io/file_writer.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
 #include <string>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace korvanex {
 
 namespace {
-
-std::string errorText(int error) {
-    return std::generic_category().message(error);
-}
 
 // Closes the descriptor it holds when it goes out of scope, so that every early return releases it.
 class FileDescriptor {
@@ -31,60 +29,25 @@ class FileDescriptor {
 
     int get() const { return descriptor_; }
 
-    // Closes now and reports the result, because a failed close can mean lost data.
-    int close() {
-        const int result = ::close(descriptor_);
-        descriptor_ = -1;
-        return result;
-    }
-
   private:
     int descriptor_;
 };
 
-// A new file gets the permissions an ordinary created file would get; mkstemp alone makes it
-// private to the owner.
-mode_t permissionsFor(const std::string& path) {
-    struct stat status;
-    if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
-        return status.st_mode & 07777;
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// Opened non-blocking, so that opening a FIFO or a device cannot hang before it is turned away.
+int openForReading(const std::string& path) {
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
-std::string writeAll(int descriptor, const std::string& contents) {
-    std::size_t written = 0;
-    while (written < contents.size()) {
-        const ssize_t count = ::write(descriptor, contents.data() + written, contents.size() - written);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errorText(errno);
-        }
-        written += static_cast<std::size_t>(count);
+// Makes sure that the file opened for reading is a regular file.
+std::string checkRegularFile(const std::string& path, const FileDescriptor& file, struct stat& status) {
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+        return path + " cannot be read: " + systemErrorText(errno);
     }
-    return {};
-}
-
-std::string writeTemporaryFile(const std::string& path, const std::string& temporaryPath,
-                               FileDescriptor& file, const std::string& contents) {
-    if (::fchmod(file.get(), permissionsFor(path)) != 0) {
-        return "cannot set the permissions of the temporary file: " + errorText(errno);
+    if (S_ISDIR(status.st_mode)) {
+        return path + " is a directory";
     }
-    if (std::string error = writeAll(file.get(), contents); !error.empty()) {
-        return "writing the temporary file failed: " + error;
-    }
-    if (::fsync(file.get()) != 0) {
-        return "flushing the temporary file failed: " + errorText(errno);
-    }
-    if (file.close() != 0) {
-        return "closing the temporary file failed: " + errorText(errno);
-    }
-    if (::rename(temporaryPath.c_str(), path.c_str()) != 0) {
-        return "renaming the temporary file over it failed: " + errorText(errno);
+    if (!S_ISREG(status.st_mode)) {
+        return path + " is not a regular file";
     }
     return {};
 }
@@ -92,20 +55,10 @@ std::string writeTemporaryFile(const std::string& path, const std::string& tempo
 } // namespace
 
 std::string readSmallFile(const std::string& path, std::string& contents) {
-    // Non-blocking, so that opening a FIFO or a device cannot hang before it is turned away.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) {
-        return path + " cannot be read: " + errorText(errno);
-    }
+    const FileDescriptor file(openForReading(path));
     struct stat status;
-    if (::fstat(file.get(), &status) != 0) {
-        return path + " cannot be read: " + errorText(errno);
-    }
-    if (S_ISDIR(status.st_mode)) {
-        return path + " is a directory";
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return path + " is not a regular file";
+    if (std::string error = checkRegularFile(path, file, status); !error.empty()) {
+        return error;
     }
     if (static_cast<unsigned long long>(status.st_size) > MaxReadSize) {
         return path + " is larger than 1 MiB";
@@ -121,7 +74,7 @@ std::string readSmallFile(const std::string& path, std::string& contents) {
             if (errno == EINTR) {
                 continue;
             }
-            return path + " cannot be read: " + errorText(errno);
+            return path + " cannot be read: " + systemErrorText(errno);
         }
         if (count == 0) {
             break;
@@ -135,19 +88,20 @@ std::string readSmallFile(const std::string& path, std::string& contents) {
     return {};
 }
 
+std::string openInputFile(const std::string& path, std::ifstream& in) {
+    const FileDescriptor file(openForReading(path));
+    struct stat status;
+    if (std::string error = checkRegularFile(path, file, status); !error.empty()) {
+        return error;
+    }
+    in.open(path, std::ios::binary);
+    return in ? std::string() : path + " cannot be read: " + systemErrorText(errno);
+}
+
 std::string writeFileAtomically(const std::string& path, const std::string& contents) {
-    // The temporary file sits beside the target so that the final rename stays within one file system.
-    std::string temporaryPath = path + ".XXXXXX";
-    FileDescriptor file(::mkstemp(temporaryPath.data()));
-    if (file.get() < 0) {
-        return path + " cannot be written: cannot create a temporary file in its folder: " + errorText(errno);
-    }
-    const std::string error = writeTemporaryFile(path, temporaryPath, file, contents);
-    if (error.empty()) {
-        return {};
-    }
-    ::unlink(temporaryPath.c_str());
-    return path + " cannot be written: " + error;
+    FileWriter writer(path);
+    writer.stream().write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    return writer.commit();
 }
 
 } // namespace korvanex

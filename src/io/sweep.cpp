@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace korvanex {
@@ -119,7 +120,7 @@ void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& o
     writer.header(cells);
 
     AnalysisCase record = base;
-    for (int point = 0; point < range.points; ++point) {
+    for (int point = 0; point < range.points && !out.fail(); ++point) {
         record.text(range.field) = sweepPointText(range, point);
         for (std::size_t index = 0; index < columns.size(); ++index) {
             cells[index] = caseCellText(record, columns[index]);

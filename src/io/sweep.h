@@ -31,7 +31,8 @@ std::string sweepPointText(const SweepRange& range, int index);
 
 // Computes the case once per point with the field's text replaced, and writes the same CSV as a
 // batch run: every input column of the case under its batch name, so that each row is a complete,
-// self-describing case, then the status and the results.
+// self-describing case, then the status, the warnings and the results. A failed output stream stops
+// the sweep early.
 void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& out);
 
 } // namespace korvanex

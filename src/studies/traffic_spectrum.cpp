@@ -1,5 +1,6 @@
 #include "studies/traffic_spectrum.h"
 
+#include "case/case_check.h"
 #include "case/field_value.h"
 #include "io/csv_reader.h"
 #include "io/number_text.h"
@@ -41,6 +42,12 @@ SpectrumGroup buildGroup(const std::vector<const CaseColumn*>& columns, const st
     if (!group.error.empty()) {
         return group;
     }
+    CaseCheck check = checkCaseFields(group.record);
+    if (!check.refusal.empty()) {
+        group.error = std::move(check.refusal);
+        return group;
+    }
+    group.warnings = std::move(check.warnings);
     const auto repetitions = std::find(columns.begin(), columns.end(), nullptr) - columns.begin();
     group.error = readRepetitions(row[static_cast<std::size_t>(repetitions)], group.repetitions);
     return group;

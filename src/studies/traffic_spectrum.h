@@ -22,6 +22,7 @@ struct SpectrumCells {
 // One load group: the case of its row and its repetitions, or why the row could not be taken.
 struct SpectrumGroup {
     std::string error;
+    std::vector<std::string> warnings; // the values of the group's case outside their typical range
     AnalysisCase record;
     double repetitions = 0;
 };

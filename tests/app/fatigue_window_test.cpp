@@ -74,7 +74,7 @@ void FatigueWindowTest::editsRecomputeAndFaultsShowAsSuch() {
     frmMain window(prompt);
     frmFatigue& fatigue = openFatigue(window);
     QTableWidget& spectrum = child<QTableWidget>(fatigue, "tblSpectrum");
-    spectrum.item(0, 1)->setText(QStringLiteral("-1E30"));
+    spectrum.item(0, 1)->setText(QStringLiteral("1E38"));
     QVERIFY(!shown(fatigue, "lblExample"));
     const QTableWidget& results = child<QTableWidget>(fatigue, "tblResults");
     QVERIFY2(results.item(0, 0)->text().startsWith("fault: "), qPrintable(results.item(0, 0)->text()));

@@ -337,7 +337,7 @@ TEST(ParseCaseFile, MarkerOfTheCurrentSystemKeepsDAndSetsTheFileCaptions) {
 TEST(ParseCaseFile, UnknownMarkerKeepsUnitsCaptionsAndD) {
     AnalysisCase record = AnalysisCase::defaults(UnitSystem::Metric);
     std::vector<std::string> lines = exampleLines();
-    lines[0] = "****ENG**** ";
+    lines[0] = "****ENGLISH****";
 
     const AnalysisCase expected = withExampleValues(record);
     EXPECT_EQ(parseCaseFile(joinLines(lines), record).status, Status::Loaded);

@@ -1,0 +1,59 @@
+#include "case/case_check.h"
+
+#include "case/field_value.h"
+#include "case/input_check.h"
+#include "case/typical_ranges.h"
+#include "io/number_text.h"
+
+#include <cmath>
+
+namespace korvanex {
+
+namespace {
+
+constexpr Field CheckedFields[] = {
+    Field::h1, Field::E1,  Field::r1, Field::mu1, Field::L, Field::W, Field::k, Field::h2, Field::E2,
+    Field::d0, Field::AGG, Field::P,  Field::tp,  Field::S, Field::t, Field::d, Field::F,  Field::alp,
+};
+
+bool isAccepted(Field field, std::string_view text) {
+    return field == Field::F ? isWholeNumberText(text) : isAcceptedFieldText(text);
+}
+
+bool isRangeChecked(Field field, const AnalysisCase& record) {
+    switch (field) {
+    case Field::h2:
+    case Field::E2:
+        return record.layer != LayerType::OneLayer;
+    case Field::d0:
+        return record.widenedLane;
+    case Field::AGG:
+        return record.tiedShoulder;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+CaseCheck checkCaseFields(const AnalysisCase& record) {
+    CaseCheck check;
+    for (Field field : CheckedFields) {
+        const TypicalRange range = typicalRange(field, record.units).value();
+        const std::string& text = record.text(field);
+        if (!isAccepted(field, text)) {
+            if (check.refusal.empty()) {
+                check.refusal = invalidNumberMessage(range.label);
+            }
+            continue;
+        }
+        const double value = std::fabs(numericPrefix(text));
+        if (isRangeChecked(field, record) &&
+            placeInRange(value, range.minimum, range.maximum) != RangePlace::Within) {
+            check.warnings.push_back(rangeText(range.label, range.minimum, range.maximum));
+        }
+    }
+    return check;
+}
+
+} // namespace korvanex

@@ -1,0 +1,64 @@
+#include "cli/command_output.h"
+
+#include "io/descriptor_output.h"
+#include "io/file_writer.h"
+
+#include <iostream>
+#include <unistd.h>
+
+namespace korvanex::cli {
+
+namespace {
+
+int writeToStandardOutput(const OutputProducer& produce) {
+    DescriptorOutputBuffer buffer(STDOUT_FILENO);
+    std::ostream out(&buffer);
+    const std::string problem = produce(out);
+    out.flush();
+    int status = ExitSuccess;
+    if (!problem.empty()) {
+        status = fail(problem);
+    }
+    if (buffer.error() != 0) {
+        status = fail("standard output cannot be written: " + systemErrorText(buffer.error()));
+    }
+    return status;
+}
+
+int writeToFile(const std::string& path, const OutputProducer& produce) {
+    FileWriter writer(path);
+    if (std::string error = writer.error(); !error.empty()) {
+        return fail(error);
+    }
+    if (std::string problem = produce(writer.stream()); !problem.empty()) {
+        return fail(problem);
+    }
+    if (std::string error = writer.commit(); !error.empty()) {
+        return fail(error);
+    }
+    return ExitSuccess;
+}
+
+} // namespace
+
+int fail(std::string_view message) {
+    std::cerr << "korvanex-cli: " << message << "\n";
+    return ExitFailure;
+}
+
+void warn(std::string_view message) {
+    std::cerr << "korvanex-cli: warning: " << message << "\n";
+}
+
+int writeCommandOutput(const CliOptions& options, const OutputProducer& produce) {
+    return options.outputPath ? writeToFile(*options.outputPath, produce) : writeToStandardOutput(produce);
+}
+
+int writeCommandOutput(const CliOptions& options, std::string_view text) {
+    return writeCommandOutput(options, [text](std::ostream& out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return std::string();
+    });
+}
+
+} // namespace korvanex::cli

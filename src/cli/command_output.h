@@ -1,0 +1,33 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace korvanex::cli {
+
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFault = 1;
+inline constexpr int ExitFailure = 2;
+
+// Writes "korvanex-cli: MESSAGE" on standard error and returns ExitFailure.
+int fail(std::string_view message);
+
+// Writes "korvanex-cli: warning: MESSAGE" on standard error.
+void warn(std::string_view message);
+
+// Writes a command's output into the stream as it is produced. Returns an empty string, or the
+// problem that stopped it (naming its path where it has one).
+using OutputProducer = std::function<std::string(std::ostream&)>;
+
+// Writes what a command produces: with --output, to that file through the core's FileWriter, so that
+// a failure leaves the target as it was; otherwise to standard output, every write checked (a full
+// disk, a closed pipe or a closed descriptor is a failure). Returns ExitSuccess, or ExitFailure after
+// telling on standard error what failed: the producer's problem, the output's, or both.
+int writeCommandOutput(const CliOptions& options, const OutputProducer& produce);
+int writeCommandOutput(const CliOptions& options, std::string_view text);
+
+} // namespace korvanex::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace korvanex {
+
+// Keeps the name of a temporary file while it exists, so that SIGINT or SIGTERM removes it before
+// the signal ends the program. The handlers are installed with the first registration, for each
+// signal that is not ignored; after removing every registered file they restore the action that
+// was there before and raise the signal again, so that the program ends as the signal means.
+class TemporaryFileRegistration {
+  public:
+    // Registers the path; a path too long to keep, or more temporary files at once than there are
+    // places for, stays unregistered (the program still removes it on every ordinary failure).
+    explicit TemporaryFileRegistration(const std::string& path);
+    ~TemporaryFileRegistration();
+    TemporaryFileRegistration(const TemporaryFileRegistration&) = delete;
+    TemporaryFileRegistration& operator=(const TemporaryFileRegistration&) = delete;
+
+  private:
+    int slot_;
+};
+
+} // namespace korvanex

@@ -1,0 +1,147 @@
+// The one file writer: what it replaces, what it keeps, what it refuses, and that no temporary file
+// outlives a write.
+
+#include "io/file_access.h"
+#include "io/file_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace korvanex {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contentsOf(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+mode_t modeOf(const fs::path& path) {
+    struct stat status;
+    EXPECT_EQ(::lstat(path.c_str(), &status), 0);
+    return status.st_mode;
+}
+
+class FileWriterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder =
+            fs::temp_directory_path() / ("korvanex-writer-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // The names in the folder: a temporary left behind shows here.
+    std::size_t entries() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    }
+
+    fs::path file(const std::string& name, const std::string& text, mode_t mode) const {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << text;
+        ::chmod(path.c_str(), mode);
+        return path;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(FileWriterTest, ReplacesARegularFileKeepingItsPermissionBits) {
+    for (const mode_t mode : {0600, 0640, 0755}) {
+        const fs::path path = file("kept.txt", "old", mode);
+        ASSERT_EQ(writeFileAtomically(path, "new"), "");
+        EXPECT_EQ(contentsOf(path), "new");
+        EXPECT_EQ(modeOf(path) & 07777, mode);
+        EXPECT_EQ(entries(), 1u);
+    }
+    const mode_t mask = ::umask(022);
+    ASSERT_EQ(writeFileAtomically(folder / "new.txt", "made"), "");
+    ::umask(mask);
+    EXPECT_EQ(modeOf(folder / "new.txt") & 07777, 0644u);
+}
+
+TEST_F(FileWriterTest, FollowsALinkAndReplacesTheFileItPointsTo) {
+    const fs::path target = file("target.txt", "old", 0600);
+    fs::create_symlink("target.txt", folder / "link");
+    fs::create_symlink("link", folder / "link-to-link");
+    ASSERT_EQ(writeFileAtomically(folder / "link-to-link", "new"), "");
+    EXPECT_TRUE(fs::is_symlink(folder / "link"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link-to-link"));
+    EXPECT_EQ(contentsOf(target), "new");
+    EXPECT_EQ(modeOf(target) & 07777, 0600u);
+    EXPECT_EQ(entries(), 3u);
+}
+
+TEST_F(FileWriterTest, RefusesWhatItMayNotReplaceAndSaysWhyNamingThePathOnce) {
+    const fs::path readOnly = file("read-only.txt", "keep", 0444);
+    fs::create_directory(folder / "sub");
+    const struct {
+        fs::path path;
+        std::string reason;
+    } refusals[] = {
+        {readOnly, "Permission denied (the file is read-only)"},
+        {folder / "sub", "Is a directory"},
+        {folder / "missing" / "x.txt",
+         "no temporary file can be made in its folder: No such file or directory"},
+    };
+    for (const auto& refusal : refusals) {
+        EXPECT_EQ(writeFileAtomically(refusal.path, "new"),
+                  refusal.path.string() + " cannot be written: " + refusal.reason);
+    }
+    EXPECT_EQ(contentsOf(readOnly), "keep");
+    EXPECT_EQ(entries(), 2u);
+}
+
+// Every temporary is created through createExclusiveFile, so a link or a file planted at its name is
+// never followed or overwritten, wherever it points.
+TEST_F(FileWriterTest, TheExclusiveCreationNeverOpensAnExistingName) {
+    const fs::path victim = file("victim.txt", "precious", 0644);
+    fs::create_symlink(victim, folder / "planted-link");
+    fs::create_symlink(folder / "nowhere", folder / "dangling-link");
+    for (const char* name : {"planted-link", "dangling-link", "victim.txt"}) {
+        errno = 0;
+        EXPECT_EQ(createExclusiveFile(folder / name), -1) << name;
+        EXPECT_EQ(errno, EEXIST) << name;
+    }
+    EXPECT_EQ(contentsOf(victim), "precious");
+    EXPECT_FALSE(fs::exists(folder / "nowhere"));
+}
+
+TEST_F(FileWriterTest, AFailedOrAbandonedWriteLeavesTheTargetAndNoTemporary) {
+    const fs::path target = file("target.txt", "old", 0644);
+    {
+        FileWriter abandoned(target);
+        abandoned.stream() << "half";
+    }
+    EXPECT_EQ(contentsOf(target), "old");
+    EXPECT_EQ(entries(), 1u);
+
+    // A file size limit makes the write itself fail, as a full disk would.
+    struct rlimit saved;
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const struct rlimit small = {4096, saved.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const std::string error = writeFileAtomically(target, std::string(1 << 20, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(error, target.string() + " cannot be written: File too large");
+    EXPECT_EQ(contentsOf(target), "old");
+    EXPECT_EQ(entries(), 1u);
+}
+
+} // namespace
+} // namespace korvanex
