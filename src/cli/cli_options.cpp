@@ -6,12 +6,14 @@ const char* const usageText =
     "Usage: korvanex-cli COMMAND [CASE.DEF] [options]\n"
     "       korvanex-cli batch IN.csv [--output OUT.csv]\n"
     "       korvanex-cli sweep [CASE.DEF] --vary FIELD=FROM:TO:STEPS [options]\n"
+    "       korvanex-cli plan [CASE.DEF] [options] [--output FILE.svg]\n"
     "\n"
     "Commands:\n"
     "  report   print the stress report of the case\n"
     "  json     print the results of the case as one JSON object (psi, inches)\n"
     "  batch    compute one case per row of a CSV file and write the results as CSV\n"
     "  sweep    compute the case with one numeric field stepped over a range, as CSV\n"
+    "  plan     draw the slab with the wheels of the case to scale, as SVG\n"
     "\n"
     "Without CASE.DEF the built-in default case is used.\n"
     "\n"
@@ -52,7 +54,7 @@ std::string parseYesNo(const std::string& option, const std::string& value, std:
 }
 
 bool isCommand(const std::string& word) {
-    return word == "report" || word == "json" || word == "batch" || word == "sweep";
+    return word == "report" || word == "json" || word == "batch" || word == "sweep" || word == "plan";
 }
 
 // The options that only some commands take.
@@ -73,6 +75,9 @@ std::string checkCommandOptions(const CliOptions& options) {
     }
     if ((batch || sweep) && options.detailed) {
         return "--detailed" + notFor + ": the CSV holds every factor";
+    }
+    if (options.command == "plan" && options.detailed) {
+        return "--detailed" + notFor;
     }
     if (sweep && !options.vary) {
         return "sweep needs --vary FIELD=FROM:TO:STEPS";

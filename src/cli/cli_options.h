@@ -10,7 +10,7 @@ namespace korvanex::cli {
 
 // What the command line asks for.
 struct CliOptions {
-    std::string command; // "report", "json", "batch" or "sweep"
+    std::string command; // "report", "json", "batch", "sweep" or "plan"
     std::optional<std::string> casePath;
     std::optional<std::string> csvPath; // the input of batch
     std::optional<SweepRange> vary;     // the range of sweep

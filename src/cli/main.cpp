@@ -1,6 +1,7 @@
 // korvanex-cli: the stress analysis of one case from the command line, for scripts and batches.
 
 #include "cli/cli_options.h"
+#include "cli/plan_command.h"
 #include "engine/compute_stresses.h"
 #include "engine/fault.h"
 #include "io/batch.h"
@@ -161,6 +162,14 @@ int main(int argc, char** argv) {
     AnalysisCase record;
     if (!loadCase(options, record)) {
         return ExitUsage;
+    }
+    if (options.command == "plan") {
+        const std::string planError = cli::writePlan(options, record);
+        if (!planError.empty()) {
+            std::cerr << "korvanex-cli: " << planError << "\n";
+            return ExitUsage;
+        }
+        return 0;
     }
     AnalysisResults results;
     try {
