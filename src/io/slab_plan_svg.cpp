@@ -265,7 +265,8 @@ void drawShoulder(SvgWriter& svg, const AnalysisCase& record, const ComputationI
     } else {
         svg.rect(shoulder, "shoulder", "fill=\"#f4f1e8\" stroke=\"#404040\" stroke-dasharray=\"6 4\"");
     }
-    svg.text({size, (shoulder.top + shoulder.bottom) / 2 + size / 3}, "start",
+    // Named under the strip: the strip itself holds the spacing of the axles at the edge.
+    svg.text({0, shoulder.bottom + 1.2 * size}, "start",
              record.tiedShoulder ? "Tied concrete shoulder" : "Shoulder, not tied");
 }
 
@@ -359,7 +360,7 @@ std::string slabPlanSvg(const AnalysisCase& record) {
                                 (radius ? ": tire contact radius a = " + labelNumber(radiusInCaseUnits, 3) +
                                               " " + lengthUnit(record, Field::S)
                                         : ": the tire contact radius cannot be computed from P and p");
-    svg.text({drawing.left, drawing.bottom + 2 * size}, "start", caption);
+    svg.text({drawing.left, drawing.bottom + 2.6 * size}, "start", caption);
 
     return svg.document(MarginPart * extent);
 }
