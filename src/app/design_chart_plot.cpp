@@ -1,6 +1,9 @@
 #include "app/design_chart_plot.h"
 
+#include "io/label_placement.h"
+
 #include <QChart>
+#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -25,14 +28,11 @@ constexpr qreal CrossingMarkSize = 9;
 constexpr double StressMargin = 0.05;
 // About this many grid lines across the swept range.
 constexpr double SweptTicks = 8;
-// Crossings nearer than this part of the swept span to the first of a group share one label, so that
-// the labels of curves crossing close together do not overprint one another.
-constexpr double SharedLabelReach = 0.15;
-
-struct Crossing {
-    double value;
-    qsizetype line;
-};
+// The room between a crossing label and its mark or its neighbours, in pixels.
+constexpr qreal LabelGap = 4;
+// What a crossing label holds: the swept value and the allowable stress of its crossing.
+constexpr int CrossingValueKey = 0;
+constexpr int CrossingStressKey = 1;
 
 struct Bounds {
     double low = std::numeric_limits<double>::infinity();
@@ -101,43 +101,41 @@ void hideFromLegend(QChart& chart, QAbstractSeries& series) {
     }
 }
 
-// A mark in the colour of its curve at every crossing; the first mark of each group of crossings close
-// together carries the label of the whole group.
-void markCrossings(QChart& chart, const DesignChartData& data, const QList<QLineSeries*>& lines,
-                   double allowable, double span, QValueAxis& x, QValueAxis& y) {
-    std::vector<Crossing> crossings;
-    for (qsizetype line = 0; line < lines.size(); ++line) {
-        for (double value :
-             allowableCrossings(data, data.curves[static_cast<std::size_t>(line)], allowable)) {
-            crossings.push_back({value, line});
+// The crossing labels drawn on the chart.
+QList<QGraphicsSimpleTextItem*> crossingLabelItems(const QChart& chart) {
+    QList<QGraphicsSimpleTextItem*> labels;
+    for (QGraphicsItem* item : chart.childItems()) {
+        if (item->data(CrossingValueKey).isValid()) {
+            labels.append(static_cast<QGraphicsSimpleTextItem*>(item));
         }
     }
-    std::stable_sort(crossings.begin(), crossings.end(),
-                     [](const Crossing& a, const Crossing& b) { return a.value < b.value; });
+    return labels;
+}
 
-    std::size_t groupStart = 0;
-    for (std::size_t index = 0; index < crossings.size(); ++index) {
-        const Crossing& crossing = crossings[index];
-        const QLineSeries& line = *lines[crossing.line];
-        auto* mark = new QScatterSeries;
-        mark->setName(QString::fromStdString(crossingLabel(data.field, {&crossing.value, 1}, span)));
-        mark->setObjectName(QStringLiteral("Crossing") + line.objectName());
-        mark->setColor(line.color());
-        mark->setMarkerSize(CrossingMarkSize);
-        mark->append(crossing.value, allowable);
-        if (index == groupStart) {
-            std::vector<double> group;
-            while (groupStart < crossings.size() &&
-                   crossings[groupStart].value - crossing.value <= SharedLabelReach * span) {
-                group.push_back(crossings[groupStart++].value);
-            }
-            // The label is the whole format: it holds none of the series' @ placeholders.
-            mark->setPointLabelsFormat(QString::fromStdString(crossingLabel(data.field, group, span)));
-            mark->setPointLabelsVisible(true);
-            mark->setPointLabelsClipping(false);
+// A mark in the colour of its curve at every crossing, and a label of its own in that colour, placed
+// once the chart is laid out.
+void markCrossings(QChart& chart, const DesignChartData& data, const QList<QLineSeries*>& lines,
+                   double allowable, double span, QValueAxis& x, QValueAxis& y) {
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QLineSeries& line = *lines[index];
+        for (double value :
+             allowableCrossings(data, data.curves[static_cast<std::size_t>(index)], allowable)) {
+            const QString text = QString::fromStdString(crossingLabel(data.field, {&value, 1}, span));
+            auto* mark = new QScatterSeries;
+            mark->setName(text);
+            mark->setObjectName(QStringLiteral("Crossing") + line.objectName());
+            mark->setColor(line.color());
+            mark->setMarkerSize(CrossingMarkSize);
+            mark->append(value, allowable);
+            attach(chart, *mark, x, y);
+            hideFromLegend(chart, *mark);
+
+            auto* label = new QGraphicsSimpleTextItem(text, &chart);
+            label->setBrush(line.color().darker(130));
+            label->setData(CrossingValueKey, value);
+            label->setData(CrossingStressKey, allowable);
+            label->setZValue(1);
         }
-        attach(chart, *mark, x, y);
-        hideFromLegend(chart, *mark);
     }
 }
 
@@ -150,6 +148,7 @@ QString stressAxisTitle(UnitSystem units) {
 void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& fieldCaption,
                      std::optional<double> allowable) {
     chart.removeAllSeries();
+    qDeleteAll(crossingLabelItems(chart));
     QValueAxis& x = valueAxis(chart, Qt::AlignBottom);
     x.setTitleText(fieldCaption);
     QValueAxis& y = valueAxis(chart, Qt::AlignLeft);
@@ -191,6 +190,31 @@ void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& 
     setRoundTicks(x);
     setAxisRange(y, stresses, StressMargin);
     y.applyNiceNumbers();
+}
+
+QStringList placeCrossingLabels(QChart& chart) {
+    const QList<QGraphicsSimpleTextItem*> labels = crossingLabelItems(chart);
+    std::vector<LabelAnchor> anchors;
+    for (const QGraphicsSimpleTextItem* label : labels) {
+        const QPointF mark = chart.mapToPosition(
+            {label->data(CrossingValueKey).toDouble(), label->data(CrossingStressKey).toDouble()});
+        const QRectF size = label->boundingRect();
+        anchors.push_back({mark.x(), mark.y(), size.width(), size.height()});
+    }
+    const QRectF plot = chart.plotArea();
+    const std::vector<std::optional<LabelBox>> boxes =
+        placeLabels(anchors, {plot.left(), plot.top(), plot.width(), plot.height()}, LabelGap);
+    QStringList unplaced;
+    for (qsizetype index = 0; index < labels.size(); ++index) {
+        const std::optional<LabelBox>& box = boxes[static_cast<std::size_t>(index)];
+        labels[index]->setVisible(box.has_value());
+        if (box) {
+            labels[index]->setPos(box->left, box->top);
+        } else {
+            unplaced << labels[index]->text();
+        }
+    }
+    return unplaced;
 }
 
 } // namespace korvanex

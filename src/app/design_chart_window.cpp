@@ -153,11 +153,13 @@ void frmDesignChart::createControls() {
     inputs->setColumnStretch(3, 1);
 
     chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignRight);
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->legend()->setShowToolTips(true);
     chartView_ = new QChartView(chart_);
     chartView_->setObjectName(QStringLiteral("chartView"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(400, 300);
+    connect(chart_, &QChart::plotAreaChanged, this, &frmDesignChart::placeLabels);
 
     lblNote_ = new QLabel;
     lblNote_->setObjectName(QStringLiteral("lblNote"));
@@ -259,7 +261,21 @@ void frmDesignChart::recompute() {
 
 void frmDesignChart::redraw() {
     plotDesignChart(*chart_, data_, QString::fromStdString(record_.caption(data_.field)), allowable_);
-    lblNote_->setText(faultNote(data_.faultedPoints));
+    placeLabels();
+}
+
+// Crossings that find no room on the plot are listed under it, after the faulted points.
+void frmDesignChart::placeLabels() {
+    const QStringList unplaced = placeCrossingLabels(*chart_);
+    QStringList note;
+    const QString faults = faultNote(data_.faultedPoints);
+    if (!faults.isEmpty()) {
+        note << faults;
+    }
+    if (!unplaced.isEmpty()) {
+        note << QStringLiteral("Crossings: ") + unplaced.join(QStringLiteral("; "));
+    }
+    lblNote_->setText(note.join(QLatin1Char(' ')));
 }
 
 // The chart follows the dialogs: coming back to it after a dialog's OK or a case file draws it anew.

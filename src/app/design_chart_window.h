@@ -46,6 +46,7 @@ class frmDesignChart : public QDialog {
     void takeAllowable();
     void recompute();
     void redraw();
+    void placeLabels();
 
     void savePng();
     void saveSvg();

@@ -144,7 +144,7 @@ void frmFatigue::createControls() {
     }
     inputs->addRow(QStringLiteral("&Stress:"), cboStress_);
     txtTarget_ = newEdit("txtTarget", QStringLiteral("100"));
-    inputs->addRow(QStringLiteral("&Target Damage (%):"), txtTarget_);
+    inputs->addRow(QStringLiteral("Tar&get Damage (%):"), txtTarget_);
 
     tblResults_ = new QTableWidget(0, 5);
     tblResults_->setObjectName(QStringLiteral("tblResults"));

@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/design_chart_window.h"
+#include "app/dialog_placement.h"
 #include "app/fatigue_window.h"
 #include "app/report_printer.h"
+#include "app/slab_plan_pane.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
 #include "dialogs/busy_cursor.h"
@@ -14,16 +16,17 @@
 #include "io/case_file.h"
 #include "io/report.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QScreen>
+#include <QSplitter>
 
 namespace korvanex {
 
@@ -47,20 +50,17 @@ QString reportAreaText(const std::vector<std::string>& lines) {
     return text;
 }
 
-// The frame is known only once the window has been shown; before that the window's own size counts.
-void centreOnScreen(QWidget& window) {
-    window.adjustSize();
-    const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
-    const QSize size = window.frameGeometry().size();
-    window.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
-}
-
 QAction* addNamedAction(QWidget& menu, const char* name, const QString& caption) {
     auto* action = new QAction(caption, &menu);
     action->setObjectName(QString::fromLatin1(name));
     menu.addAction(action);
     return action;
+}
+
+void bringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void addNamedSeparator(QMenu& menu, const char* name) {
@@ -69,14 +69,22 @@ void addNamedSeparator(QMenu& menu, const char* name) {
 
 } // namespace
 
-frmMain::frmMain(UserPrompt& prompt) : prompt_(prompt), txtReports_(new QPlainTextEdit) {
+frmMain::frmMain(UserPrompt& prompt)
+    : prompt_(prompt), txtReports_(new QPlainTextEdit), reportArea_(new QSplitter(Qt::Horizontal)),
+      plan_(new SlabPlanPane(prompt, nullptr)), placement_(new DialogPlacement(*this)) {
     BusyCursor busy;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("KORVANEX Stress Analysis Program"));
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    txtReports_->setParent(client);
+    reportArea_->setParent(client);
+    reportArea_->setObjectName(QStringLiteral("reportArea"));
+    reportArea_->addWidget(txtReports_);
+    reportArea_->addWidget(plan_);
+    reportArea_->setStretchFactor(0, 3);
+    reportArea_->setStretchFactor(1, 2);
+    reportArea_->setChildrenCollapsible(false);
     txtReports_->setObjectName(QStringLiteral("txtReports"));
     txtReports_->setReadOnly(true);
     txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -88,6 +96,7 @@ frmMain::frmMain(UserPrompt& prompt) : prompt_(prompt), txtReports_(new QPlainTe
     resize(900, 640);
     placeReportArea();
     record_.units = metricOption_->isChecked() ? UnitSystem::Metric : UnitSystem::English;
+    redrawPlan();
 }
 
 void frmMain::createMenus() {
@@ -134,9 +143,16 @@ void frmMain::createMenus() {
         addNamedAction(*edit, "mnuStressTemperatureData", QStringLiteral("&Temperature Data..."));
     connect(temperatureData_, &QAction::triggered, this, [this] { showDialog(environmentDialog()); });
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction* slabPlan = addNamedAction(*view, "mnuViewSlabPlan", QStringLiteral("Slab &Plan"));
+    slabPlan->setCheckable(true);
+    slabPlan->setChecked(true);
+    connect(slabPlan, &QAction::toggled, plan_, &QWidget::setVisible);
+
     connect(addNamedAction(*menuBar(), "mnuComputeStresses", QStringLiteral("&Compute Stresses")),
             &QAction::triggered, this, [this] { computeStresses(); });
-    connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("Design &Chart...")),
+    connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("&Design Chart...")),
             &QAction::triggered, this, &frmMain::showDesignChart);
     connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("F&atigue...")), &QAction::triggered,
             this, &frmMain::showFatigue);
@@ -153,7 +169,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::placeReportArea() {
-    txtReports_->setGeometry(0, 0, qRound(0.99 * width()), qRound(0.9 * height()));
+    reportArea_->setGeometry(0, 0, qRound(0.99 * width()), qRound(0.9 * height()));
 }
 
 // Changes only the flag and the marks: no value is converted and no caption changes.
@@ -164,6 +180,7 @@ void frmMain::chooseUnitSystem(UnitSystem units) {
     englishOption_->setEnabled(metric);
     metricOption_->setEnabled(!metric);
     record_.units = units;
+    redrawPlan();
     prompt_.showMessage(
         this, {QStringLiteral("Stress Analysis Program"),
                metric ? QStringLiteral("Metric System Selected") : QStringLiteral("English System Selected"),
@@ -179,6 +196,7 @@ void frmMain::showUnitMarks() {
 frmPvmtStrs& frmMain::pavementDialog() {
     if (pavement_ == nullptr) {
         pavement_ = new frmPvmtStrs(record_, prompt_, this);
+        followEdits(*pavement_);
         metricOption_->setEnabled(false);
         englishOption_->setEnabled(false);
     }
@@ -188,6 +206,7 @@ frmPvmtStrs& frmMain::pavementDialog() {
 frmWheel& frmMain::axleDialog() {
     if (axle_ == nullptr) {
         axle_ = new frmWheel(record_, prompt_, this);
+        followEdits(*axle_);
         metricOption_->setEnabled(false);
         englishOption_->setEnabled(false);
     }
@@ -197,6 +216,7 @@ frmWheel& frmMain::axleDialog() {
 frmEnvironPct& frmMain::environmentDialog() {
     if (environment_ == nullptr) {
         environment_ = new frmEnvironPct(record_, prompt_, this);
+        followEdits(*environment_);
         metricOption_->setEnabled(false);
         englishOption_->setEnabled(false);
     }
@@ -209,9 +229,41 @@ void frmMain::createAllDialogs() {
     environmentDialog();
 }
 
+// The plan follows every edit of the case: each text typed and each option chosen in a dialog.
+void frmMain::followEdits(QDialog& dialog) {
+    for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::textChanged, this, &frmMain::redrawPlan);
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        if (button->isCheckable()) {
+            connect(button, &QAbstractButton::toggled, this, &frmMain::redrawPlan);
+        }
+    }
+}
+
+// The parts of the case not yet in use are drawn as their dialogs will initialise them, without
+// initialising anything.
+AnalysisCase frmMain::caseWithEveryPartInitialised() const {
+    AnalysisCase record = record_;
+    if (pavement_ == nullptr) {
+        initializePart(record, RecordPart::Pavement, record.units);
+    }
+    if (axle_ == nullptr) {
+        initializePart(record, RecordPart::Axle, record.units);
+    }
+    if (environment_ == nullptr) {
+        initializePart(record, RecordPart::Environment, record.units);
+    }
+    return record;
+}
+
+void frmMain::redrawPlan() {
+    plan_->showCase(caseWithEveryPartInitialised());
+}
+
 void frmMain::showDialog(QDialog& dialog) {
     BusyCursor busy;
-    centreOnScreen(dialog);
+    placement_->place(dialog);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();
@@ -232,14 +284,12 @@ void frmMain::showDesignChart() {
         createAllDialogs();
         if (designChart_ == nullptr) {
             designChart_ = new frmDesignChart(record_, prompt_, this);
-            centreOnScreen(*designChart_);
+            placement_->place(*designChart_);
         } else {
             designChart_->refresh();
         }
     }
-    designChart_->show();
-    designChart_->raise();
-    designChart_->activateWindow();
+    bringToFront(*designChart_);
 }
 
 // The fatigue window computes the case as the dialogs hold it, as the design chart does.
@@ -249,14 +299,12 @@ void frmMain::showFatigue() {
         createAllDialogs();
         if (fatigue_ == nullptr) {
             fatigue_ = new frmFatigue(record_, prompt_, this);
-            centreOnScreen(*fatigue_);
+            placement_->place(*fatigue_);
         } else {
             fatigue_->recompute();
         }
     }
-    fatigue_->show();
-    fatigue_->raise();
-    fatigue_->activateWindow();
+    bringToFront(*fatigue_);
 }
 
 // The file is read into a copy of the case, with the parts not yet in use initialised as their
@@ -270,16 +318,7 @@ void frmMain::readDataFromFile() {
     CaseFileReadResult result;
     {
         BusyCursor busy;
-        AnalysisCase read = record_;
-        if (pavement_ == nullptr) {
-            initializePart(read, RecordPart::Pavement, read.units);
-        }
-        if (axle_ == nullptr) {
-            initializePart(read, RecordPart::Axle, read.units);
-        }
-        if (environment_ == nullptr) {
-            initializePart(read, RecordPart::Environment, read.units);
-        }
+        AnalysisCase read = caseWithEveryPartInitialised();
         result = readCaseFile(localFileName(path), read);
         if (result.status == CaseFileReadResult::Status::Loaded) {
             createAllDialogs();
@@ -292,6 +331,7 @@ void frmMain::readDataFromFile() {
                 temperatureData_->setProperty("oneLayerFile", *result.oneLayerFile);
                 pavement_->selectLayer(record_.layer);
             }
+            redrawPlan();
         }
     }
     switch (result.status) {

@@ -10,10 +10,13 @@
 
 class QAction;
 class QPlainTextEdit;
+class QSplitter;
 
 namespace korvanex {
 
 class UserPrompt;
+class DialogPlacement;
+class SlabPlanPane;
 class frmAbout;
 class frmDesignChart;
 class frmEnvironPct;
@@ -49,6 +52,9 @@ class frmMain : public QMainWindow {
     void showAbout();
     void showDesignChart();
     void showFatigue();
+    AnalysisCase caseWithEveryPartInitialised() const;
+    void followEdits(QDialog& dialog);
+    void redrawPlan();
 
     void readDataFromFile();
     bool saveInputData();
@@ -64,6 +70,9 @@ class frmMain : public QMainWindow {
     std::vector<std::string> reportLines_;
 
     QPlainTextEdit* txtReports_;
+    QSplitter* reportArea_;
+    SlabPlanPane* plan_;
+    DialogPlacement* placement_;
     QAction* metricOption_ = nullptr;
     QAction* englishOption_ = nullptr;
     QAction* detailedReportsOption_ = nullptr;

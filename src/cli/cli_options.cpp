@@ -6,6 +6,7 @@ const char* const usageText =
     "Usage: korvanex-cli COMMAND [CASE.DEF] [options]\n"
     "       korvanex-cli batch IN.csv [--output OUT.csv]\n"
     "       korvanex-cli sweep [CASE.DEF] --vary FIELD=FROM:TO:STEPS [options]\n"
+    "       korvanex-cli plan [CASE.DEF] [options] [--output FILE.svg]\n"
     "       korvanex-cli fatigue [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR [options]\n"
     "       korvanex-cli verify\n"
     "\n"
@@ -14,6 +15,7 @@ const char* const usageText =
     "  json     print the results of the case as one JSON object (psi, inches)\n"
     "  batch    compute one case per row of a CSV file and write the results as CSV\n"
     "  sweep    compute the case with one numeric field stepped over a range, as CSV\n"
+    "  plan     draw the slab with the wheels of the case to scale, as SVG\n"
     "  fatigue  the fatigue damage of a traffic spectrum on the case (Miner's sum), and the slab\n"
     "           thickness that carries it\n"
     "  verify   compute the built-in worked examples and compare them with their published values\n"
@@ -78,8 +80,8 @@ std::string parseYesNo(const std::string& option, const std::string& value, std:
 }
 
 bool isCommand(const std::string& word) {
-    return word == "report" || word == "json" || word == "batch" || word == "sweep" || word == "fatigue" ||
-           word == "verify";
+    return word == "report" || word == "json" || word == "batch" || word == "sweep" || word == "plan" ||
+           word == "fatigue" || word == "verify";
 }
 
 struct FatigueValueOption {
@@ -143,6 +145,9 @@ std::string checkCommandOptions(const CliOptions& options) {
     }
     if ((batch || sweep) && options.detailed) {
         return "--detailed" + notFor + ": the CSV holds every factor";
+    }
+    if (options.command == "plan" && options.detailed) {
+        return "--detailed" + notFor;
     }
     if (sweep && !options.vary) {
         return "sweep needs --vary FIELD=FROM:TO:STEPS";

@@ -18,7 +18,7 @@ struct FatigueArguments {
 
 // What the command line asks for.
 struct CliOptions {
-    std::string command; // "report", "json", "batch", "sweep", "fatigue" or "verify"
+    std::string command; // "report", "json", "batch", "sweep", "plan", "fatigue" or "verify"
     std::optional<std::string> casePath;
     std::optional<std::string> csvPath; // the input of batch
     std::optional<SweepRange> vary;     // the range of sweep

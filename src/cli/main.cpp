@@ -12,6 +12,7 @@
 #include "io/file_access.h"
 #include "io/report.h"
 #include "io/results_json.h"
+#include "io/slab_plan_svg.h"
 #include "io/sweep.h"
 
 #include <csignal>
@@ -81,6 +82,9 @@ int caseCommand(const CliOptions& options) {
     AnalysisCase record;
     if (!loadCase(options, record) || !acceptCase(record)) {
         return ExitFailure;
+    }
+    if (options.command == "plan") {
+        return writeCommandOutput(options, slabPlanSvg(record));
     }
     AnalysisResults results;
     try {

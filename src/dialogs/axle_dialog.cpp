@@ -193,17 +193,19 @@ void frmWheel::rememberValues() {
     }
 }
 
-// Every field is range-checked, the hidden spacings too.
+// Only the fields the gear shows are checked; a hidden spacing keeps its text as it is.
 void frmWheel::ok() {
     BusyCursor busy;
     PromptedInputCheck ask(prompt_, this);
     for (CaseFieldEditor& field : fields_) {
-        const TypicalRange range = typicalRange(field.field(), record_.units).value();
-        field.setText(QString::fromStdString(
-            CheckInputValue(field.text().toStdString(), range.label, range.minimum, range.maximum, ask)));
+        if (field.isShown()) {
+            const TypicalRange range = typicalRange(field.field(), record_.units).value();
+            field.setText(QString::fromStdString(
+                CheckInputValue(field.text().toStdString(), range.label, range.minimum, range.maximum, ask)));
+        }
     }
     const bool accepted = std::all_of(fields_.begin(), fields_.end(), [](const CaseFieldEditor& field) {
-        return isAcceptedFieldText(field.text().toStdString());
+        return !field.isShown() || isAcceptedFieldText(field.text().toStdString());
     });
     if (!accepted) {
         for (int which = 0; which < CheckedFieldCount; ++which) {

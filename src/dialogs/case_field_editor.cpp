@@ -43,6 +43,10 @@ void CaseFieldEditor::setShown(bool shown) {
     edit_->setVisible(shown);
 }
 
+bool CaseFieldEditor::isShown() const {
+    return !edit_->isHidden();
+}
+
 void CaseFieldEditor::addToGrid(QGridLayout& grid, int row, int column) const {
     grid.addWidget(label_, row, column);
     grid.addWidget(edit_, row, column + 1);

@@ -239,26 +239,17 @@ void frmPvmtStrs::restoreTexts() {
     }
 }
 
-// Hidden fields are range-checked only while their option is selected, but every one of them must
-// hold a non-negative number for the dialog to close.
+// Only the fields the options show are checked; a hidden field keeps its text as it is.
 void frmPvmtStrs::ok() {
     BusyCursor busy;
     PromptedInputCheck ask(prompt_, this);
-    for (CheckedField which : {h1, E1, r1, mu1, L, W, k}) {
-        checkField(which, ask);
-    }
-    if (option(two_bond)->isChecked() || option(two_unbond)->isChecked()) {
-        checkField(h2, ask);
-        checkField(E2, ask);
-    }
-    if (option(OptWidenedYes)->isChecked()) {
-        checkField(d0, ask);
-    }
-    if (option(OptTiedYes)->isChecked()) {
-        checkField(AGG, ask);
+    for (CheckedField which : {h1, E1, r1, mu1, L, W, k, h2, E2, d0, AGG}) {
+        if (fields_[which].isShown()) {
+            checkField(which, ask);
+        }
     }
     const bool accepted = std::all_of(fields_.begin(), fields_.end(), [](const CaseFieldEditor& field) {
-        return isAcceptedFieldText(field.text().toStdString());
+        return !field.isShown() || isAcceptedFieldText(field.text().toStdString());
     });
     if (accepted) {
         rememberTexts();

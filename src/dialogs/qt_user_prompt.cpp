@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <map>
 
@@ -74,6 +75,12 @@ UserPrompt::Button escapeAnswer(const QList<UserPrompt::Button>& buttons) {
     return buttons.isEmpty() ? UserPrompt::Button::Ok : buttons.first();
 }
 
+// The extension of a filter such as "(*.DEF)": "DEF".
+QString filterSuffix(const QString& filter) {
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 QString chooseFile(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode) {
     OrdinaryPointerWhileAsking pointer;
     QFileDialog dialog(parent);
@@ -84,6 +91,11 @@ QString chooseFile(QWidget* parent, const QString& filter, QFileDialog::AcceptMo
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFilter(QDir::AllEntries | QDir::AllDirs | QDir::NoDotAndDotDot);
     dialog.setNameFilter(filter);
+    // A saved file keeps the extension the filter lists, so that the open dialog finds it again; the
+    // overwrite question is asked for the name with its extension.
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(filterSuffix(filter));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

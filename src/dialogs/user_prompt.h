@@ -27,9 +27,9 @@ class UserPrompt {
 
     // Shows a message box and returns the button pressed.
     virtual Button showMessage(QWidget* parent, const Message& message) = 0;
-    // The file dialogs show the files matching the filter, e.g. "(*.DEF)", in any letter case, and
-    // add no extension. They return the chosen full path, or an empty text when cancelled; the save
-    // dialog asks before an existing file is replaced.
+    // The file dialogs show the files matching the filter, e.g. "(*.DEF)", in any letter case. They
+    // return the chosen full path, or an empty text when cancelled. The save dialog adds the filter's
+    // extension to a name typed without one, and asks before an existing file is replaced.
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
     // Lets the user choose the printer and the number of copies; false when cancelled.

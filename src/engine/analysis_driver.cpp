@@ -14,23 +14,6 @@ namespace {
 
 constexpr double Pi = 3.14159265;
 
-int tiresPerSide(GearConfiguration gear) {
-    switch (gear) {
-    case GearConfiguration::SingleSingle:
-        return 1;
-    case GearConfiguration::SingleTandem:
-    case GearConfiguration::DualSingle:
-        return 2;
-    case GearConfiguration::SingleTridem:
-        return 3;
-    case GearConfiguration::DualTandem:
-        return 4;
-    case GearConfiguration::DualTridem:
-        return 6;
-    }
-    return 1;
-}
-
 int gearCode(GearConfiguration gear) {
     switch (gear) {
     case GearConfiguration::DualSingle:
@@ -111,6 +94,32 @@ void writeRatios(const FaultCheck& check, const ComputationInputs& in, float Pw,
 
 } // namespace
 
+int tiresPerSide(GearConfiguration gear) {
+    switch (gear) {
+    case GearConfiguration::SingleSingle:
+        return 1;
+    case GearConfiguration::SingleTandem:
+    case GearConfiguration::DualSingle:
+        return 2;
+    case GearConfiguration::SingleTridem:
+        return 3;
+    case GearConfiguration::DualTandem:
+        return 4;
+    case GearConfiguration::DualTridem:
+        return 6;
+    }
+    return 1;
+}
+
+WheelLoad wheelLoad(const ComputationInputs& in, GearConfiguration gear) {
+    const FaultCheck check("AnalysisDriver");
+    WheelLoad load;
+    load.Pw = check.single(in.P / 2.0, "Pw");
+    const double tireArea = check(static_cast<double>(in.tp) * tiresPerSide(gear) * Pi, "tp n pi");
+    load.a = check.single(std::pow(check(load.Pw / tireArea, "Pw / (tp n pi)"), 0.5), "a");
+    return load;
+}
+
 bool runsEdgeStressModel(const AnalysisCase& record) {
     return record.location == WheelLocation::Edge && record.gear != GearConfiguration::SingleTandem &&
            record.gear != GearConfiguration::SingleTridem;
@@ -120,10 +129,7 @@ void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results) {
     const FaultCheck check("AnalysisDriver");
     const ComputationInputs in = toComputationUnits(record);
 
-    // The wheels of one side of the axle, and the radius of one tire's contact circle.
-    const float Pw = check.single(in.P / 2.0, "Pw");
-    const double tireArea = check(static_cast<double>(in.tp) * tiresPerSide(record.gear) * Pi, "tp n pi");
-    const float a = check.single(std::pow(check(Pw / tireArea, "Pw / (tp n pi)"), 0.5), "a");
+    const auto [Pw, a] = wheelLoad(in, record.gear);
 
     results.SlabEdgeStress = WestergaardEdge(Pw, in.h1, in.E1, in.k, a, in.mu1);
     results.SlabCornerStress = WestergaardCorner(Pw, in.h1, in.E1, in.k, a, in.mu1);

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -173,7 +174,7 @@ class MainWindowTest : public QObject {
     void unitCommandsBeforeAnyDialog();
     void metricChosenFirstGivesMetricAxleDialog();
     void unitItemsBecomeUnavailableOnceAnyDialogIsCreated();
-    void dialogsOpenCentredOnTheScreen();
+    void dialogsOpenCentredOnTheMainWindow();
     void readingAFileOpensThePavementDialogAndSwitchesCaptions();
     void refusedFilesChangeNothing();
     void savingInputDataWritesTheCaseFile();
@@ -194,7 +195,8 @@ void MainWindowTest::menuBarAndReportAreaAtStart() {
     for (const QAction* item : window.menuBar()->actions()) {
         bar << item->text();
     }
-    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Compute Stresses", "Design &Chart...", "F&atigue...", "&Help"}));
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&View", "&Compute Stresses", "&Design Chart...",
+                               "F&atigue...", "&Help"}));
     QVERIFY2(action(window, "mnuComputeStresses").menu() == nullptr, "a command, not a menu");
 
     QCOMPARE(captions(child<QMenu>(window, "File")),
@@ -204,6 +206,7 @@ void MainWindowTest::menuBarAndReportAreaAtStart() {
              (QStringList{"&Metric System", "&English System", "-", "&Detailed Reports"}));
     QCOMPARE(captions(child<QMenu>(window, "mnuEdit")),
              (QStringList{"&Pavement Data...", "&Axle Data...", "&Temperature Data..."}));
+    QCOMPARE(captions(child<QMenu>(window, "mnuView")), QStringList{"Slab &Plan"});
     QCOMPARE(captions(child<QMenu>(window, "Help")), QStringList{"&About"});
 
     QCOMPARE(action(window, "FileLoad").shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
@@ -230,10 +233,13 @@ void MainWindowTest::reportAreaFollowsTheWindowSize() {
     window.resize(1000, 800);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPlainTextEdit& report = child<QPlainTextEdit>(window, "txtReports");
-    QCOMPARE(report.geometry(), QRect(0, 0, 990, 720));
+    // The report and the slab plan share the area; without the plan the report fills it.
+    const QWidget& area = child<QSplitter>(window, "reportArea");
+    QCOMPARE(area.geometry(), QRect(0, 0, 990, 720));
     window.resize(600, 500);
-    QTRY_COMPARE(report.geometry(), QRect(0, 0, 594, 450));
+    QTRY_COMPARE(area.geometry(), QRect(0, 0, 594, 450));
+    trigger(window, "mnuViewSlabPlan");
+    QTRY_COMPARE(child<QPlainTextEdit>(window, "txtReports").width(), 594);
 }
 
 void MainWindowTest::unitCommandsBeforeAnyDialog() {
@@ -322,17 +328,29 @@ void MainWindowTest::unitItemsBecomeUnavailableOnceAnyDialogIsCreated() {
     QVERIFY(unitItemsAvailable(window));
 }
 
-void MainWindowTest::dialogsOpenCentredOnTheScreen() {
+void MainWindowTest::dialogsOpenCentredOnTheMainWindow() {
     ScriptedPrompt prompt;
     frmMain window(prompt);
+    window.setGeometry(40, 30, 700, 520);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     trigger(window, "mnutStressPavementData");
-    const frmPvmtStrs& pavement = child<frmPvmtStrs>(window, "frmPvmtStrs");
+    frmPvmtStrs& pavement = child<frmPvmtStrs>(window, "frmPvmtStrs");
     QVERIFY(pavement.isVisible());
     QVERIFY(!pavement.isModal());
-    const QRect screen = pavement.screen()->geometry();
     // Within the window frame, which the window system adds around the dialog.
-    QVERIFY(qAbs(pavement.frameGeometry().center().x() - screen.center().x()) <= 3);
-    QVERIFY(qAbs(pavement.frameGeometry().center().y() - screen.center().y()) <= 3);
+    const auto centredOnWindow = [&] {
+        const QPoint offset = pavement.frameGeometry().center() - window.frameGeometry().center();
+        return qAbs(offset.x()) <= 3 && qAbs(offset.y()) <= 3;
+    };
+    QVERIFY(centredOnWindow());
+    QVERIFY(pavement.screen()->availableGeometry().contains(pavement.frameGeometry()));
+
+    // Fields shown by an option grow the dialog around its centre, at the size they need.
+    click(pavement, "two_bond");
+    click(pavement, "OptTiedYes");
+    QTRY_COMPARE(pavement.size(), pavement.sizeHint());
+    QVERIFY(centredOnWindow());
 
     // Closing hides the dialog; the next menu command shows the same one again.
     pavement.findChild<QAbstractButton*>(QStringLiteral("Cancel"))->click();

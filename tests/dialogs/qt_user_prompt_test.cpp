@@ -202,17 +202,20 @@ void QtUserPromptTest::fileDialogsMatchTheFilterInAnyLetterCase() {
     QCOMPARE(filter, QStringLiteral("(*.DEF)"));
     QCOMPARE(listed, (QStringList{"lower.def", "upper.DEF"}));
 
+    // A name typed without an extension gets the filter's; one with an extension keeps it.
     bool confirmsOverwrite = false;
-    QString suffix = QStringLiteral("unset");
-    whenFileDialogIsUp([&](QFileDialog& dialog) {
-        dialog.setDirectory(folder.path());
-        confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
-        suffix = dialog.defaultSuffix();
-        dialog.reject();
-    });
-    QCOMPARE(prompt.saveFileName(nullptr, QStringLiteral("(*.PRN)")), QString());
+    for (const auto& [typed, saved] :
+         {std::pair{"case1", "case1.PRN"}, std::pair{"case1.txt", "case1.txt"}}) {
+        whenFileDialogIsUp([&, typed = typed](QFileDialog& dialog) {
+            dialog.setDirectory(folder.path());
+            confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+            child<QLineEdit>(dialog, "fileNameEdit").setText(QString::fromLatin1(typed));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        QCOMPARE(prompt.saveFileName(nullptr, QStringLiteral("(*.PRN)")),
+                 folder.filePath(QString::fromLatin1(saved)));
+    }
     QVERIFY(confirmsOverwrite);
-    QCOMPARE(suffix, QString());
 }
 
 // The user's own activations refresh a dialog's remembered texts; the dialog becoming active again

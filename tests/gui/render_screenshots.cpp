@@ -34,8 +34,8 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
 
 } // namespace
 
-// Renders the main window with a report, each dialog and the design chart into PNG files, for the
-// documentation:
+// Renders the main window with a report and the slab plan, each dialog and the design chart into PNG files,
+// for the documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
 
     ScriptedPrompt prompt;
     frmMain window(prompt);
-    window.resize(820, 700);
+    window.resize(1180, 720);
     window.show();
     const auto trigger = [&window](const char* name) {
         window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
@@ -56,6 +56,7 @@ int main(int argc, char* argv[]) {
     window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("two_bond"))->click();
     window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("OptTiedYes"))->click();
     trigger("mnuStressAxleData");
+    window.findChild<frmWheel*>()->findChild<QRadioButton*>(QStringLiteral("two_two"))->click();
     trigger("mnuStressTemperatureData");
     trigger("mnuHelpAbout");
     trigger("mnuComputeStresses");

@@ -1,0 +1,120 @@
+#include "app/slab_plan_pane.h"
+
+#include "dialogs/busy_cursor.h"
+#include "dialogs/user_prompt.h"
+#include "io/file_access.h"
+#include "io/slab_plan_svg.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace korvanex {
+
+namespace {
+
+// A saved picture has twice the pixels of the plan's own size, for print and zoom.
+constexpr int PngScale = 2;
+
+// The picture fitted into the widget, centred, its proportions kept.
+class PlanView : public QWidget {
+  public:
+    explicit PlanView(QSvgRenderer& renderer) : renderer_(renderer) {
+        setObjectName(QStringLiteral("planView"));
+        setMinimumSize(160, 160);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        QSizeF size = renderer_.defaultSize();
+        size.scale(QSizeF(this->size()), Qt::KeepAspectRatio);
+        const QPointF corner((width() - size.width()) / 2, (height() - size.height()) / 2);
+        renderer_.render(&painter, QRectF(corner, size));
+    }
+
+  private:
+    QSvgRenderer& renderer_;
+};
+
+QPushButton* addButton(QHBoxLayout& row, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    row.addWidget(button);
+    return button;
+}
+
+} // namespace
+
+SlabPlanPane::SlabPlanPane(UserPrompt& prompt, QWidget* parent)
+    : QWidget(parent), prompt_(prompt), renderer_(new QSvgRenderer(this)) {
+    setObjectName(QStringLiteral("slabPlan"));
+    auto* view = new PlanView(*renderer_);
+    connect(renderer_, &QSvgRenderer::repaintNeeded, view, qOverload<>(&QWidget::update));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    connect(addButton(*buttons, "cmdSavePlanPng", QStringLiteral("Save &PNG...")), &QPushButton::clicked,
+            this, &SlabPlanPane::savePng);
+    connect(addButton(*buttons, "cmdSavePlanSvg", QStringLiteral("Save &SVG...")), &QPushButton::clicked,
+            this, &SlabPlanPane::saveSvg);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view, 1);
+    layout->addLayout(buttons);
+}
+
+void SlabPlanPane::showCase(const AnalysisCase& record) {
+    std::string svg = slabPlanSvg(record);
+    if (svg == svg_) {
+        return;
+    }
+    svg_ = std::move(svg);
+    renderer_->load(QByteArray::fromStdString(svg_));
+}
+
+void SlabPlanPane::savePng() {
+    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.png)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QImage image(renderer_->defaultSize() * PngScale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer_->render(&painter);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    saveBytes(path, bytes.toStdString());
+}
+
+void SlabPlanPane::saveSvg() {
+    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
+    if (!path.isEmpty()) {
+        saveBytes(path, svg_);
+    }
+}
+
+void SlabPlanPane::saveBytes(const QString& path, const std::string& bytes) {
+    std::string error;
+    {
+        BusyCursor busy;
+        error = writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    }
+    if (!error.empty()) {
+        prompt_.showMessage(this, {QStringLiteral("KORVANEX"),
+                                   QStringLiteral("The plan was not saved: ") + QString::fromStdString(error),
+                                   {UserPrompt::Button::Ok},
+                                   UserPrompt::Icon::Warning});
+    }
+}
+
+} // namespace korvanex

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "case/analysis_case.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QSvgRenderer;
+
+namespace korvanex {
+
+class UserPrompt;
+
+// The slab plan of the case beside the report: the picture drawn by the core, scaled to the pane
+// without distortion, with Save PNG and Save SVG.
+class SlabPlanPane : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The file dialogs and failure messages of the save buttons go through the prompt.
+    SlabPlanPane(UserPrompt& prompt, QWidget* parent);
+
+    // Draws the plan of the case anew.
+    void showCase(const AnalysisCase& record);
+    // The SVG text shown.
+    const std::string& svg() const { return svg_; }
+
+  private:
+    void savePng();
+    void saveSvg();
+    void saveBytes(const QString& path, const std::string& bytes);
+
+    UserPrompt& prompt_;
+    std::string svg_;
+    QSvgRenderer* renderer_;
+};
+
+} // namespace korvanex

@@ -1,0 +1,146 @@
+#include "app/main_window.h"
+#include "app/slab_plan_pane.h"
+#include "scripted_prompt.h"
+#include "widget_access.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace korvanex;
+
+namespace {
+
+QString planSvg(const frmMain& window) {
+    return QString::fromStdString(child<SlabPlanPane>(window, "slabPlan").svg());
+}
+
+bool planShows(const frmMain& window, const char* text) {
+    return planSvg(window).contains(QString::fromUtf8(text));
+}
+
+void trigger(const frmMain& window, const char* name) {
+    child<QAction>(window, name).trigger();
+}
+
+QWidget& dialog(const frmMain& window, const char* name) {
+    return child<QWidget>(window, name);
+}
+
+// No two captions share a mnemonic, the Alt+letter that underlines one of their letters.
+void expectUniqueMnemonics(const QString& where, const QStringList& captions) {
+    QStringList seen;
+    for (const QString& caption : captions) {
+        const QString key = QKeySequence::mnemonic(caption).toString();
+        QVERIFY2(key.isEmpty() || !seen.contains(key), qPrintable(where + QStringLiteral(": ") + caption));
+        seen << key;
+    }
+}
+
+QStringList actionCaptions(const QWidget& bar) {
+    QStringList captions;
+    for (const QAction* action : bar.actions()) {
+        captions << action->text();
+    }
+    return captions;
+}
+
+} // namespace
+
+class DesktopPolishTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void planFollowsTheCaseInEnglishUnits();
+    void planFollowsTheCaseInMetricUnitsAndIsSaved();
+    void mnemonicsAreUniqueInEveryBarMenuAndWindow();
+};
+
+// A Single-Tridem side has 3 tires: a = sqrt(9000 / (100 * 3 * pi)) = 3.090 in, which at the corner
+// is also the first tire's distance from the transverse joint.
+void DesktopPolishTest::planFollowsTheCaseInEnglishUnits() {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    QCOMPARE(planSvg(window).count(QStringLiteral("<circle class=\"tire\"")), 4);
+    trigger(window, "mnuStressAxleData");
+    QWidget& axle = dialog(window, "frmWheel");
+    click(axle, "one_three");
+    QCOMPARE(planSvg(window).count(QStringLiteral("<circle class=\"tire\"")), 6);
+    QVERIFY(!planShows(window, "cx=\"3.090\""));
+    click(axle, "corner_loc");
+    QVERIFY(planShows(window, "cx=\"3.090\""));
+    type(axle, "d_V", QStringLiteral("60"));
+    QVERIFY(planShows(window, ">d = 60 in<"));
+
+    trigger(window, "mnutStressPavementData");
+    QVERIFY(!planShows(window, "shoulder tied"));
+    click(dialog(window, "frmPvmtStrs"), "OptTiedYes");
+    QVERIFY(planShows(window, "class=\"shoulder tied\""));
+}
+
+void DesktopPolishTest::planFollowsTheCaseInMetricUnitsAndIsSaved() {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    QVERIFY(planShows(window, ">d = 88 in<"));
+    trigger(window, "MetricOption");
+    QVERIFY(planShows(window, ">d = 223.5 cm<"));
+    trigger(window, "mnuStressAxleData");
+    type(dialog(window, "frmWheel"), "S_V", QStringLiteral("20"));
+    QVERIFY(planShows(window, ">s = 20 cm<"));
+
+    QTemporaryDir folder;
+    prompt.saveNames = {folder.filePath(QStringLiteral("plan.svg"))};
+    click(window, "cmdSavePlanSvg");
+    QCOMPARE(prompt.saveFilters, QStringList{"(*.svg)"});
+    QFile saved(folder.filePath(QStringLiteral("plan.svg")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), planSvg(window));
+}
+
+// Every window the menu bar opens is opened (the File menu's commands ask for files and printers),
+// then the bar, each menu and each window is searched for a mnemonic used twice.
+void DesktopPolishTest::mnemonicsAreUniqueInEveryBarMenuAndWindow() {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    for (QAction* item : window.menuBar()->actions()) {
+        const QList<QAction*> commands =
+            item->menu() != nullptr ? item->menu()->actions() : QList<QAction*>{item};
+        for (QAction* command : commands) {
+            if ((item->menu() == nullptr || item->menu()->objectName() != QStringLiteral("File")) &&
+                !command->isCheckable() && command->menu() == nullptr) {
+                command->trigger();
+            }
+        }
+    }
+    QVERIFY(window.findChildren<QDialog*>().size() >= 5);
+
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+        expectUniqueMnemonics(menu->title(), actionCaptions(*menu));
+    }
+    QList<QWidget*> windows{&window};
+    for (QDialog* opened : window.findChildren<QDialog*>()) {
+        windows << opened;
+    }
+    for (const QWidget* shown : windows) {
+        QStringList captions = shown == &window ? actionCaptions(*window.menuBar()) : QStringList();
+        for (const QAbstractButton* button : shown->findChildren<QAbstractButton*>()) {
+            if (button->window() == shown) {
+                captions << button->text();
+            }
+        }
+        for (const QLabel* label : shown->findChildren<QLabel*>()) {
+            if (label->window() == shown && label->buddy() != nullptr) {
+                captions << label->text();
+            }
+        }
+        expectUniqueMnemonics(shown->windowTitle(), captions);
+    }
+}
+
+QTEST_MAIN(DesktopPolishTest)
+#include "desktop_polish_test.moc"
