@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/design_chart_window.h"
+#include "app/report_font.h"
 #include "app/report_printer.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
@@ -17,7 +18,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -81,7 +81,7 @@ frmMain::frmMain(UserPrompt& prompt) : prompt_(prompt), txtReports_(new QPlainTe
     txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtReports_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtReports_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtReports_->setFont(reportFont());
 
     createMenus();
     resize(900, 640);

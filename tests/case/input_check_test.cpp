@@ -44,11 +44,6 @@ constexpr bool No = false;
 
 } // namespace
 
-TEST(InputCheckTest, TitlesOfTheBoxes) {
-    EXPECT_EQ(InputCheckTitle, "Input Data Check");
-    EXPECT_EQ(KeepValueTitle, "KORVANEX");
-}
-
 TEST(InputCheckTest, SlabThicknessBelowMinimum) {
     const std::string message =
         "h1 is not within the typical data range( 4,  20). Accept the suggested minimum value?";

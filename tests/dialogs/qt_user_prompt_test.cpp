@@ -5,18 +5,13 @@
 #include "widget_access.h"
 
 #include <QAbstractButton>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
 using namespace korvanex;
 
@@ -83,43 +78,6 @@ class BoxRobot : public QObject {
     QTimer timer_;
 };
 
-// Runs a step against the file dialog once it is up.
-void whenFileDialogIsUp(std::function<void(QFileDialog&)> step) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        step(*dialog);
-    });
-    poll->start(5);
-}
-
-QStringList listedFiles(QFileDialog& dialog) {
-    auto* model = dialog.findChild<QFileSystemModel*>();
-    QStringList names;
-    if (model == nullptr) {
-        return names;
-    }
-    const QModelIndex folder = model->index(dialog.directory().absolutePath());
-    if (!QTest::qWaitFor([&] { return model->rowCount(folder) >= 2; }, 2000)) {
-        return names;
-    }
-    for (int row = 0; row < model->rowCount(folder); ++row) {
-        names << model->index(row, 0, folder).data().toString();
-    }
-    names.sort();
-    return names;
-}
-
-void touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
 } // namespace
 
 class QtUserPromptTest : public QObject {
@@ -129,7 +87,6 @@ class QtUserPromptTest : public QObject {
     void messageBoxesShowTheirTitleTextAndButtons();
     void closingABoxWithoutAButtonAnswersCancelOrNo();
     void aBoxGetsTheOrdinaryPointerDuringABusyCommand();
-    void fileDialogsMatchTheFilterInAnyLetterCase();
     void returningFromABoxIsNoActivation();
 };
 
@@ -179,40 +136,6 @@ void QtUserPromptTest::aBoxGetsTheOrdinaryPointerDuringABusyCommand() {
     QCOMPARE(robot.seen.size(), 1);
     QCOMPARE(robot.seen[0].pointer, Qt::ArrowCursor);
     QVERIFY(QApplication::overrideCursor() == nullptr);
-}
-
-void QtUserPromptTest::fileDialogsMatchTheFilterInAnyLetterCase() {
-    QTemporaryDir folder;
-    touch(folder.filePath(QStringLiteral("upper.DEF")));
-    touch(folder.filePath(QStringLiteral("lower.def")));
-    touch(folder.filePath(QStringLiteral("report.PRN")));
-    QtUserPrompt prompt;
-
-    QStringList listed;
-    QString filter;
-    whenFileDialogIsUp([&](QFileDialog& dialog) {
-        dialog.setDirectory(folder.path());
-        filter = dialog.selectedNameFilter();
-        listed = listedFiles(dialog);
-        child<QLineEdit>(dialog, "fileNameEdit").setText(QStringLiteral("lower.def"));
-        static_cast<QDialog&>(dialog).accept();
-    });
-    QCOMPARE(prompt.openFileName(nullptr, QStringLiteral("(*.DEF)")),
-             folder.filePath(QStringLiteral("lower.def")));
-    QCOMPARE(filter, QStringLiteral("(*.DEF)"));
-    QCOMPARE(listed, (QStringList{"lower.def", "upper.DEF"}));
-
-    bool confirmsOverwrite = false;
-    QString suffix = QStringLiteral("unset");
-    whenFileDialogIsUp([&](QFileDialog& dialog) {
-        dialog.setDirectory(folder.path());
-        confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
-        suffix = dialog.defaultSuffix();
-        dialog.reject();
-    });
-    QCOMPARE(prompt.saveFileName(nullptr, QStringLiteral("(*.PRN)")), QString());
-    QVERIFY(confirmsOverwrite);
-    QCOMPARE(suffix, QString());
 }
 
 // The user's own activations refresh a dialog's remembered texts; the dialog becoming active again

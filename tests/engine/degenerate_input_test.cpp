@@ -16,7 +16,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -114,20 +113,8 @@ bool faultExpected(Field field, Reading reading, UnitSystem units) {
     return false;
 }
 
-std::string printable(const std::string& text) {
-    std::string shown;
-    for (char c : text) {
-        if (c == '\0') {
-            shown += "\\0";
-        } else {
-            shown += c;
-        }
-    }
-    return shown.size() > 20 ? shown.substr(0, 20) + "..." : shown;
-}
-
 std::string describe(const AnalysisCase& record, Field field, const std::string& text) {
-    return std::string(fieldName(field)) + " = \"" + printable(text) + "\", " +
+    return std::string(fieldName(field)) + " = \"" + text.substr(0, 20) + "\", " +
            (record.units == UnitSystem::Metric ? "metric" : "English") + ", " +
            std::string(locationName(record.location)) + ", " + std::string(layerName(record.layer)) + ", " +
            std::string(gearName(record.gear));
@@ -154,17 +141,6 @@ Outcome run(const AnalysisCase& record) {
 bool allFinite(const AnalysisResults& results) {
     for (const ResultField& field : resultFields()) {
         if (!std::isfinite(resultValue(results, field))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool sameResults(const AnalysisResults& a, const AnalysisResults& b) {
-    for (const ResultField& field : resultFields()) {
-        const double x = resultValue(a, field);
-        const double y = resultValue(b, field);
-        if (std::memcmp(&x, &y, sizeof x) != 0) {
             return false;
         }
     }
@@ -212,8 +188,6 @@ TEST(DegenerateInput, EveryFieldEndsInTheFaultOrInFiniteResults) {
                         }
                         if (!isRead(field)) {
                             EXPECT_FALSE(outcome.faulted) << describe(record, field, degenerate.text);
-                            EXPECT_TRUE(sameResults(outcome.results, baseOutcome.results))
-                                << describe(record, field, degenerate.text);
                         }
                         if (!outcome.faulted && !outcome.otherException) {
                             EXPECT_TRUE(reportShowsNumbers(WriteReport(record, true, outcome.results)))
