@@ -62,11 +62,6 @@ void enter(const frmDesignChart& window, const char* name, const QString& text) 
     QTest::keyClick(&edit, Qt::Key_Return);
 }
 
-void chooseField(const frmDesignChart& window, Field field) {
-    QComboBox& fields = child<QComboBox>(window, "cboField");
-    fields.setCurrentIndex(fields.findData(static_cast<int>(field)));
-}
-
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -1,6 +1,5 @@
 #include "io/design_chart_data.h"
 
-
 #include <gtest/gtest.h>
 
 #include <string>
