@@ -60,7 +60,6 @@ void expectResults(const BatchRun& run, std::size_t row, const AnalysisCase& rec
     EXPECT_EQ(cell(run, row, "status"), "ok");
     EXPECT_EQ(cell(run, row, "l"), nineDigits(r.l * length));
     EXPECT_EQ(cell(run, row, "CombinedStress"), nineDigits(r.CombinedStress * stress));
-    EXPECT_EQ(cell(run, row, "LoadCurlFactor"), nineDigits(r.LoadCurlFactor));
     EXPECT_EQ(cell(run, row, "GearFactor"), nineDigits(r.GearFactor));
     EXPECT_EQ(cell(run, row, "MdBottomLayerStress"),
               edgeModel ? nineDigits(r.MdBottomLayerStress * stress) : "");
@@ -124,18 +123,14 @@ TEST(Batch, ABadRowIsAnErrorRowAndAFaultAFaultRow) {
 }
 
 TEST(Batch, StopsOnAnUnknownOrRepeatedColumnAndOnInputThatIsNotCsv) {
-    const std::pair<std::string, std::string> refused[] = {
-        {"Slab Thickness\n9\n",
-         "unknown column \"Slab Thickness\"; the columns are units, location, gear, l"},
-        {"h1,k,H1\n9,130,10\n", "repeated column \"H1\""},
-        {"", "not a CSV file: there is no header row"},
-        {"\"h1\n9\n", "not a CSV file: line 1: the quoted cell that starts here is not closed"},
-    };
-    for (const auto& [input, error] : refused) {
+    for (const auto& [input, error] :
+         {std::pair<std::string, std::string>{"h1,k,H1\n9,130,10\n", "repeated column \"H1\""},
+          {"", "not a CSV file: there is no header row"}}) {
         const BatchRun run = batch(input);
-        EXPECT_EQ(run.error.substr(0, error.size()), error);
+        EXPECT_EQ(run.error, error);
         EXPECT_EQ(run.text, "");
     }
+    EXPECT_EQ(batch("Slab Thickness\n9\n").error.substr(0, 31), "unknown column \"Slab Thickness\"");
     const BatchRun run = batch(std::string("h1\n9\n1\0\n", 8));
     EXPECT_EQ(run.error, "not a CSV file: line 3: a NUL byte: this is not a text file");
     EXPECT_EQ(run.rows.size(), 1u) << "rows before the fault are already written";
