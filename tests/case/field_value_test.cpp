@@ -19,7 +19,8 @@ namespace {
 class DecimalCommaLocale {
   public:
     DecimalCommaLocale() : savedGlobal_(std::locale()), savedC_(std::setlocale(LC_ALL, nullptr)) {
-        for (const char* candidate : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "ru_RU.UTF-8"}) {
+        for (const char* candidate :
+             {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "ru_RU.UTF-8"}) {
             if (std::setlocale(LC_ALL, candidate) != nullptr &&
                 std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
                 std::locale::global(std::locale(candidate));

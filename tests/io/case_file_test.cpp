@@ -120,18 +120,6 @@ TEST(CaseFile, UnitMarkerSwitchesTheSystemAndConvertsOnlyD) {
     EXPECT_EQ(record.d, "87.99");
 }
 
-TEST(CaseFile, AnyLineEndIsALineEnd) {
-    for (const char* lineEnd : {"\n", "\r"}) {
-        std::string text = exampleText();
-        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1)) {
-            text.replace(at, 2, lineEnd);
-        }
-        AnalysisCase record = distinctRecord(UnitSystem::English);
-        ASSERT_EQ(parseCaseFile(text, record).status, Status::Loaded) << lineEnd;
-        EXPECT_EQ(record.alp, "5.5E-06");
-    }
-}
-
 TEST(CaseFile, ABadOrShortFileChangesNothing) {
     std::string badHeader = exampleText();
     badHeader.replace(badHeader.find("***Stress Analysis***"), 21, "***Stress analysis***");

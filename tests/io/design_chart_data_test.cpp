@@ -53,25 +53,6 @@ TEST(AllowableCrossings, InterpolatesBetweenThePointsOnEitherSideOfTheAllowableS
     EXPECT_TRUE(allowableCrossings(data, ChartCurve::LoadingStressOnly, 15).empty());
 }
 
-std::string label(Field field, std::vector<double> values, double span) {
-    return crossingLabel(field, values, span);
-}
-
-TEST(CrossingLabel, NamesTheFieldBySymbolWithDecimalsForAThousandthOfTheSpan) {
-    EXPECT_EQ(label(Field::h1, {8.7312}, 16), "h1 = 8.73");
-    EXPECT_EQ(label(Field::h1, {8.7312}, 1.6), "h1 = 8.731");
-    EXPECT_EQ(label(Field::E1, {4123456.7}, 7500000), "E1 = 4123457");
-    EXPECT_EQ(label(Field::k, {312.44}, 650), "k = 312.4");
-    EXPECT_EQ(label(Field::tp, {150.26}, 140), "p = 150.3");
-    EXPECT_EQ(label(Field::F, {12.3456}, 40), "ΔT = 12.35");
-    EXPECT_EQ(label(Field::alp, {0.0000055}, 0.000011), "alpha = 0.00000550");
-    EXPECT_EQ(label(Field::h1, {8}, 0), "h1 = 8.00") << "a range of one value keeps two decimals";
-
-    // Crossings close together share a label; two that read the same are written once.
-    EXPECT_EQ(label(Field::h1, {6.2981, 6.3012, 6.3877, 6.3921}, 16), "h1 = 6.30, 6.39");
-    EXPECT_EQ(label(Field::h1, {6.30, 6.39, 6.30}, 16), "h1 = 6.30, 6.39, 6.30");
-}
-
 TEST(DesignChartCsv, OneRowPerPointWithTheStatusAndTheDrawnCurves) {
     DesignChartData english;
     english.field = Field::h1;
