@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Expected factors of the fitted factor models, worked out independently of the program's C++ code.
 
-Each model is written here from its description: the clamp ranges of its ratios, the formulas of its
-derived inputs, its coefficient rows and its evaluator, with single-precision rounding wherever the
-program stores a value. For every model the script picks a handful of ratio sets from a candidate
+Each model is written here on its own, not taken from the C++ code: the clamp ranges of its ratios,
+the formulas of its derived inputs, its coefficient rows and its evaluator, with single-precision
+rounding wherever the program stores a value. For every model the script picks a handful of ratio sets from a candidate
 pool so that together they
   * take every piece of every ridge term,
   * put each ratio below and above its range (the clamped value written back is part of the row),
@@ -12,8 +12,8 @@ pool so that together they
     the factor by at least DETECTION_ULPS units in the last place of a single-precision value (of 1
     for factors below 1), where the test allows TOLERANCE_ULPS; where no set can do that, by more than
     the tolerance, and the slips that no set moves by more than the tolerance are listed in the output.
-It fails when any of that cannot be met, and checks itself against the factors at the common ratio
-set (to six significant digits).
+It fails when a piece or a side of a range cannot be reached, and checks itself against the factors
+at the common ratio set (to six significant digits).
 
 Regenerate tests/data/models/expected_factors.txt with:
     python3 tests/data/models/make_expected.py > tests/data/models/expected_factors.txt
@@ -836,6 +836,8 @@ def choose(name, model):
     missing -= covers[0]
     while missing:
         best = max(range(len(pool)), key=lambda i: len(covers[i] & missing))
+        if not covers[best] & missing:
+            sys.exit("%s: no ratio set covers %s" % (name, sorted(missing)))
         chosen.append(best)
         missing -= covers[best]
     return [pool[i] for i in chosen], sorted(item for item in invisible if item[0] == "digit"), faint
