@@ -59,7 +59,7 @@ void enter(const frmDesignChart& window, const char* name, const QString& text) 
 }
 
 QString point(const QPointF& at) {
-    return QStringLiteral("(%1, %2)").arg(at.x(), 0, 'g', 9).arg(at.y(), 0, 'g', 9);
+    return QStringLiteral("(%1, %2)").arg(at.x(), 0, 'g', 6).arg(at.y(), 0, 'g', 6);
 }
 
 QString describeChart(const frmDesignChart& window) {
