@@ -3,6 +3,7 @@
 #include "app/design_chart_window.h"
 #include "app/dialog_placement.h"
 #include "app/fatigue_window.h"
+#include "app/report_font.h"
 #include "app/report_printer.h"
 #include "app/slab_plan_pane.h"
 #include "dialogs/about_dialog.h"
@@ -21,7 +22,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -90,7 +90,7 @@ frmMain::frmMain(UserPrompt& prompt)
     txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtReports_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtReports_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtReports_->setFont(reportFont());
 
     createMenus();
     resize(900, 640);

@@ -1,5 +1,7 @@
 #include "dialogs/qt_user_prompt.h"
 
+#include "dialogs/user_activation.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -119,7 +121,10 @@ UserPrompt::Button QtUserPrompt::showMessage(QWidget* parent, const Message& mes
             box.setEscapeButton(widget);
         }
     }
-    box.exec();
+    {
+        const MessageBoxUp up;
+        box.exec();
+    }
     const auto answer = answers.find(box.clickedButton());
     return answer == answers.end() ? escapeAnswer(message.buttons) : answer->second;
 }

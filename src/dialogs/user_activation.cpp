@@ -6,6 +6,20 @@
 
 namespace korvanex {
 
+namespace {
+
+int messageBoxesUp = 0;
+
+} // namespace
+
+MessageBoxUp::MessageBoxUp() {
+    ++messageBoxesUp;
+}
+
+MessageBoxUp::~MessageBoxUp() {
+    --messageBoxesUp;
+}
+
 bool UserActivation::isUserActivation(const QEvent* event, const QWidget* dialog) {
     if (event->type() == QEvent::WindowDeactivate) {
         const QWidget* modal = QApplication::activeModalWidget();
@@ -15,10 +29,10 @@ bool UserActivation::isUserActivation(const QEvent* event, const QWidget* dialog
     if (event->type() != QEvent::WindowActivate) {
         return false;
     }
-    // An activation that reaches the dialog while one of its boxes is still up (the window system's
-    // word of an earlier box closing, handled in the next box's event loop) is no user's either.
+    // An activation that reaches the dialog while a box is still up (the window system's word of an
+    // earlier box closing, handled while the next one shows) is no user's either.
     const QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != dialog) {
+    if (messageBoxesUp > 0 || (modal != nullptr && modal != dialog)) {
         leftForModalBox_ = true;
         return false;
     }

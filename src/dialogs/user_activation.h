@@ -16,4 +16,14 @@ class UserActivation {
     bool leftForModalBox_ = false;
 };
 
+// Marks the time a message box of the program is up, from before it shows until after it has closed:
+// an activation that reaches a dialog then is the window system's doing, never the user's.
+class MessageBoxUp {
+  public:
+    MessageBoxUp();
+    ~MessageBoxUp();
+    MessageBoxUp(const MessageBoxUp&) = delete;
+    MessageBoxUp& operator=(const MessageBoxUp&) = delete;
+};
+
 } // namespace korvanex

@@ -129,7 +129,7 @@ float edge_size(float& a_l, float& L_l, float& W_l) {
         std::swap(L_l, W_l);
     }
 
-    // Each step is one expression of the original routine: formed in extended precision, its result
+    // Each step below is one expression, formed in extended precision, with its result
     // stored in single precision; only the powers go through double.
     using Extended = long double;
     const float u1 =

@@ -6,7 +6,7 @@ namespace korvanex {
 
 // One fitted projection-pursuit model during one evaluation: up to three terms over up to seventeen
 // derived inputs, each term a polynomial ridge function of its projection, split into pieces at its
-// knots. Indices start at 0 as in the coefficient tables; index 0 is used only by OutCoef (the
+// knots. Indices start at 0 and index 0 of each dimension exists; it is used only by OutCoef (the
 // intercept). Every element starts at zero, so a term or input that a model leaves alone adds nothing.
 struct FactorModel {
     float Weight[4][18] = {};  // [term][input]
@@ -30,7 +30,8 @@ float ppr_eval(FactorModel& model);
 // to the upper knot, piece 3 above it.
 float ppr_eval3(FactorModel& model);
 
-// Fill a model from its coefficient tables, one table row per call, in the tables' own order.
+// Fill a model from its coefficients, one row per call: the weights of a term, the output
+// coefficients, the knot of a term, the polynomial of one piece of a term.
 void setWeights(FactorModel& model, int term, std::initializer_list<float> w);          // w1, w2, ...
 void setOutput(FactorModel& model, std::initializer_list<float> b);                     // B0, B1, ...
 void setKnot(FactorModel& model, int term, float knot, bool singlePiece);               // two-piece terms

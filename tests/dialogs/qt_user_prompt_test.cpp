@@ -5,9 +5,7 @@
 #include "widget_access.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 using namespace korvanex;
 
@@ -83,41 +82,18 @@ class BoxRobot : public QObject {
     QTimer timer_;
 };
 
-// Runs a step against the file dialog once it is up.
+// Runs a step on the file dialog once it is up (its own event loop is running then).
 void whenFileDialogIsUp(std::function<void(QFileDialog&)> step) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            return;
+        if (dialog != nullptr && dialog->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            step(*dialog);
         }
-        poll->stop();
-        poll->deleteLater();
-        step(*dialog);
     });
     poll->start(5);
-}
-
-QStringList listedFiles(QFileDialog& dialog) {
-    auto* model = dialog.findChild<QFileSystemModel*>();
-    QStringList names;
-    if (model == nullptr) {
-        return names;
-    }
-    const QModelIndex folder = model->index(dialog.directory().absolutePath());
-    if (!QTest::qWaitFor([&] { return model->rowCount(folder) >= 2; }, 2000)) {
-        return names;
-    }
-    for (int row = 0; row < model->rowCount(folder); ++row) {
-        names << model->index(row, 0, folder).data().toString();
-    }
-    names.sort();
-    return names;
-}
-
-void touch(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
 } // namespace
@@ -129,8 +105,8 @@ class QtUserPromptTest : public QObject {
     void messageBoxesShowTheirTitleTextAndButtons();
     void closingABoxWithoutAButtonAnswersCancelOrNo();
     void aBoxGetsTheOrdinaryPointerDuringABusyCommand();
-    void fileDialogsMatchTheFilterInAnyLetterCase();
     void returningFromABoxIsNoActivation();
+    void savedNamesGetTheFiltersExtension();
 };
 
 void QtUserPromptTest::messageBoxesShowTheirTitleTextAndButtons() {
@@ -181,43 +157,6 @@ void QtUserPromptTest::aBoxGetsTheOrdinaryPointerDuringABusyCommand() {
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
-void QtUserPromptTest::fileDialogsMatchTheFilterInAnyLetterCase() {
-    QTemporaryDir folder;
-    touch(folder.filePath(QStringLiteral("upper.DEF")));
-    touch(folder.filePath(QStringLiteral("lower.def")));
-    touch(folder.filePath(QStringLiteral("report.PRN")));
-    QtUserPrompt prompt;
-
-    QStringList listed;
-    QString filter;
-    whenFileDialogIsUp([&](QFileDialog& dialog) {
-        dialog.setDirectory(folder.path());
-        filter = dialog.selectedNameFilter();
-        listed = listedFiles(dialog);
-        child<QLineEdit>(dialog, "fileNameEdit").setText(QStringLiteral("lower.def"));
-        static_cast<QDialog&>(dialog).accept();
-    });
-    QCOMPARE(prompt.openFileName(nullptr, QStringLiteral("(*.DEF)")),
-             folder.filePath(QStringLiteral("lower.def")));
-    QCOMPARE(filter, QStringLiteral("(*.DEF)"));
-    QCOMPARE(listed, (QStringList{"lower.def", "upper.DEF"}));
-
-    // A name typed without an extension gets the filter's; one with an extension keeps it.
-    bool confirmsOverwrite = false;
-    for (const auto& [typed, saved] :
-         {std::pair{"case1", "case1.PRN"}, std::pair{"case1.txt", "case1.txt"}}) {
-        whenFileDialogIsUp([&, typed = typed](QFileDialog& dialog) {
-            dialog.setDirectory(folder.path());
-            confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
-            child<QLineEdit>(dialog, "fileNameEdit").setText(QString::fromLatin1(typed));
-            static_cast<QDialog&>(dialog).accept();
-        });
-        QCOMPARE(prompt.saveFileName(nullptr, QStringLiteral("(*.PRN)")),
-                 folder.filePath(QString::fromLatin1(saved)));
-    }
-    QVERIFY(confirmsOverwrite);
-}
-
 // The user's own activations refresh a dialog's remembered texts; the dialog becoming active again
 // when one of its message boxes closes does not, or a refused OK would keep half-checked texts.
 void QtUserPromptTest::returningFromABoxIsNoActivation() {
@@ -236,6 +175,28 @@ void QtUserPromptTest::returningFromABoxIsNoActivation() {
     QVERIFY(dialog.isVisible());
     QCOMPARE(child<QLineEdit>(dialog, "F_V").text(), QStringLiteral("0"));
     QCOMPARE(child<QLineEdit>(dialog, "alp_V").text(), QStringLiteral("5.5E-06"));
+}
+
+// A name typed without an extension gets the filter's, so that the file is listed when it is read
+// back; a name with an extension keeps it. Overwriting asks first.
+void QtUserPromptTest::savedNamesGetTheFiltersExtension() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QtUserPrompt prompt;
+    for (const auto& [filter, typed, saved] :
+         {std::tuple{"(*.PRN)", "case1", "case1.PRN"}, std::tuple{"(*.DEF)", "case1", "case1.DEF"},
+          std::tuple{"(*.PRN)", "case1.txt", "case1.txt"}}) {
+        bool confirmsOverwrite = false;
+        whenFileDialogIsUp([&, typed = typed](QFileDialog& dialog) {
+            dialog.setDirectory(folder.path());
+            confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+            child<QLineEdit>(dialog, "fileNameEdit").setText(QString::fromLatin1(typed));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        QCOMPARE(prompt.saveFileName(nullptr, QString::fromLatin1(filter)),
+                 folder.filePath(QString::fromLatin1(saved)));
+        QVERIFY(confirmsOverwrite);
+    }
 }
 
 QTEST_MAIN(QtUserPromptTest)

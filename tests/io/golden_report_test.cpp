@@ -1,4 +1,6 @@
-// Golden reports: whole report files of representative cases, compared byte for byte.
+// Golden reports: whole report files of cases that together take every wheel location with every gear,
+// each option alone (a tied shoulder without a widened lane and the reverse, bonded and unbonded layers)
+// and temperature differentials of both signs, compared byte for byte.
 //
 // Reviewing a reference: open tests/data/reports/<name>.PRN and check it against the layout rules:
 // leading blanks for the tab columns (title lines at columns 21-23, data lines at 10, factor lines at
@@ -7,85 +9,85 @@
 // Updating after an intended change: run this test with KORVANEX_UPDATE_GOLDEN=1 in the environment,
 // then review the diff of the reference files line by line before committing it.
 
+#include "../golden_file.h"
 #include "engine/compute_stresses.h"
 #include "io/report.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
-
 using namespace korvanex;
 
 namespace {
 
+using enum WheelLocation;
+using enum GearConfiguration;
+using enum LayerType;
+constexpr UnitSystem English = UnitSystem::English;
+constexpr UnitSystem Metric = UnitSystem::Metric;
+
 struct GoldenCase {
     const char* name;
-    AnalysisCase record;
+    UnitSystem units;
+    WheelLocation location;
+    GearConfiguration gear;
+    LayerType layer;
+    bool tied;
+    bool widened;
+    const char* F;
     bool detailed;
 };
 
-AnalysisCase twoLayerEdge() {
-    AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
-    record.gear = GearConfiguration::DualTandem;
-    record.layer = LayerType::TwoLayerBonded;
-    record.tiedShoulder = true;
-    record.widenedLane = true;
-    record.F = "-15";
+const GoldenCase goldenCases[] = {
+    {"default-english", English, Edge, DualSingle, OneLayer, false, false, "0", false},
+    {"default-metric", Metric, Edge, DualSingle, OneLayer, false, false, "0", false},
+    {"default-english-detailed", English, Edge, DualSingle, OneLayer, false, false, "0", true},
+    {"interior-english", English, Interior, DualSingle, OneLayer, false, false, "0", false},
+    {"corner-english-curling", English, Corner, DualSingle, OneLayer, false, false, "20", true},
+    {"edge-single-tandem", English, Edge, SingleTandem, OneLayer, false, false, "0", false},
+    {"two-layer-tied-widened-curling", English, Edge, DualTandem, TwoLayerBonded, true, true, "-15", false},
+    {"two-layer-tied-widened-curling-detailed", English, Edge, DualTandem, TwoLayerBonded, true, true, "-15",
+     true},
+    {"unbonded-metric-interior-detailed", Metric, Interior, DualTridem, TwoLayerUnbonded, false, false, "10",
+     true},
+    {"edge-single-single-tied", English, Edge, SingleSingle, OneLayer, true, false, "18", true},
+    {"edge-single-tridem-widened", English, Edge, SingleTridem, OneLayer, false, true, "12", true},
+    {"edge-dual-tridem-unbonded-tied-cooling", English, Edge, DualTridem, TwoLayerUnbonded, true, false,
+     "-10", true},
+    {"edge-dual-single-widened-cooling", Metric, Edge, DualSingle, OneLayer, false, true, "-11", true},
+    {"interior-single-single-cooling", English, Interior, SingleSingle, OneLayer, false, false, "-12", true},
+    {"interior-single-tandem-bonded-tied-widened", English, Interior, SingleTandem, TwoLayerBonded, true,
+     true, "15", true},
+    {"interior-single-tridem", Metric, Interior, SingleTridem, OneLayer, false, false, "8", true},
+    {"interior-dual-tandem", English, Interior, DualTandem, OneLayer, false, false, "0", true},
+    {"corner-single-single-widened", English, Corner, SingleSingle, OneLayer, false, true, "0", true},
+    {"corner-single-tandem-bonded-tied-cooling", English, Corner, SingleTandem, TwoLayerBonded, true, false,
+     "-8", true},
+    {"corner-single-tridem-unbonded", Metric, Corner, SingleTridem, TwoLayerUnbonded, false, false, "6",
+     true},
+    {"corner-dual-tandem-tied-widened", English, Corner, DualTandem, OneLayer, true, true, "10", true},
+    {"corner-dual-tridem-widened", English, Corner, DualTridem, OneLayer, false, true, "-14", true},
+};
+
+AnalysisCase recordOf(const GoldenCase& golden) {
+    AnalysisCase record = AnalysisCase::defaults(golden.units);
+    record.location = golden.location;
+    record.gear = golden.gear;
+    record.layer = golden.layer;
+    record.tiedShoulder = golden.tied;
+    record.widenedLane = golden.widened;
+    record.F = golden.F;
     return record;
-}
-
-AnalysisCase located(UnitSystem units, WheelLocation location, const char* F) {
-    AnalysisCase record = AnalysisCase::defaults(units);
-    record.location = location;
-    record.F = F;
-    return record;
-}
-
-std::vector<GoldenCase> goldenCases() {
-    AnalysisCase singleTandem = AnalysisCase::defaults(UnitSystem::English);
-    singleTandem.gear = GearConfiguration::SingleTandem;
-    AnalysisCase unbondedMetric = located(UnitSystem::Metric, WheelLocation::Interior, "10");
-    unbondedMetric.layer = LayerType::TwoLayerUnbonded;
-    unbondedMetric.gear = GearConfiguration::DualTridem;
-    return {
-        {"default-english", AnalysisCase::defaults(UnitSystem::English), false},
-        {"default-metric", AnalysisCase::defaults(UnitSystem::Metric), false},
-        {"default-english-detailed", AnalysisCase::defaults(UnitSystem::English), true},
-        {"interior-english", located(UnitSystem::English, WheelLocation::Interior, "0"), false},
-        {"corner-english-curling", located(UnitSystem::English, WheelLocation::Corner, "20"), true},
-        {"edge-single-tandem", singleTandem, false},
-        {"two-layer-tied-widened-curling", twoLayerEdge(), false},
-        {"two-layer-tied-widened-curling-detailed", twoLayerEdge(), true},
-        {"unbonded-metric-interior-detailed", unbondedMetric, true},
-    };
-}
-
-std::string referencePath(const char* name) {
-    return std::string(KORVANEX_TEST_DATA) + "/reports/" + name + ".PRN";
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
 }
 
 } // namespace
 
-TEST(GoldenReport, MatchesTheReferenceFiles) {
-    const bool update = std::getenv("KORVANEX_UPDATE_GOLDEN") != nullptr;
-    for (const GoldenCase& golden : goldenCases()) {
-        SCOPED_TRACE(golden.name);
+TEST(GoldenReport, EveryCaseMatchesItsReferenceFile) {
+    for (const GoldenCase& golden : goldenCases) {
+        const AnalysisCase record = recordOf(golden);
         AnalysisResults results;
-        computeStresses(golden.record, results);
-        const std::string report = reportFileText(WriteReport(golden.record, golden.detailed, results));
-        if (update) {
-            std::ofstream(referencePath(golden.name), std::ios::binary) << report;
-        }
-        EXPECT_EQ(report, readAll(referencePath(golden.name)));
+        computeStresses(record, results);
+        const std::string report = reportFileText(WriteReport(record, golden.detailed, results));
+        const std::string path = std::string(KORVANEX_TEST_DATA "/reports/") + golden.name + ".PRN";
+        EXPECT_EQ(goldenDifference(path, report), "");
     }
 }

@@ -43,37 +43,6 @@ TEST(PprEval, PieceChoiceAtAndAroundTheKnot) {
     EXPECT_EQ(pieceAt(10.0f, 0.0f, true), 1.0f);                       // single piece, far above
 }
 
-TEST(PprEval, PolynomialProjectionAndOutputCombination) {
-    FactorModel model;
-    model.Input[1] = 2.0f;
-    model.Input[2] = -1.0f;
-    model.Input[17] = 3.0f;             // used by no term: adds nothing
-    setWeights(model, 1, {0.5f, 1.0f}); // z1 = 1 - 1 = 0
-    setWeights(model, 2, {1.0f, 0.0f}); // z2 = 2
-    setOutput(model, {0.25f, 2.0f, 0.5f});
-    setKnot(model, 1, 1.0f, false);
-    setKnot(model, 2, 1.0f, false);
-    setPiece(model, 1, 1, {0.75f, 9.0f, 9.0f, 9.0f, 9.0f, 9.0f}); // z = 0: only c0 counts
-    setPiece(model, 2, 2, {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f});  // 1 + 2 + 4 + 8 + 16 + 32 = 63
-    setPiece(model, 3, 1, {0.0f});
-    EXPECT_EQ(ppr_eval(model), 2.0f * 0.75f + 0.25f + 0.5f * 63.0f);
-    EXPECT_EQ(model.Proj[1], 0.0f);
-    EXPECT_EQ(model.Proj[2], 2.0f);
-    EXPECT_EQ(model.Proj[3], 0.0f);
-    EXPECT_EQ(model.Ridge[2], 63.0f);
-    EXPECT_EQ(model.Ridge[3], 0.0f);
-}
-
-TEST(PprEval, NegativeProjectionsTakeWholePowers) {
-    FactorModel model;
-    model.Input[1] = -2.0f;
-    setWeights(model, 1, {1.0f});
-    setOutput(model, {0.0f, 1.0f});
-    setKnot(model, 1, 0.0f, false);
-    setPiece(model, 1, 1, {0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f}); // z^3 + z^5
-    EXPECT_EQ(ppr_eval(model), -8.0f - 32.0f);
-}
-
 TEST(PprEval, ProjectionIsRoundedToSingleAfterEachAddition) {
     // 1 + 2^-30 is lost in single precision before the -1 arrives; a double sum would keep it.
     FactorModel model;
@@ -98,11 +67,4 @@ TEST(PprEval3, PieceChoiceAtBothKnots) {
     EXPECT_EQ(pieceAt(std::nextafter(0.5f, 1.0f), -1.0f, 0.5f), 3.0f);  // just above it
     EXPECT_EQ(pieceAt(3.0f, 3.0f, 3.0f), 1.0f);                         // equal knots: never piece 2
     EXPECT_EQ(pieceAt(3.5f, 3.0f, 3.0f), 3.0f);
-}
-
-TEST(PprEval3, IgnoresTheSinglePieceFlag) {
-    FactorModel model = pieceProbe(2.0f);
-    setKnots(model, 1, 0.0f, 1.0f);
-    model.OnePiece[1][1] = 1;
-    EXPECT_EQ(ppr_eval3(model), 3.0f);
 }

@@ -1,0 +1,250 @@
+// The three input dialogs through one fixture: what they show in each unit system and after each option,
+// the bounds they write back, and what a refused OK and Cancel put back. Reference files are under
+// tests/data/dialogs (see tests/golden_file.h for updating them).
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/axle_dialog.h"
+#include "dialogs/environment_dialog.h"
+#include "dialogs/pavement_dialog.h"
+#include "scripted_prompt.h"
+#include "widget_access.h"
+#include "widget_state.h"
+
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+using namespace korvanex;
+
+using Button = UserPrompt::Button;
+
+namespace {
+
+struct InputDialog {
+    const char* name;
+    std::vector<const char*> options; // clicked in turn
+    const char* field;                // a field that every case checks
+    const char* otherField;
+    std::unique_ptr<QWidget> (*make)(AnalysisCase&, UserPrompt&);
+};
+
+const InputDialog inputDialogs[] = {
+    {"pavement",
+     {"two_bond", "OptTiedYes", "OptWidenedYes", "two_unbond", "one", "OptTiedNo", "OptWidenedNo"},
+     "h1_V",
+     "W_V",
+     [](AnalysisCase& r, UserPrompt& p) -> std::unique_ptr<QWidget> {
+         return std::make_unique<frmPvmtStrs>(r, p, nullptr);
+     }},
+    {"axle",
+     {"one_one", "one_two", "one_three", "two_two", "two_three", "two_one", "corner_loc", "interior_loc",
+      "edge_loc"},
+     "P_V",
+     "S_V",
+     [](AnalysisCase& r, UserPrompt& p) -> std::unique_ptr<QWidget> {
+         return std::make_unique<frmWheel>(r, p, nullptr);
+     }},
+    {"environment",
+     {},
+     "alp_V",
+     "F_V",
+     [](AnalysisCase& r, UserPrompt& p) -> std::unique_ptr<QWidget> {
+         return std::make_unique<frmEnvironPct>(r, p, nullptr);
+     }},
+};
+
+QString describe(const AnalysisCase& record) {
+    QString line = QStringLiteral("record: %1 %2 %3 tied %4 widened %5:")
+                       .arg(QString::fromUtf8(locationName(record.location).data()))
+                       .arg(QString::fromUtf8(gearName(record.gear).data()))
+                       .arg(QString::fromUtf8(layerName(record.layer).data()))
+                       .arg(record.tiedShoulder)
+                       .arg(record.widenedLane);
+    for (std::size_t index = 0; index < FieldCount; ++index) {
+        line += QLatin1Char(' ') + QString::fromStdString(record.text(static_cast<Field>(index)));
+    }
+    return line + QLatin1Char('\n');
+}
+
+// The field texts of a dialog, in creation order.
+QStringList fieldTexts(const QWidget& dialog) {
+    QStringList texts;
+    for (const QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+        texts << field->text();
+    }
+    return texts;
+}
+
+const char* unitsName(UnitSystem units) {
+    return units == UnitSystem::Metric ? "metric" : "english";
+}
+
+} // namespace
+
+class InputDialogsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captionsDefaultsAndOptionFields();
+    void boundsWrittenBackForEveryCheckedField();
+    void refusedOkAndCancelPutBackWhatActivationRemembered();
+    void hiddenFieldsAreNotChecked();
+    void aboutBoxSwitchesItsTextAndCloses();
+};
+
+void InputDialogsTest::captionsDefaultsAndOptionFields() {
+    for (const InputDialog& kind : inputDialogs) {
+        for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+            AnalysisCase record;
+            record.units = units;
+            ScriptedPrompt prompt;
+            const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
+            QString seen = describe(*dialog) + describe(record);
+            for (const char* option : kind.options) {
+                click(*dialog, option);
+                seen += QStringLiteral("\nafter %1: ").arg(QLatin1String(option)) + describe(*dialog) +
+                        describe(record);
+            }
+            QVERIFY(prompt.messages.isEmpty());
+            const QByteArray name =
+                QStringLiteral("dialogs/%1-%2.txt").arg(kind.name, unitsName(units)).toUtf8();
+            QVERIFY2(matchesGolden(name.constData(), seen), name.constData());
+        }
+    }
+}
+
+// Every checked field typed far above and then far below its typical range; each question answered Yes.
+// The reference holds the fields asked about, in order, and the bounds written back.
+void InputDialogsTest::boundsWrittenBackForEveryCheckedField() {
+    for (const InputDialog& kind : inputDialogs) {
+        for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+            Desk desk;
+            AnalysisCase record;
+            record.units = units;
+            record.layer = LayerType::TwoLayerBonded;
+            ScriptedPrompt prompt;
+            const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
+            for (const char* option : kind.options) {
+                // The shoulder, lane and tandem spacing fields are shown, and so checked, only then.
+                if (QByteArray(option).endsWith("Yes") || QByteArray(option) == "two_two") {
+                    click(*dialog, option);
+                }
+            }
+            QString seen;
+            for (const char* typed : {"99999999", "0.0000001"}) {
+                QVERIFY(desk.activate(*dialog));
+                for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+                    field->setText(QLatin1String(typed));
+                }
+                prompt.clearRecord();
+                prompt.answers = QList<Button>(40, Button::Yes);
+                click(*dialog, "OK");
+                QVERIFY(!dialog->isVisible());
+                seen += QStringLiteral("typed %1, asked about:").arg(QLatin1String(typed));
+                for (const ScriptedPrompt::Shown& shown : prompt.messages) {
+                    QCOMPARE(shown.title, QStringLiteral("Input Data Check"));
+                    QCOMPARE(shown.buttons, (QList<Button>{Button::Yes, Button::No}));
+                    seen += QLatin1Char(' ') + shown.text.section(QLatin1Char(' '), 0, 0);
+                }
+                seen += QStringLiteral("\nwritten back: ") + fieldTexts(*dialog).join(QLatin1Char(' ')) +
+                        QLatin1Char('\n');
+            }
+            const QByteArray name =
+                QStringLiteral("dialogs/%1-%2-bounds.txt").arg(kind.name, unitsName(units)).toUtf8();
+            QVERIFY2(matchesGolden(name.constData(), seen), name.constData());
+        }
+    }
+}
+
+void InputDialogsTest::refusedOkAndCancelPutBackWhatActivationRemembered() {
+    for (const InputDialog& kind : inputDialogs) {
+        Desk desk;
+        AnalysisCase record;
+        ScriptedPrompt prompt;
+        const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
+        QVERIFY(desk.activate(*dialog));
+        type(*dialog, kind.otherField, QStringLiteral("13"));
+        QVERIFY(desk.activate(*dialog)); // remembers the 13
+        const QString remembered = describe(*dialog) + describe(record);
+
+        type(*dialog, kind.field, QStringLiteral("abc"));
+        type(*dialog, kind.otherField, QStringLiteral("14"));
+        click(*dialog, "OK");
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages[0].title, QStringLiteral("Input Data Check"));
+        QCOMPARE(prompt.messages[0].buttons,
+                 (QList<Button>{Button::Cancel, Button::TryAgain, Button::Continue}));
+        QVERIFY2(dialog->isVisible(), kind.name);
+        QCOMPARE(describe(*dialog) + describe(record), remembered);
+
+        for (const char* option : kind.options) {
+            click(*dialog, option);
+        }
+        type(*dialog, kind.otherField, QStringLiteral("15"));
+        click(*dialog, "Cancel");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(describe(*dialog) + describe(record), remembered);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+}
+
+// A field that the current option hides is not checked at all: out of range or not a number, its text
+// is kept and the dialog closes unasked (one layer without shoulder or widening hides h2, E2, d0 and AGG;
+// Single-Single hides both spacings). Shown again by its option, the field is checked: answering No
+// keeps the typed value, after a box that says so.
+void InputDialogsTest::hiddenFieldsAreNotChecked() {
+    Desk desk;
+    AnalysisCase record;
+    ScriptedPrompt prompt;
+    frmPvmtStrs dialog(record, prompt, nullptr);
+    QVERIFY(desk.activate(dialog));
+    for (const char* hidden : {"h2_V", "E2_V", "d0_V", "AGG_V"}) {
+        type(dialog, hidden, QStringLiteral("99999999"));
+    }
+    type(dialog, "h2_V", QStringLiteral("x"));
+    click(dialog, "OK");
+    QVERIFY(prompt.messages.isEmpty());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(text(dialog, "h2_V"), QStringLiteral("x"));
+
+    QVERIFY(desk.activate(dialog));
+    click(dialog, "OptTiedYes");
+    prompt.answers = {Button::No};
+    click(dialog, "OK");
+    QCOMPARE(prompt.messages.size(), 2);
+    QVERIFY(prompt.messages[0].text.startsWith(QStringLiteral("AGG ")));
+    QCOMPARE(prompt.messages[1].title, QStringLiteral("KORVANEX"));
+    QCOMPARE(prompt.messages[1].buttons, QList<Button>{Button::Ok});
+    QCOMPARE(text(dialog, "AGG_V"), QStringLiteral("99999999"));
+    QVERIFY(!dialog.isVisible());
+
+    frmWheel axle(record, prompt, nullptr);
+    QVERIFY(desk.activate(axle));
+    click(axle, "one_one");
+    type(axle, "t_V", QStringLiteral("10"));
+    type(axle, "S_V", QStringLiteral("x"));
+    click(axle, "OK");
+    QCOMPARE(prompt.messages.size(), 2);
+    QVERIFY(!axle.isVisible());
+    QCOMPARE(record.t, std::string("10"));
+    QCOMPARE(record.S, std::string("x"));
+}
+
+void InputDialogsTest::aboutBoxSwitchesItsTextAndCloses() {
+    frmAbout about(nullptr);
+    about.show();
+    QString seen = describe(about);
+    click(about, "cmdAddInfo");
+    seen += QStringLiteral("\nafter More Info:\n") + describe(about);
+    click(about, "cmdAddInfo");
+    QVERIFY(matchesGolden("dialogs/about.txt", seen));
+    click(about, "cmdOK");
+    QVERIFY(!about.isVisible());
+    for (const char* name : {"Picture1", "Picture2"}) {
+        QVERIFY2(!child<QLabel>(about, name).pixmap().isNull(), name);
+    }
+}
+
+QTEST_MAIN(InputDialogsTest)
+#include "input_dialogs_test.moc"
