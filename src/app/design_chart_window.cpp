@@ -5,7 +5,7 @@
 #include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
-#include "io/batch.h"
+#include "io/case_columns.h"
 #include "io/file_access.h"
 #include "io/number_text.h"
 

@@ -117,8 +117,12 @@ bool runsEdgeStressModel(const AnalysisCase& record) {
 }
 
 void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results) {
+    AnalysisDriver(record, readFieldNumbers(record), results);
+}
+
+void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, AnalysisResults& results) {
     const FaultCheck check("AnalysisDriver");
-    const ComputationInputs in = toComputationUnits(record);
+    const ComputationInputs in = toComputationUnits(record, numbers);
 
     // The wheels of one side of the axle, and the radius of one tire's contact circle.
     const float Pw = check.single(in.P / 2.0, "Pw");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
+#include "case/field_numbers.h"
 #include "engine/analysis_results.h"
 
 namespace korvanex {
@@ -10,6 +11,8 @@ namespace korvanex {
 // ratios and the curling stress, then runs the edge stress model where it applies. Throws
 // FloatingPointFault on degenerate inputs; the fields written before the fault keep their values.
 void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results);
+// The same step on the case's field texts as already read.
+void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, AnalysisResults& results);
 
 // Whether a case runs the closed-form edge model: wheels at the edge with a gear it supports.
 bool runsEdgeStressModel(const AnalysisCase& record);
