@@ -1,9 +1,19 @@
 #include "io/csv_cell.h"
 
+#include <algorithm>
+
 namespace korvanex {
 
+namespace {
+
+bool needsQuotes(char c) {
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
+}
+
+} // namespace
+
 void appendCsvCell(std::string& line, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (std::none_of(cell.begin(), cell.end(), needsQuotes)) {
         line.append(cell);
         return;
     }

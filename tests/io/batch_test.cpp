@@ -2,7 +2,7 @@
 
 #include "engine/compute_stresses.h"
 #include "io/csv_reader.h"
-#include "io/results_json.h"
+#include "io/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -53,12 +53,12 @@ std::vector<std::pair<std::string, std::string>> expectedResults(const AnalysisC
     const bool edgeModel = record.location == WheelLocation::Edge &&
                            record.gear != GearConfiguration::SingleTandem &&
                            record.gear != GearConfiguration::SingleTridem;
-    const auto stress = [&](float psi) { return nineDigits(metric ? psi * 6.89 : psi); };
-    const auto factor = [](float value) { return nineDigits(value); };
+    const auto stress = [&](float psi) { return floatText(static_cast<float>(metric ? psi * 6.89 : psi)); };
+    const auto factor = [](float value) { return floatText(value); };
     const auto edgeStress = [&](float psi) { return edgeModel ? stress(psi) : std::string(); };
     const auto edgeFactor = [&](float value) { return edgeModel ? factor(value) : std::string(); };
     return {
-        {"l", nineDigits(metric ? r.l * 2.54 : r.l)},
+        {"l", doubleText(metric ? r.l * 2.54 : r.l)},
         {"a_l", factor(r.a_l)},
         {"D0_l", factor(r.D0_l)},
         {"AGG_kl", factor(r.AGG_kl)},
@@ -167,10 +167,12 @@ TEST(Batch, WritesTheInputCellsTheStatusAndTheResultsInTheRowsUnits) {
     AnalysisResults psi;
     computeStresses(metric, psi);
     const Cells& row = run.rows[1];
-    EXPECT_EQ(row[columnOf(run.header, "CombinedStress")], nineDigits(psi.CombinedStress * 6.89));
-    EXPECT_EQ(row[columnOf(run.header, "MdBottomLayerStress")], nineDigits(psi.MdBottomLayerStress * 6.89));
-    EXPECT_EQ(row[columnOf(run.header, "l")], nineDigits(psi.l * 2.54));
-    EXPECT_EQ(row[columnOf(run.header, "LoadCurlFactor")], nineDigits(psi.LoadCurlFactor));
+    EXPECT_EQ(row[columnOf(run.header, "CombinedStress")],
+              floatText(static_cast<float>(psi.CombinedStress * 6.89)));
+    EXPECT_EQ(row[columnOf(run.header, "MdBottomLayerStress")],
+              floatText(static_cast<float>(psi.MdBottomLayerStress * 6.89)));
+    EXPECT_EQ(row[columnOf(run.header, "l")], doubleText(psi.l * 2.54));
+    EXPECT_EQ(row[columnOf(run.header, "LoadCurlFactor")], floatText(psi.LoadCurlFactor));
     EXPECT_NE(psi.MdBottomLayerStress, 0.0f);
     EXPECT_NE(psi.CurlStress, 0.0f);
 }
