@@ -100,22 +100,18 @@ class RowPipeline {
   public:
     RowPipeline(CsvReader& reader, const BatchRowCases& cases, unsigned jobs)
         : reader_(reader), blocks_(4 * std::size_t{jobs}), states_(blocks_.size(), State::Free) {
-        threads_.emplace_back([this] { guarded([this] { readBlocks(); }); });
-        for (unsigned job = 0; job < jobs; ++job) {
-            threads_.emplace_back([this, &cases] { guarded([this, &cases] { computeBlocks(cases); }); });
+        try {
+            threads_.emplace_back([this] { guarded([this] { readBlocks(); }); });
+            for (unsigned job = 0; job < jobs; ++job) {
+                threads_.emplace_back([this, &cases] { guarded([this, &cases] { computeBlocks(cases); }); });
+            }
+        } catch (...) {
+            stopAndJoin();
+            throw;
         }
     }
 
-    ~RowPipeline() {
-        {
-            const std::lock_guard lock(mutex_);
-            stopped_ = true;
-        }
-        changed_.notify_all();
-        for (std::thread& thread : threads_) {
-            thread.join();
-        }
-    }
+    ~RowPipeline() { stopAndJoin(); }
 
     RowPipeline(const RowPipeline&) = delete;
     RowPipeline& operator=(const RowPipeline&) = delete;
@@ -152,6 +148,17 @@ class RowPipeline {
 
   private:
     enum class State { Free, Read, Done };
+
+    void stopAndJoin() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopped_ = true;
+        }
+        changed_.notify_all();
+        for (std::thread& thread : threads_) {
+            thread.join();
+        }
+    }
 
     template <typename Work> void guarded(Work work) {
         try {
