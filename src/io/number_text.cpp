@@ -70,6 +70,9 @@ template <typename T> void appendShortest(std::string& text, T value) {
     text.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
+// Wide enough for the largest float written out in full.
+constexpr std::size_t FixedFloatDigits = 64;
+
 } // namespace
 
 std::string formatFixed(double value, int decimals) {
@@ -247,6 +250,12 @@ std::string doubleText(double value) {
     std::string text;
     appendDoubleText(text, value);
     return text;
+}
+
+std::string fixedFloatText(float value) {
+    char buffer[FixedFloatDigits];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    return std::string(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 } // namespace korvanex

@@ -30,4 +30,8 @@ void appendDoubleText(std::string& text, double value);
 std::string floatText(float value);
 std::string doubleText(double value);
 
+// The shortest text without an exponent that reads back as the same float, as a field text takes a
+// value: "8.25", "0.0000055", "40000000".
+std::string fixedFloatText(float value);
+
 } // namespace korvanex

@@ -105,10 +105,7 @@ std::string parseSweepRange(std::string_view text, SweepRange& range) {
 }
 
 std::string sweepPointText(const SweepRange& range, int index) {
-    const float value = static_cast<float>(pointValue(range, index));
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+    return fixedFloatText(static_cast<float>(pointValue(range, index)));
 }
 
 void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& out) {
