@@ -48,13 +48,15 @@ std::string generatedBatch(int rows) {
     return csv;
 }
 
+// The argument is the number of jobs. Wall-clock time: the workers run on their own threads.
 void batchRows(benchmark::State& state) {
     const std::string csv = generatedBatch(BatchRows);
+    const auto jobs = static_cast<unsigned>(state.range(0));
     NullBuffer discard;
     std::ostream out(&discard);
     for (auto _ : state) {
         std::istringstream in(csv);
-        const std::string error = runBatch(in, out);
+        const std::string error = runBatch(in, out, jobs);
         benchmark::DoNotOptimize(error);
     }
     state.counters["rows/s"] =
@@ -79,5 +81,5 @@ void sweep200Points(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(batchRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(batchRows)->Arg(1)->Arg(2)->Arg(machineCores())->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(sweep200Points)->Unit(benchmark::kMillisecond);

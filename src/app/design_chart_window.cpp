@@ -5,7 +5,7 @@
 #include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
-#include "io/batch.h"
+#include "io/case_columns.h"
 #include "io/file_access.h"
 #include "io/number_text.h"
 
@@ -25,7 +25,6 @@
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -46,9 +45,7 @@ bool isNumberText(const QString& text) {
 
 // A typical bound in the fewest decimal digits that read back as the same float.
 QString typicalBoundText(float bound) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, bound, std::chars_format::fixed);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    return QString::fromStdString(fixedFloatText(bound));
 }
 
 QString faultNote(int faultedPoints) {

@@ -1,9 +1,7 @@
 #include "case/case_check.h"
 
-#include "case/field_value.h"
 #include "case/input_check.h"
 #include "case/typical_ranges.h"
-#include "io/number_text.h"
 
 #include <cmath>
 
@@ -16,8 +14,8 @@ constexpr Field CheckedFields[] = {
     Field::d0, Field::AGG, Field::P,  Field::tp,  Field::S, Field::t, Field::d, Field::F,  Field::alp,
 };
 
-bool isAccepted(Field field, std::string_view text) {
-    return field == Field::F ? isWholeNumberText(text) : isAcceptedFieldText(text);
+bool isAccepted(Field field, const FieldNumber& number) {
+    return field == Field::F ? number.whole : isAcceptedFieldNumber(number);
 }
 
 bool isRangeChecked(Field field, const AnalysisCase& record) {
@@ -37,17 +35,21 @@ bool isRangeChecked(Field field, const AnalysisCase& record) {
 } // namespace
 
 CaseCheck checkCaseFields(const AnalysisCase& record) {
+    return checkCaseFields(record, readFieldNumbers(record));
+}
+
+CaseCheck checkCaseFields(const AnalysisCase& record, const FieldNumbers& numbers) {
     CaseCheck check;
     for (Field field : CheckedFields) {
         const TypicalRange range = typicalRange(field, record.units).value();
-        const std::string& text = record.text(field);
-        if (!isAccepted(field, text)) {
+        const FieldNumber& number = numbers[static_cast<std::size_t>(field)];
+        if (!isAccepted(field, number)) {
             if (check.refusal.empty()) {
                 check.refusal = invalidNumberMessage(range.label);
             }
             continue;
         }
-        const double value = std::fabs(numericPrefix(text));
+        const double value = std::fabs(number.value);
         if (isRangeChecked(field, record) &&
             placeInRange(value, range.minimum, range.maximum) != RangePlace::Within) {
             check.warnings.push_back(rangeText(range.label, range.minimum, range.maximum));

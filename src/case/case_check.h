@@ -1,6 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
+#include "case/field_numbers.h"
 
 #include <string>
 #include <vector>
@@ -23,5 +24,7 @@ struct CaseCheck {
 // Checks every field that a dialog checks, in the order the dialogs check them (pavement, axle,
 // environment), in the case's unit system.
 CaseCheck checkCaseFields(const AnalysisCase& record);
+// The same check on the case's field texts as already read.
+CaseCheck checkCaseFields(const AnalysisCase& record, const FieldNumbers& numbers);
 
 } // namespace korvanex

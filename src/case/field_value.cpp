@@ -119,6 +119,16 @@ double parseDecimal(std::string_view number) {
     return negative ? -value : value;
 }
 
+FieldNumber readFieldNumber(std::string_view text) {
+    const NumberPrefix prefix = findNumberPrefix(text);
+    if (prefix.length == 0) {
+        return {};
+    }
+    const std::string_view rest = text.substr(prefix.start + prefix.length);
+    return {parseDecimal(text.substr(prefix.start, prefix.length)),
+            rest.find_first_not_of(" \t") == std::string_view::npos};
+}
+
 double numericPrefix(std::string_view text) {
     const NumberPrefix prefix = findNumberPrefix(text);
     if (prefix.length == 0) {

@@ -18,6 +18,14 @@ struct NumberPrefix {
 };
 NumberPrefix findNumberPrefix(std::string_view text);
 
+// A field text read once: its leading number (numericPrefix) and whether the whole text is that one
+// number with blanks and tabs around it at most (isWholeNumberText).
+struct FieldNumber {
+    double value = 0;
+    bool whole = false;
+};
+FieldNumber readFieldNumber(std::string_view text);
+
 // A decimal number text without blanks (the part that findNumberPrefix finds) as a double, rounded
 // correctly and independently of the locale.
 double parseDecimal(std::string_view number);

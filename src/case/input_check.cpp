@@ -55,7 +55,11 @@ std::string keepValueMessage(std::string_view label) {
 }
 
 bool isAcceptedFieldText(std::string_view text) {
-    return isWholeNumberText(text) && numericPrefix(text) >= 0;
+    return isAcceptedFieldNumber(readFieldNumber(text));
+}
+
+bool isAcceptedFieldNumber(const FieldNumber& number) {
+    return number.whole && number.value >= 0;
 }
 
 std::string CheckInputValue(std::string_view text, std::string_view label, float minimum, float maximum,

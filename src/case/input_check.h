@@ -1,5 +1,7 @@
 #pragma once
 
+#include "case/field_value.h"
+
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,7 @@ std::string CheckInputValue(std::string_view text, std::string_view label, float
 
 // The dialogs' acceptance test on OK: the whole text reads as a number of 0 or more.
 bool isAcceptedFieldText(std::string_view text);
+bool isAcceptedFieldNumber(const FieldNumber& number);
 
 // Where a value lies against a typical range, both sides compared in single precision. A value beyond
 // the single range counts as infinite, and so lies above the maximum.

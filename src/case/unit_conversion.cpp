@@ -3,6 +3,7 @@
 #include "case/field_value.h"
 #include "engine/fault.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -57,34 +58,55 @@ double convert(double value, Field field, UnitSystem units) {
     return value / metricFactor(field);
 }
 
+// The fault step of each field's reading, "reading h1", made once.
+const char* readingStep(Field field) {
+    static const std::array<std::string, FieldCount> steps = [] {
+        std::array<std::string, FieldCount> texts;
+        for (std::size_t index = 0; index < FieldCount; ++index) {
+            texts[index] = "reading " + std::string(fieldName(static_cast<Field>(index)));
+        }
+        return texts;
+    }();
+    return steps[static_cast<std::size_t>(field)].c_str();
+}
+
+float inComputationUnits(double value, Field field, UnitSystem units) {
+    return FaultCheck("AnalysisDriver").single(convert(value, field, units), readingStep(field));
+}
+
 } // namespace
 
 float toComputationUnits(const AnalysisCase& record, Field field) {
-    const std::string step = "reading " + std::string(fieldName(field));
-    return FaultCheck("AnalysisDriver")
-        .single(convert(numericPrefix(record.text(field)), field, record.units), step.c_str());
+    return inComputationUnits(numericPrefix(record.text(field)), field, record.units);
 }
 
 ComputationInputs toComputationUnits(const AnalysisCase& record) {
+    return toComputationUnits(record, readFieldNumbers(record));
+}
+
+ComputationInputs toComputationUnits(const AnalysisCase& record, const FieldNumbers& numbers) {
+    const auto in = [&](Field field) {
+        return inComputationUnits(numbers[static_cast<std::size_t>(field)].value, field, record.units);
+    };
     ComputationInputs inputs;
-    inputs.P = toComputationUnits(record, Field::P);
-    inputs.tp = toComputationUnits(record, Field::tp);
-    inputs.S = toComputationUnits(record, Field::S);
-    inputs.t = toComputationUnits(record, Field::t);
-    inputs.d = toComputationUnits(record, Field::d);
-    inputs.h1 = toComputationUnits(record, Field::h1);
-    inputs.h2 = toComputationUnits(record, Field::h2);
-    inputs.E1 = toComputationUnits(record, Field::E1);
-    inputs.E2 = toComputationUnits(record, Field::E2);
-    inputs.mu1 = toComputationUnits(record, Field::mu1);
-    inputs.r1 = toComputationUnits(record, Field::r1);
-    inputs.L = toComputationUnits(record, Field::L);
-    inputs.W = toComputationUnits(record, Field::W);
-    inputs.k = toComputationUnits(record, Field::k);
-    inputs.AGG = toComputationUnits(record, Field::AGG);
-    inputs.d0 = toComputationUnits(record, Field::d0);
-    inputs.F = toComputationUnits(record, Field::F);
-    inputs.alp = toComputationUnits(record, Field::alp);
+    inputs.P = in(Field::P);
+    inputs.tp = in(Field::tp);
+    inputs.S = in(Field::S);
+    inputs.t = in(Field::t);
+    inputs.d = in(Field::d);
+    inputs.h1 = in(Field::h1);
+    inputs.h2 = in(Field::h2);
+    inputs.E1 = in(Field::E1);
+    inputs.E2 = in(Field::E2);
+    inputs.mu1 = in(Field::mu1);
+    inputs.r1 = in(Field::r1);
+    inputs.L = in(Field::L);
+    inputs.W = in(Field::W);
+    inputs.k = in(Field::k);
+    inputs.AGG = in(Field::AGG);
+    inputs.d0 = in(Field::d0);
+    inputs.F = in(Field::F);
+    inputs.alp = in(Field::alp);
     return inputs;
 }
 

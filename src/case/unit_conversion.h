@@ -1,6 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
+#include "case/field_numbers.h"
 
 namespace korvanex {
 
@@ -17,6 +18,8 @@ struct ComputationInputs {
 // Reads every field the analysis uses by its leading number and converts it into computation units with the
 // system's own rounded factors. Throws FloatingPointFault when a value does not fit in single precision.
 ComputationInputs toComputationUnits(const AnalysisCase& record);
+// The same conversion of the case's field texts as already read.
+ComputationInputs toComputationUnits(const AnalysisCase& record, const FieldNumbers& numbers);
 
 // The value of one field in computation units.
 float toComputationUnits(const AnalysisCase& record, Field field);

@@ -1,10 +1,14 @@
 #include "cli/cli_options.h"
 
+#include "io/batch.h"
+
+#include <charconv>
+
 namespace korvanex::cli {
 
 const char* const usageText =
     "Usage: korvanex-cli COMMAND [CASE.DEF] [options]\n"
-    "       korvanex-cli batch IN.csv [--output OUT.csv]\n"
+    "       korvanex-cli batch IN.csv [--jobs N] [--output OUT.csv]\n"
     "       korvanex-cli sweep [CASE.DEF] --vary FIELD=FROM:TO:STEPS [options]\n"
     "       korvanex-cli plan [CASE.DEF] [options] [--output FILE.svg]\n"
     "       korvanex-cli fatigue [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR [options]\n"
@@ -32,6 +36,8 @@ const char* const usageText =
     "                              numeric field FIELD (P, tp, S, t, d, h1, h2, E1, E2, mu1, r1,\n"
     "                              L, W, k, AGG, d0, F, alp), in the case's units\n"
     "  --output FILE               write to FILE instead of printing\n"
+    "  --jobs N                    batch: compute the rows on N threads (default: one per core);\n"
+    "                              the output is the same for any N\n"
     "\n"
     "Fatigue options:\n"
     "  --spectrum FILE.csv         the load groups: batch columns (but units) and repetitions\n"
@@ -76,6 +82,18 @@ std::string parseYesNo(const std::string& option, const std::string& value, std:
     } else {
         return option + " takes yes or no, not \"" + value + "\"";
     }
+    return {};
+}
+
+std::string parseJobs(const std::string& value, std::optional<unsigned>& jobs) {
+    unsigned count = 0;
+    const char* end = value.data() + value.size();
+    const auto [stop, error] = std::from_chars(value.data(), end, count);
+    if (value.empty() || error != std::errc() || stop != end || count < 1 || count > MaxBatchJobs) {
+        return "--jobs takes a whole number from 1 to " + std::to_string(MaxBatchJobs) + ", not \"" + value +
+               "\"";
+    }
+    jobs = count;
     return {};
 }
 
@@ -155,6 +173,9 @@ std::string checkCommandOptions(const CliOptions& options) {
     if (!sweep && options.vary) {
         return "--vary" + notFor;
     }
+    if (!batch && options.jobs) {
+        return "--jobs" + notFor;
+    }
     if (const char* fatigueOption = givenFatigueOption(options.fatigue);
         fatigueOption != nullptr && options.command != "fatigue") {
         return fatigueOption + notFor;
@@ -213,6 +234,11 @@ std::string parseArguments(const std::vector<std::string>& arguments, CliOptions
             (argument == "--csv"    ? options.fatigue.csv
              : argument == "--json" ? options.fatigue.json
                                     : options.fatigue.solveThickness) = true;
+        } else if (argument == "--jobs") {
+            error = value(text);
+            if (error.empty()) {
+                error = parseJobs(text, options.jobs);
+            }
         } else if (argument == "--output") {
             error = value(text);
             options.outputPath = text;

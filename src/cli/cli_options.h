@@ -28,6 +28,7 @@ struct CliOptions {
     std::optional<bool> tiedShoulder;
     std::optional<bool> widenedLane;
     std::optional<std::string> outputPath;
+    std::optional<unsigned> jobs; // the threads of batch; the machine's cores when not given
     FatigueArguments fatigue;
     bool help = false;
 };

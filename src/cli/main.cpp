@@ -56,7 +56,7 @@ int batchCommand(const CliOptions& options) {
         return fail(error);
     }
     return writeCommandOutput(options, [&](std::ostream& out) {
-        const std::string error = runBatch(in, out);
+        const std::string error = runBatch(in, out, options.jobs.value_or(machineCores()));
         return error.empty() ? error : path + ": " + error;
     });
 }

@@ -126,8 +126,12 @@ bool runsEdgeStressModel(const AnalysisCase& record) {
 }
 
 void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results) {
+    AnalysisDriver(record, readFieldNumbers(record), results);
+}
+
+void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, AnalysisResults& results) {
     const FaultCheck check("AnalysisDriver");
-    const ComputationInputs in = toComputationUnits(record);
+    const ComputationInputs in = toComputationUnits(record, numbers);
 
     const auto [Pw, a] = wheelLoad(in, record.gear);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
+#include "case/field_numbers.h"
 #include "case/unit_conversion.h"
 #include "engine/analysis_results.h"
 
@@ -11,6 +12,8 @@ namespace korvanex {
 // ratios and the curling stress, then runs the edge stress model where it applies. Throws
 // FloatingPointFault on degenerate inputs; the fields written before the fault keep their values.
 void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results);
+// The same step on the case's field texts as already read.
+void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, AnalysisResults& results);
 
 // The load of the wheels on one side of the axle (lb) and the radius of one tire's contact circle
 // (in): that load spread over the side's tires at the tire pressure. Throws FloatingPointFault when

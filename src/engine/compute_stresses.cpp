@@ -6,7 +6,11 @@
 namespace korvanex {
 
 void computeStresses(const AnalysisCase& record, AnalysisResults& results) {
-    AnalysisDriver(record, results);
+    computeStresses(record, readFieldNumbers(record), results);
+}
+
+void computeStresses(const AnalysisCase& record, const FieldNumbers& numbers, AnalysisResults& results) {
+    AnalysisDriver(record, numbers, results);
     combs(record, results);
 }
 

@@ -6,8 +6,8 @@
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"
 #include "engine/fault.h"
-#include "io/batch.h"
-#include "io/results_json.h"
+#include "io/case_columns.h"
+#include "io/number_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -165,7 +165,8 @@ std::string designChartCsv(const DesignChartData& data) {
         for (ChartCurve curve : data.curves) {
             text += ',';
             if (!point.faulted) {
-                text += nineDigits(point.stress(curve));
+                // A stress result, rounded to single precision as stored.
+                appendFloatText(text, static_cast<float>(point.stress(curve)));
             }
         }
         text += '\n';

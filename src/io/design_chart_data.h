@@ -58,7 +58,8 @@ std::vector<double> allowableCrossings(const DesignChartData& data, ChartCurve c
 std::string crossingLabel(Field field, std::span<const double> values, double span);
 
 // The chart's data as CSV: the units word, the field under its record name, the status ("ok" or
-// "fault: " and the routine) and the curves' stresses with 9 significant digits, one row per point.
+// "fault: " and the routine) and the curves' stresses, rounded to single precision as stored, each
+// the shortest text that reads back as that float; one row per point.
 std::string designChartCsv(const DesignChartData& data);
 
 } // namespace korvanex

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -21,10 +22,6 @@ constexpr std::array<std::uint64_t, kMaxDecimals + 1> kPowersOfTen = {1,     10,
 
 // A field text whose number would need more digits than this is left as it is rather than expanded.
 constexpr long long kMaxFieldDigits = 400;
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Lays out a rounded magnitude given as its decimal digits scaled by 10^decimals: at least one digit
 // before the point, and no sign when the magnitude is zero.
@@ -66,6 +63,15 @@ void incrementDigits(std::string& digits) {
     }
     digits.insert(0, 1, '1');
 }
+
+template <typename T> void appendShortest(std::string& text, T value) {
+    char buffer[32];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    text.append(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+// Wide enough for the largest float written out in full.
+constexpr std::size_t FixedFloatDigits = 64;
 
 } // namespace
 
@@ -183,12 +189,7 @@ std::string formatFieldText(std::string_view text, int decimals) {
 }
 
 bool isWholeNumberText(std::string_view text) {
-    const NumberPrefix prefix = findNumberPrefix(text);
-    if (prefix.length == 0) {
-        return false;
-    }
-    const std::string_view rest = text.substr(prefix.start + prefix.length);
-    return std::all_of(rest.begin(), rest.end(), isBlank);
+    return readFieldNumber(text).whole;
 }
 
 std::string boundText(float bound) {
@@ -229,6 +230,32 @@ std::string boundText(float bound) {
         return sign + digits + std::string(integerDigits - digits.size(), '0');
     }
     return sign + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+}
+
+void appendFloatText(std::string& text, float value) {
+    appendShortest(text, value);
+}
+
+void appendDoubleText(std::string& text, double value) {
+    appendShortest(text, value);
+}
+
+std::string floatText(float value) {
+    std::string text;
+    appendFloatText(text, value);
+    return text;
+}
+
+std::string doubleText(double value) {
+    std::string text;
+    appendDoubleText(text, value);
+    return text;
+}
+
+std::string fixedFloatText(float value) {
+    char buffer[FixedFloatDigits];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
+    return std::string(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 } // namespace korvanex

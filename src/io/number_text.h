@@ -23,4 +23,15 @@ bool isWholeNumberText(std::string_view text);
 // outside 1E-4 .. 1E+6 ("1E-05", "5.512E+07").
 std::string boundText(float bound);
 
+// The shortest text that reads back as the same value, as every CSV and JSON output writes its
+// numbers: "243.8", "0.1", "1e+06". A float is written as the float it is, a double as the double.
+void appendFloatText(std::string& text, float value);
+void appendDoubleText(std::string& text, double value);
+std::string floatText(float value);
+std::string doubleText(double value);
+
+// The shortest text without an exponent that reads back as the same float, as a field text takes a
+// value: "8.25", "0.0000055", "40000000".
+std::string fixedFloatText(float value);
+
 } // namespace korvanex

@@ -3,7 +3,7 @@
 #include "engine/analysis_driver.h"
 #include "engine/result_fields.h"
 
-#include <charconv>
+#include "io/number_text.h"
 
 namespace korvanex {
 
@@ -14,13 +14,6 @@ std::string quoted(std::string_view text) {
 }
 
 } // namespace
-
-std::string nineDigits(double value) {
-    // The same text as printf's %.9g, without the locale and format-string overhead.
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 9).ptr;
-    return std::string(buffer, end);
-}
 
 std::string resultsJson(const AnalysisCase& record, const AnalysisResults& results) {
     std::string json = "{\n";
@@ -38,7 +31,12 @@ std::string resultsJson(const AnalysisCase& record, const AnalysisResults& resul
             continue;
         }
         json += separator;
-        json += "    " + quoted(field.name) + ": " + nineDigits(resultValue(results, field));
+        json += "    " + quoted(field.name) + ": ";
+        if (field.wide != nullptr) {
+            appendDoubleText(json, results.*field.wide);
+        } else {
+            appendFloatText(json, results.*field.single);
+        }
         separator = ",\n";
     }
     json += "\n  }\n}\n";

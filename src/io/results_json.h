@@ -8,11 +8,9 @@
 namespace korvanex {
 
 // One JSON object with the unit system, the options and every result of the last computation in
-// computation units (psi, inches), each number with 9 significant digits so that a float survives
-// the round trip. The edge model's results are included only when it ran for this case.
+// computation units (psi, inches), each number the shortest text that reads back as the value (the
+// radius as the double it is kept in, every other result as its float). The edge model's results are
+// included only when it ran for this case.
 std::string resultsJson(const AnalysisCase& record, const AnalysisResults& results);
-
-// A number with 9 significant digits, as the JSON and CSV outputs write it.
-std::string nineDigits(double value);
 
 } // namespace korvanex

@@ -1,7 +1,8 @@
 #include "io/sweep.h"
 
 #include "case/field_value.h"
-#include "io/batch.h"
+#include "io/batch_lines.h"
+#include "io/case_columns.h"
 #include "io/number_text.h"
 
 #include <charconv>
@@ -104,10 +105,7 @@ std::string parseSweepRange(std::string_view text, SweepRange& range) {
 }
 
 std::string sweepPointText(const SweepRange& range, int index) {
-    const float value = static_cast<float>(pointValue(range, index));
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+    return fixedFloatText(static_cast<float>(pointValue(range, index)));
 }
 
 void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& out) {
@@ -116,16 +114,23 @@ void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& o
     for (std::size_t index = 0; index < columns.size(); ++index) {
         cells[index] = columns[index].name;
     }
-    BatchWriter writer(out);
-    writer.header(cells);
+    std::string text;
+    BatchLines::header(text, cells);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 
+    BatchLines lines;
     AnalysisCase record = base;
+    FieldNumbers numbers = readFieldNumbers(record);
+    const auto varied = static_cast<std::size_t>(range.field);
     for (int point = 0; point < range.points && !out.fail(); ++point) {
         record.text(range.field) = sweepPointText(range, point);
+        numbers[varied] = readFieldNumber(record.text(range.field));
         for (std::size_t index = 0; index < columns.size(); ++index) {
             cells[index] = caseCellText(record, columns[index]);
         }
-        writer.computedRow(cells, record);
+        text.clear();
+        lines.computed(text, cells, record, numbers);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
 }
 

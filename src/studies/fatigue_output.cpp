@@ -1,9 +1,9 @@
 #include "studies/fatigue_output.h"
 
 #include "case/field_value.h"
-#include "io/batch.h"
+#include "io/case_columns.h"
+#include "io/csv_cell.h"
 #include "io/number_text.h"
-#include "io/results_json.h"
 
 #include <charconv>
 #include <cmath>
@@ -113,7 +113,7 @@ std::string quotedJson(std::string_view text) {
 }
 
 std::string jsonNumber(double value) {
-    return std::isfinite(value) ? nineDigits(value) : std::string("1e999");
+    return std::isfinite(value) ? doubleText(value) : std::string("1e999");
 }
 
 std::string jsonNumber(const std::optional<double>& value) {
@@ -125,7 +125,7 @@ std::string groupJson(std::size_t row, const SpectrumGroup& group, const GroupDa
     const auto okNumber = [ok](double value) { return ok ? jsonNumber(value) : std::string("null"); };
     std::string json = "    {\"row\": " + std::to_string(row);
     json += ", \"status\": " + quotedJson(groupStatusText(damage));
-    json += ", \"stress\": " + okNumber(damage.stressPsi);
+    json += ", \"stress\": " + (ok ? floatText(damage.stressPsi) : std::string("null"));
     json += ", \"stress_ratio\": " + okNumber(damage.stressRatio);
     json += ", \"allowable_repetitions\": " + (std::isinf(damage.allowableRepetitions)
                                                    ? std::string("null")
@@ -230,11 +230,14 @@ std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& res
         }
         appendCsvCell(text, groupStatusText(damage));
         if (damage.status == GroupDamage::Status::Ok) {
-            text += "," + nineDigits(damage.stress) + "," + nineDigits(damage.stressRatio) + ",";
+            // The stress is a result in the case's unit, rounded as stored; the fatigue figures are
+            // kept in double precision.
+            text += "," + floatText(static_cast<float>(damage.stress)) + "," +
+                    doubleText(damage.stressRatio) + ",";
             if (!std::isinf(damage.allowableRepetitions)) {
-                text += nineDigits(damage.allowableRepetitions);
+                text += doubleText(damage.allowableRepetitions);
             }
-            text += "," + nineDigits(damage.damagePercent);
+            text += "," + doubleText(damage.damagePercent);
         } else {
             text += ",,,,";
         }

@@ -27,11 +27,12 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
                          const FatigueResult& result, const std::optional<RequiredThickness>& thickness);
 
 // The per-group table as CSV: the spectrum's cells, then status, stress (the case's unit),
-// stress_ratio, allowable_repetitions (empty for unlimited) and damage_percent, 9 significant digits.
+// stress_ratio, allowable_repetitions (empty for unlimited) and damage_percent, each the shortest text
+// that reads back as its value (the stress rounded to single precision as a stored result).
 std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result);
 
-// The results as one JSON object, stresses and the modulus of rupture in psi; a damage beyond the
-// double range is written 1e999.
+// The results as one JSON object, stresses and the modulus of rupture in psi, numbers as in the CSV;
+// a damage beyond the double range is written 1e999.
 std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                         const FatigueResult& result, const std::optional<RequiredThickness>& thickness);
 

@@ -2,6 +2,7 @@
 
 #include "case/case_check.h"
 #include "case/field_value.h"
+#include "io/csv_cell.h"
 #include "io/csv_reader.h"
 #include "io/number_text.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
-#include "io/batch.h"
+#include "io/case_columns.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,0 +1,40 @@
+#!/bin/sh
+# The batch figures that a benchmark cannot take: instructions per row (callgrind over 20,000 rows,
+# less a run of the header alone, divided by the rows) and the peak memory on 1,000,000 rows.
+# Usage: sh bench/batch_figures.sh [build/src/cli/korvanex-cli] [JOBS]
+set -eu
+cli=${1:-build/src/cli/korvanex-cli}
+jobs=${2:-1}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The rows of the batch benchmark: every location, gear and layer, both unit systems.
+rows() {
+    awk -v rows="$1" 'BEGIN {
+        split("interior edge corner", locations, " ")
+        split("single-single single-tandem single-tridem dual-single dual-tandem dual-tridem", gears, " ")
+        split("one bonded unbonded", layers, " ")
+        print "units,location,gear,layer,tied,widened,h1,k,F"
+        for (row = 0; row < rows; ++row) {
+            metric = row % 7 == 0
+            h1 = 6.0 + (row % 17) * 0.5
+            k = 50.0 + (row % 13) * 25.0
+            printf "%s,%s,%s,%s,%s,%s,%f,%f,%d\n", metric ? "metric" : "english", locations[row % 3 + 1],
+                   gears[row % 6 + 1], layers[row % 5 % 3 + 1], row % 2 == 0 ? "yes" : "no",
+                   row % 4 == 0 ? "yes" : "no", metric ? h1 * 2.54 : h1, metric ? k * 0.271 : k, row % 5 * 5
+        }
+    }'
+}
+
+instructions() {
+    valgrind --tool=callgrind --callgrind-out-file="$work/callgrind" "$cli" batch "$1" --jobs 1 \
+        --output "$work/out.csv" 2>&1 | sed -n 's/.*refs: *//p' | tr -d ,
+}
+
+rows 20000 >"$work/rows.csv"
+rows 0 >"$work/header.csv"
+echo "instructions per row: $((($(instructions "$work/rows.csv") - $(instructions "$work/header.csv")) / 20000))"
+
+rows 1000000 >"$work/rows.csv"
+/usr/bin/time -f "1,000,000 rows, $jobs jobs: %e s, peak memory %M KB" "$cli" batch "$work/rows.csv" \
+    --jobs "$jobs" --output "$work/out.csv"

@@ -1,0 +1,222 @@
+#include "io/case_columns.h"
+
+#include <algorithm>
+
+namespace korvanex {
+
+namespace {
+
+using Kind = CaseColumn::Kind;
+
+// The option columns carry no field; Field::P only fills the place.
+const CaseColumn columnTable[] = {
+    // clang-format off
+    {"units",    Kind::Units,    Field::P},
+    {"location", Kind::Location, Field::P},
+    {"gear",     Kind::Gear,     Field::P},
+    {"layer",    Kind::Layer,    Field::P},
+    {"tied",     Kind::Tied,     Field::P},
+    {"widened",  Kind::Widened,  Field::P},
+    {"P",   Kind::Number, Field::P},   {"tp",  Kind::Number, Field::tp},  {"S",   Kind::Number, Field::S},
+    {"t",   Kind::Number, Field::t},   {"d",   Kind::Number, Field::d},   {"h1",  Kind::Number, Field::h1},
+    {"h2",  Kind::Number, Field::h2},  {"E1",  Kind::Number, Field::E1},  {"E2",  Kind::Number, Field::E2},
+    {"mu1", Kind::Number, Field::mu1}, {"r1",  Kind::Number, Field::r1},  {"L",   Kind::Number, Field::L},
+    {"W",   Kind::Number, Field::W},   {"k",   Kind::Number, Field::k},   {"AGG", Kind::Number, Field::AGG},
+    {"d0",  Kind::Number, Field::d0},  {"F",   Kind::Number, Field::F},   {"alp", Kind::Number, Field::alp},
+    // clang-format on
+};
+
+template <typename T> struct Choice {
+    std::string_view word;
+    T value;
+};
+
+constexpr Choice<UnitSystem> unitChoices[] = {{"english", UnitSystem::English},
+                                              {"metric", UnitSystem::Metric}};
+constexpr Choice<WheelLocation> locationChoices[] = {
+    {"interior", WheelLocation::Interior}, {"edge", WheelLocation::Edge}, {"corner", WheelLocation::Corner}};
+constexpr Choice<GearConfiguration> gearChoices[] = {
+    {"single-single", GearConfiguration::SingleSingle}, {"single-tandem", GearConfiguration::SingleTandem},
+    {"single-tridem", GearConfiguration::SingleTridem}, {"dual-single", GearConfiguration::DualSingle},
+    {"dual-tandem", GearConfiguration::DualTandem},     {"dual-tridem", GearConfiguration::DualTridem}};
+constexpr Choice<LayerType> layerChoices[] = {{"one", LayerType::OneLayer},
+                                              {"bonded", LayerType::TwoLayerBonded},
+                                              {"unbonded", LayerType::TwoLayerUnbonded}};
+constexpr Choice<bool> yesNoChoices[] = {{"yes", true}, {"no", false}};
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t index = 0; index < a.size(); ++index) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[index]) != lower(b[index])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+template <typename T, std::size_t N>
+bool choose(const Choice<T> (&choices)[N], std::string_view cell, T& value) {
+    for (const Choice<T>& choice : choices) {
+        if (equalsIgnoringCase(choice.word, cell)) {
+            value = choice.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <typename T, std::size_t N> std::string_view wordOf(const Choice<T> (&choices)[N], T value) {
+    for (const Choice<T>& choice : choices) {
+        if (choice.value == value) {
+            return choice.word;
+        }
+    }
+    return choices[0].word;
+}
+
+std::string quotedValue(std::string_view cell) {
+    return "\"" + std::string(cell) + "\"";
+}
+
+std::string knownColumnNames(std::span<const std::string_view> extraNames) {
+    std::string names;
+    for (std::string_view name : extraNames) {
+        names += name;
+        names += ", ";
+    }
+    for (const CaseColumn& column : columnTable) {
+        names += column.name;
+        names += ", ";
+    }
+    names.resize(names.size() - 2);
+    return names;
+}
+
+// Applies one option cell to the record; false when the value is not one of the option's words.
+bool applyOption(const CaseColumn& column, std::string_view value, AnalysisCase& record) {
+    switch (column.kind) {
+    case Kind::Location:
+        return choose(locationChoices, value, record.location);
+    case Kind::Gear:
+        return choose(gearChoices, value, record.gear);
+    case Kind::Layer:
+        return choose(layerChoices, value, record.layer);
+    case Kind::Tied:
+        return choose(yesNoChoices, value, record.tiedShoulder);
+    case Kind::Widened:
+        return choose(yesNoChoices, value, record.widenedLane);
+    case Kind::Units:
+    case Kind::Number:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+std::span<const CaseColumn> caseColumns() {
+    return columnTable;
+}
+
+const CaseColumn* findCaseColumn(std::string_view name) {
+    for (const CaseColumn& column : columnTable) {
+        if (equalsIgnoringCase(column.name, name)) {
+            return &column;
+        }
+    }
+    return nullptr;
+}
+
+std::string readCaseHeader(std::span<const std::string> names, std::span<const std::string_view> extraNames,
+                           std::vector<const CaseColumn*>& columns) {
+    columns.clear();
+    std::vector<std::string_view> extrasSeen;
+    for (const std::string& given : names) {
+        const std::string_view name = trimmed(given);
+        const auto isName = [name](std::string_view extra) { return equalsIgnoringCase(extra, name); };
+        const auto extra = std::find_if(extraNames.begin(), extraNames.end(), isName);
+        const CaseColumn* column = extra == extraNames.end() ? findCaseColumn(name) : nullptr;
+        if (column == nullptr && extra == extraNames.end()) {
+            return "unknown column " + quotedValue(given) + "; the columns are " +
+                   knownColumnNames(extraNames);
+        }
+        const bool repeated =
+            column == nullptr ? std::find(extrasSeen.begin(), extrasSeen.end(), *extra) != extrasSeen.end()
+                              : std::find(columns.begin(), columns.end(), column) != columns.end();
+        if (repeated) {
+            return "repeated column " + quotedValue(given);
+        }
+        if (column == nullptr) {
+            extrasSeen.push_back(*extra);
+        }
+        columns.push_back(column);
+    }
+    return {};
+}
+
+std::string readRowUnits(std::span<const CaseColumn* const> columns, std::span<const std::string> cells,
+                         UnitSystem& units) {
+    units = UnitSystem::English;
+    for (std::size_t position = 0; position < columns.size(); ++position) {
+        if (columns[position] == nullptr || columns[position]->kind != Kind::Units) {
+            continue;
+        }
+        const std::string& cell = cells[position];
+        const std::string_view value = trimmed(cell);
+        if (!value.empty() && !choose(unitChoices, value, units)) {
+            return "unknown units " + quotedValue(cell);
+        }
+    }
+    return {};
+}
+
+std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span<const std::string> cells,
+                           AnalysisCase& record) {
+    for (std::size_t position = 0; position < columns.size(); ++position) {
+        const CaseColumn* column = columns[position];
+        const std::string& cell = cells[position];
+        const std::string_view value = trimmed(cell);
+        if (column == nullptr || value.empty()) {
+            continue;
+        }
+        if (column->kind == Kind::Number) {
+            record.text(column->field) = cell;
+        } else if (!applyOption(*column, value, record)) {
+            return "unknown " + std::string(column->name) + " " + quotedValue(cell);
+        }
+    }
+    return {};
+}
+
+std::string_view caseCellText(const AnalysisCase& record, const CaseColumn& column) {
+    switch (column.kind) {
+    case Kind::Units:
+        return wordOf(unitChoices, record.units);
+    case Kind::Location:
+        return wordOf(locationChoices, record.location);
+    case Kind::Gear:
+        return wordOf(gearChoices, record.gear);
+    case Kind::Layer:
+        return wordOf(layerChoices, record.layer);
+    case Kind::Tied:
+        return wordOf(yesNoChoices, record.tiedShoulder);
+    case Kind::Widened:
+        return wordOf(yesNoChoices, record.widenedLane);
+    case Kind::Number:
+        break;
+    }
+    return record.text(column.field);
+}
+
+} // namespace korvanex
