@@ -9,7 +9,6 @@
 #include "widget_access.h"
 #include "widget_state.h"
 
-#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -25,10 +24,6 @@
 using namespace korvanex;
 
 namespace {
-
-void trigger(const frmMain& window, const char* name) {
-    child<QAction>(window, name).trigger();
-}
 
 frmDesignChart& openChart(const frmMain& window) {
     trigger(window, "mnuDesignChart");

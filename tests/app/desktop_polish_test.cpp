@@ -3,7 +3,6 @@
 #include "scripted_prompt.h"
 #include "widget_access.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -22,10 +21,6 @@ QString planSvg(const frmMain& window) {
 
 bool planShows(const frmMain& window, const char* text) {
     return planSvg(window).contains(QString::fromUtf8(text));
-}
-
-void trigger(const frmMain& window, const char* name) {
-    child<QAction>(window, name).trigger();
 }
 
 QWidget& dialog(const frmMain& window, const char* name) {

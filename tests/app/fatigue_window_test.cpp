@@ -4,7 +4,6 @@
 #include "scripted_prompt.h"
 #include "widget_access.h"
 
-#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -23,7 +22,7 @@ using namespace korvanex;
 namespace {
 
 frmFatigue& openFatigue(const frmMain& window) {
-    child<QAction>(window, "mnuFatigue").trigger();
+    trigger(window, "mnuFatigue");
     return child<frmFatigue>(window, "frmFatigue");
 }
 

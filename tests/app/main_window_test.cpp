@@ -24,10 +24,6 @@ using Button = UserPrompt::Button;
 
 namespace {
 
-void trigger(const frmMain& window, const char* name) {
-    child<QAction>(window, name).trigger();
-}
-
 QString reportText(const frmMain& window) {
     return child<QPlainTextEdit>(window, "txtReports").toPlainText();
 }

@@ -1,5 +1,6 @@
 #include "io/batch.h"
 
+#include "../case_row.h"
 #include "engine/compute_stresses.h"
 #include "io/csv_reader.h"
 #include "io/results_json.h"
@@ -79,22 +80,16 @@ TEST(Batch, EachRowIsTheCaseOfItsCellsInItsOwnUnits) {
     EXPECT_EQ(run.text.find('\r'), std::string::npos);
     ASSERT_EQ(run.rows.size(), 3u);
 
-    AnalysisCase english = AnalysisCase::defaults(UnitSystem::English);
-    english.location = WheelLocation::Interior;
-    english.gear = GearConfiguration::DualTandem;
-    english.tiedShoulder = true;
-    english.h1 = "10";
-    english.k = "200";
-    english.F = "20";
-    expectResults(run, 0, english, false);
-    AnalysisCase metric = AnalysisCase::defaults(UnitSystem::Metric);
-    metric.gear = GearConfiguration::DualTridem;
-    metric.layer = LayerType::TwoLayerBonded;
-    metric.widenedLane = true;
-    metric.h1 = "25.4";
-    metric.k = "54.2";
-    metric.F = "11";
-    expectResults(run, 1, metric, true);
+    using enum WheelLocation;
+    using enum GearConfiguration;
+    expectResults(run, 0,
+                  caseOf({"english", UnitSystem::English, Interior, DualTandem, LayerType::OneLayer, true,
+                          false, "h1=10 k=200 F=20"}),
+                  false);
+    expectResults(run, 1,
+                  caseOf({"metric", UnitSystem::Metric, Edge, DualTridem, LayerType::TwoLayerBonded, false,
+                          true, "h1=25.4 k=54.2 F=11"}),
+                  true);
     expectResults(run, 2, AnalysisCase::defaults(UnitSystem::English), true);
 }
 
@@ -115,10 +110,10 @@ TEST(Batch, ABadRowIsAnErrorRowAndAFaultAFaultRow) {
         EXPECT_EQ(cell(run, row, "status"), statuses[row]);
         EXPECT_EQ(cell(run, row, "CombinedStress"), "");
     }
-    AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
-    record.gear = GearConfiguration::SingleTandem;
-    record.tiedShoulder = true;
-    expectResults(run, 5, record, false);
+    expectResults(run, 5,
+                  caseOf({"tied", UnitSystem::English, WheelLocation::Edge, GearConfiguration::SingleTandem,
+                          LayerType::OneLayer, true, false, ""}),
+                  false);
 }
 
 TEST(Batch, StopsOnAnUnknownOrRepeatedColumnAndOnInputThatIsNotCsv) {
