@@ -11,7 +11,6 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,11 +42,6 @@ QByteArray metricTwoLayerFile() {
     return readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF"));
 }
 
-const QRegularExpression
-    FaultMessage(QStringLiteral("^The computation stopped on a floating-point fault in \\S+\\. "
-                                "Please check k, h1, E1, μ1, the tire pressure and the "
-                                "two-layer values\\.$"));
-
 // Opens the pavement dialog from the menu and gives the subgrade modulus a value the analysis cannot use.
 void breakSubgradeModulus(frmMain& window) {
     trigger(window, "mnutStressPavementData");
@@ -73,7 +67,6 @@ class MainWindowTest : public QObject {
     void menusAfterEachFirstCommand();
     void reportAreaShowsTheReportInAnEvenlyAdvancingFont();
     void readingAFileSetsTheDialogsAndRefusedFilesChangeNothing();
-    void computationFaultLeavesTheReportArea();
     void savingAReportComputesItFirst();
     void closingAsksToSaveAndNeverLosesTheCase();
 };
@@ -166,33 +159,16 @@ void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
     prompt.openNames = {incorrectPath, path};
     trigger(window, "FileLoad");
     QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].title, QStringLiteral("KORVANEX"));
     QCOMPARE(prompt.messages[0].text, QStringLiteral("Incorrect Input File!"));
     QVERIFY(window.findChildren<QDialog*>().isEmpty());
 
     trigger(window, "FileLoad");
     QCOMPARE(prompt.openFilters, (QStringList{"(*.DEF)", "(*.DEF)"}));
-    QCOMPARE(prompt.messages.size(), 2);
-    QCOMPARE(prompt.messages[1].text, QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"));
     QString seen;
     for (const QWidget* dialog : window.findChildren<QDialog*>()) {
         seen += describe(*dialog) + QLatin1Char('\n');
     }
     QVERIFY(matchesGolden("windows/dialogs-after-reading-a-metric-file.txt", seen));
-}
-
-void MainWindowTest::computationFaultLeavesTheReportArea() {
-    ScriptedPrompt prompt;
-    frmMain window(prompt);
-    trigger(window, "mnuComputeStresses");
-    const QString before = reportText(window);
-    breakSubgradeModulus(window);
-    trigger(window, "mnuComputeStresses");
-    QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].title, QStringLiteral("KORVANEX"));
-    QVERIFY2(FaultMessage.match(prompt.messages[0].text).hasMatch(), qPrintable(prompt.messages[0].text));
-    QCOMPARE(reportText(window), before);
-    QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
 void MainWindowTest::savingAReportComputesItFirst() {
@@ -218,7 +194,7 @@ void MainWindowTest::savingAReportComputesItFirst() {
     expected.replace("\n", "\r\n");
     QCOMPARE(readFile(path), expected);
 
-    // A computation that faults saves nothing and asks for no file name.
+    // A computation that faults saves nothing, asks for no file name and leaves the report area.
     prompt.clearRecord();
     breakSubgradeModulus(window);
     const QString faultPath = folder.filePath(QStringLiteral("fault.PRN"));
@@ -226,6 +202,9 @@ void MainWindowTest::savingAReportComputesItFirst() {
     trigger(window, "mnuSaveReport");
     QVERIFY(prompt.saveFilters.isEmpty());
     QCOMPARE(prompt.messages.size(), 1);
+    QCOMPARE(prompt.messages[0].text,
+             QStringLiteral("The computation stopped on a floating-point fault in WestergaardEdge. Please check "
+                            "k, h1, E1, μ1, the tire pressure and the two-layer values."));
     QVERIFY(!QFileInfo::exists(faultPath));
     QCOMPARE(reportText(window), after);
 
@@ -235,7 +214,6 @@ void MainWindowTest::savingAReportComputesItFirst() {
     prompt.saveNames = {folder.filePath(QStringLiteral("missing/report.PRN"))};
     trigger(window, "mnuSaveReport");
     QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].title, QStringLiteral("KORVANEX"));
     QVERIFY(prompt.messages[0].text.startsWith(QStringLiteral("The report was not saved: ")));
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }

@@ -96,32 +96,32 @@ TEST(InputCheckTest, ValuesInsideTheRangeOrOnABoundPassSilently) {
 }
 
 // The bound written back is the text of the message: seven significant digits, exponent form where
-// that is shorter.
+// that is shorter; a value beyond single precision meets the maximum.
 TEST(InputCheckTest, BoundTextsWrittenBackOnYes) {
-    const std::pair<const char*, const char*> bounds[] = {
-        {"γ1 is not within the typical data range( .08,  .09). Accept the suggested maximum value?", ".09"},
-        {"alpha is not within the typical data range( 0,  1E-05). Accept the suggested maximum value?",
-         "1E-05"},
-        {"E1 is not within the typical data range( 3445000,  5.512E+07). Accept the suggested maximum value?",
-         "5.512E+07"},
+    const struct {
+        const char* typed;
+        float minimum, maximum;
+        const char* bound;
+        const char* message;
+    } bounds[] = {
+        {"0.1", 0.08f, 0.09f, ".09",
+         "γ1 is not within the typical data range( .08,  .09). Accept the suggested maximum value?"},
+        {"0.00002", 0.0f, 0.00001f, "1E-05",
+         "alpha is not within the typical data range( 0,  1E-05). Accept the suggested maximum value?"},
+        {"60000000", 3445000.0f, 55120000.0f, "5.512E+07",
+         "E1 is not within the typical data range( 3445000,  5.512E+07). Accept the suggested maximum "
+         "value?"},
+        {"1e39", 0.0f, 100000.0f, "100000",
+         "P is not within the typical data range( 0,  100000). Accept the suggested maximum value?"},
+        {"1e400", 0.0f, 100000.0f, "100000",
+         "P is not within the typical data range( 0,  100000). Accept the suggested maximum value?"},
     };
-    const float ranges[][2] = {{0.08f, 0.09f}, {0.0f, 0.00001f}, {3445000.0f, 55120000.0f}};
-    const char* const typed[] = {"0.1", "0.00002", "60000000"};
-    for (int row = 0; row < 3; ++row) {
+    for (const auto& row : bounds) {
         ScriptedQuestions yes({Yes});
-        const std::string label =
-            std::string(bounds[row].first).substr(0, std::string(bounds[row].first).find(' '));
-        EXPECT_EQ(CheckInputValue(typed[row], label, ranges[row][0], ranges[row][1], yes),
-                  bounds[row].second);
-        EXPECT_EQ(yes.boxes.at(0).text, bounds[row].first);
-        EXPECT_TRUE(isAcceptedFieldText(bounds[row].second));
-    }
-}
-
-TEST(InputCheckTest, ValuesBeyondTheSinglePrecisionRangeMeetTheMaximum) {
-    for (const std::string text : {"1e39", "1e400"}) {
-        ScriptedQuestions ask({Yes});
-        EXPECT_EQ(CheckInputValue(text, "P", 0.0f, 100000.0f, ask), "100000") << text;
+        const std::string label = std::string(row.message).substr(0, std::string(row.message).find(' '));
+        EXPECT_EQ(CheckInputValue(row.typed, label, row.minimum, row.maximum, yes), row.bound);
+        EXPECT_EQ(yes.boxes.at(0).text, row.message);
+        EXPECT_TRUE(isAcceptedFieldText(row.bound));
     }
 }
 

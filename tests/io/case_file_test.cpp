@@ -72,36 +72,36 @@ TEST(CaseFile, RoundTripKeepsEveryTextOnItsOwnLine) {
     }
 }
 
+// The location, gear and layer lines (5, 7 and 14) of each option.
 TEST(CaseFile, OptionLinesAreWrittenAndReadExactly) {
-    AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
-    const std::pair<WheelLocation, const char*> locations[] = {
-        {WheelLocation::Edge, "Edge Stress Analysis"},
-        {WheelLocation::Corner, "Corner Stress Analysis"},
-        {WheelLocation::Interior, "Interior Stress Analysis"}};
-    const std::pair<GearConfiguration, const char*> gears[] = {
-        {GearConfiguration::SingleSingle, "Single-Single"},
-        {GearConfiguration::SingleTandem, "Single-Tandem"},
-        {GearConfiguration::SingleTridem, "Single-Tridem"},
-        {GearConfiguration::DualSingle, "Dual-Single"},
-        {GearConfiguration::DualTandem, "Dual-Tandem"},
-        {GearConfiguration::DualTridem, "Dual-Tridem"}};
-    const std::pair<LayerType, const char*> layers[] = {{LayerType::OneLayer, "OneLayer"},
-                                                        {LayerType::TwoLayerUnbonded, "TwoLayer Unbond"},
-                                                        {LayerType::TwoLayerBonded, "TwoLayer Bond"}};
-    for (std::size_t index = 0; index < 6; ++index) {
-        record.location = locations[index % 3].first;
-        record.gear = gears[index].first;
-        record.layer = layers[index % 3].first;
+    using enum WheelLocation;
+    using enum GearConfiguration;
+    using enum LayerType;
+    const struct {
+        WheelLocation location;
+        GearConfiguration gear;
+        LayerType layer;
+        const char* lines;
+    } options[] = {
+        {Edge, SingleSingle, OneLayer, "Edge Stress Analysis|Single-Single|OneLayer"},
+        {Corner, SingleTandem, TwoLayerUnbonded, "Corner Stress Analysis|Single-Tandem|TwoLayer Unbond"},
+        {Interior, SingleTridem, TwoLayerBonded, "Interior Stress Analysis|Single-Tridem|TwoLayer Bond"},
+        {Edge, DualSingle, TwoLayerUnbonded, "Edge Stress Analysis|Dual-Single|TwoLayer Unbond"},
+        {Corner, DualTandem, TwoLayerBonded, "Corner Stress Analysis|Dual-Tandem|TwoLayer Bond"},
+        {Interior, DualTridem, OneLayer, "Interior Stress Analysis|Dual-Tridem|OneLayer"},
+    };
+    for (const auto& option : options) {
+        AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
+        record.location = option.location;
+        record.gear = option.gear;
+        record.layer = option.layer;
         const std::string text = caseFileText(record);
-        EXPECT_EQ(lineOf(text, 5), locations[index % 3].second);
-        EXPECT_EQ(lineOf(text, 7), gears[index].second);
-        EXPECT_EQ(lineOf(text, 14), layers[index % 3].second);
+        EXPECT_EQ(lineOf(text, 5) + '|' + lineOf(text, 7) + '|' + lineOf(text, 14), option.lines);
         AnalysisCase read = AnalysisCase::defaults(UnitSystem::English);
-        const CaseFileReadResult result = parseCaseFile(text, read);
+        EXPECT_EQ(parseCaseFile(text, read).oneLayerFile, record.layer == OneLayer);
         EXPECT_EQ(read.location, record.location);
         EXPECT_EQ(read.gear, record.gear);
         EXPECT_EQ(read.layer, record.layer);
-        EXPECT_EQ(result.oneLayerFile, record.layer == LayerType::OneLayer);
     }
 }
 
