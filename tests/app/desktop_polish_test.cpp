@@ -23,10 +23,6 @@ bool planShows(const frmMain& window, const char* text) {
     return planSvg(window).contains(QString::fromUtf8(text));
 }
 
-QWidget& dialog(const frmMain& window, const char* name) {
-    return child<QWidget>(window, name);
-}
-
 // No two captions share a mnemonic, the Alt+letter that underlines one of their letters.
 void expectUniqueMnemonics(const QString& where, const QStringList& captions) {
     QStringList seen;
@@ -63,7 +59,7 @@ void DesktopPolishTest::planFollowsTheCaseInEnglishUnits() {
     frmMain window(prompt);
     QCOMPARE(planSvg(window).count(QStringLiteral("<circle class=\"tire\"")), 4);
     trigger(window, "mnuStressAxleData");
-    QWidget& axle = dialog(window, "frmWheel");
+    QWidget& axle = child<QWidget>(window, "frmWheel");
     click(axle, "one_three");
     QCOMPARE(planSvg(window).count(QStringLiteral("<circle class=\"tire\"")), 6);
     QVERIFY(!planShows(window, "cx=\"3.090\""));
@@ -74,7 +70,7 @@ void DesktopPolishTest::planFollowsTheCaseInEnglishUnits() {
 
     trigger(window, "mnutStressPavementData");
     QVERIFY(!planShows(window, "shoulder tied"));
-    click(dialog(window, "frmPvmtStrs"), "OptTiedYes");
+    click(child<QWidget>(window, "frmPvmtStrs"), "OptTiedYes");
     QVERIFY(planShows(window, "class=\"shoulder tied\""));
 }
 
@@ -85,7 +81,7 @@ void DesktopPolishTest::planFollowsTheCaseInMetricUnitsAndIsSaved() {
     trigger(window, "MetricOption");
     QVERIFY(planShows(window, ">d = 223.5 cm<"));
     trigger(window, "mnuStressAxleData");
-    type(dialog(window, "frmWheel"), "S_V", QStringLiteral("20"));
+    type(child<QWidget>(window, "frmWheel"), "S_V", QStringLiteral("20"));
     QVERIFY(planShows(window, ">s = 20 cm<"));
 
     QTemporaryDir folder;

@@ -9,9 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QLegend>
 #include <QLineSeries>
-#include <QLogValueAxis>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -51,9 +49,6 @@ void FatigueWindowTest::opensFromTheMenuBarWithTheExample() {
     // The same thickness as korvanex-cli fatigue on the example spectrum with MR = 650 psi.
     QVERIFY2(summary(fatigue).endsWith("Required slab thickness h1: 8.90 in"), qPrintable(summary(fatigue)));
     const QChart& chart = *child<QChartView>(fatigue, "chartView").chart();
-    QCOMPARE(chart.legend()->alignment(), Qt::AlignBottom);
-    QCOMPARE(chart.axes(Qt::Vertical).size(), 1);
-    QVERIFY(qobject_cast<QLogValueAxis*>(chart.axes(Qt::Vertical).first()) != nullptr);
     QStringList names;
     for (const QAbstractSeries* series : chart.series()) {
         names << series->name();

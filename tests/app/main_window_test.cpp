@@ -9,13 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <utility>
 
 using namespace korvanex;
 
@@ -38,14 +32,13 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray metricTwoLayerFile() {
-    return readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF"));
-}
+const QByteArray metricTwoLayerFile =
+    readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF"));
 
 // Opens the pavement dialog from the menu and gives the subgrade modulus a value the analysis cannot use.
 void breakSubgradeModulus(frmMain& window) {
     trigger(window, "mnutStressPavementData");
-    child<QLineEdit>(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V").setText(QStringLiteral("0"));
+    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("0"));
 }
 
 // What the user sees of the menus and the dialogs so far.
@@ -76,7 +69,7 @@ class MainWindowTest : public QObject {
 void MainWindowTest::menusAfterEachFirstCommand() {
     QTemporaryDir folder;
     const QString caseFile = folder.filePath(QStringLiteral("read.DEF"));
-    writeFile(caseFile, metricTwoLayerFile());
+    writeFile(caseFile, metricTwoLayerFile);
     const std::pair<const char*, QStringList> routes[] = {
         {"nothing", {}},
         {"metric", {"MetricOption"}},
@@ -147,12 +140,12 @@ void MainWindowTest::reportAreaShowsTheReportInAnEvenlyAdvancingFont() {
 
 void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
     QTemporaryDir folder;
-    QByteArray incorrect = metricTwoLayerFile();
+    QByteArray incorrect = metricTwoLayerFile;
     incorrect.replace("***Stress Analysis***", "***Stress Analysis**");
     const QString incorrectPath = folder.filePath(QStringLiteral("incorrect.DEF"));
     writeFile(incorrectPath, incorrect);
     const QString path = folder.filePath(QStringLiteral("metric.def"));
-    writeFile(path, metricTwoLayerFile());
+    writeFile(path, metricTwoLayerFile);
 
     ScriptedPrompt prompt;
     frmMain window(prompt);
@@ -180,7 +173,7 @@ void MainWindowTest::savingAReportComputesItFirst() {
 
     // An edit after the last computation: the saved report is computed from it.
     trigger(window, "mnuStressTemperatureData");
-    child<QLineEdit>(child<frmEnvironPct>(window, "frmEnvironPct"), "F_V").setText(QStringLiteral("10"));
+    type(child<frmEnvironPct>(window, "frmEnvironPct"), "F_V", QStringLiteral("10"));
     const QString path = folder.filePath(QStringLiteral("report.PRN"));
     prompt.saveNames = {path};
     trigger(window, "mnuSaveReport");
@@ -202,14 +195,15 @@ void MainWindowTest::savingAReportComputesItFirst() {
     trigger(window, "mnuSaveReport");
     QVERIFY(prompt.saveFilters.isEmpty());
     QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].text,
-             QStringLiteral("The computation stopped on a floating-point fault in WestergaardEdge. Please check "
-                            "k, h1, E1, μ1, the tire pressure and the two-layer values."));
+    QCOMPARE(
+        prompt.messages[0].text,
+        QStringLiteral("The computation stopped on a floating-point fault in WestergaardEdge. Please check "
+                       "k, h1, E1, μ1, the tire pressure and the two-layer values."));
     QVERIFY(!QFileInfo::exists(faultPath));
     QCOMPARE(reportText(window), after);
 
     // A report that cannot be written is reported; a cancelled dialog is silent.
-    child<QLineEdit>(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V").setText(QStringLiteral("130"));
+    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("130"));
     prompt.clearRecord();
     prompt.saveNames = {folder.filePath(QStringLiteral("missing/report.PRN"))};
     trigger(window, "mnuSaveReport");
