@@ -16,7 +16,6 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QSpinBox>
-#include <QTest>
 #include <QValueAxis>
 
 #include <functional>

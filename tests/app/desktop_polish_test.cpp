@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace korvanex;
 

@@ -10,9 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <string>
-#include <vector>
-
 using namespace korvanex;
 
 namespace {

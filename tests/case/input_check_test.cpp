@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <string>
-#include <utility>
-#include <vector>
 
 using namespace korvanex;
 

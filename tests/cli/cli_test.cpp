@@ -2,8 +2,6 @@
 
 #include "cli_run.h"
 
-#include <string>
-
 using namespace korvanex;
 
 namespace {

@@ -10,10 +10,7 @@
 #include "widget_access.h"
 #include "widget_state.h"
 
-#include <QTest>
-
 #include <memory>
-#include <vector>
 
 using namespace korvanex;
 

@@ -14,8 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
-#include <vector>
 
 namespace korvanex {
 namespace {

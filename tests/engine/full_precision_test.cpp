@@ -20,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <string>
 
 namespace korvanex {
 namespace {

@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace korvanex {
 namespace {

@@ -4,9 +4,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace korvanex {
 namespace {

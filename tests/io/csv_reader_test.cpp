@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace korvanex {
 namespace {

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace korvanex {
 namespace {

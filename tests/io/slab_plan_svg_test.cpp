@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <string>
-#include <vector>
 
 using namespace korvanex;
 

@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace korvanex {
 namespace {
