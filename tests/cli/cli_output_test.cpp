@@ -106,16 +106,4 @@ TEST_F(CliOutputTest, TheDialogsInputCheckRefusesWarnsOrComputes) {
     const ToolRun missing = run("report " + (folder / "missing.DEF").string());
     EXPECT_EQ(missing.err, "korvanex-cli: " + (folder / "missing.DEF").string() +
                                " cannot be read: No such file or directory\n");
-
-    const ToolRun batch = run("batch " + file("rows.csv", "L,F,h1\n-15,,\n,-10,\n,,3\n"));
-    EXPECT_EQ(batch.status, 0);
-    std::istringstream rows(batch.out);
-    std::string row;
-    std::getline(rows, row);
-    EXPECT_TRUE(row.starts_with("L,F,h1,status,warnings,l,")) << row;
-    for (const char* expected : {"-15,,,error: L is an invalid number; please try again!,,,", ",-10,,ok,,",
-                                 ",,3,ok,\"h1 is not within the typical data range( 4,  20)\","}) {
-        std::getline(rows, row);
-        EXPECT_TRUE(row.starts_with(expected)) << row;
-    }
 }

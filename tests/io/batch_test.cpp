@@ -114,6 +114,16 @@ TEST(Batch, ABadRowIsAnErrorRowAndAFaultAFaultRow) {
                   false);
 }
 
+// The input check of the dialogs: a value that is not a number refuses the row, one outside its typical
+// range is computed with a warning, a negative temperature differential is neither.
+TEST(Batch, TheDialogsInputCheckRefusesOrWarns) {
+    const BatchRun run = batch("L,F,h1\n-15,,\n,-10,\n,,3\n");
+    EXPECT_EQ(cell(run, 0, "status") + cell(run, 0, "l"), "error: L is an invalid number; please try again!");
+    EXPECT_EQ(cell(run, 1, "status") + cell(run, 1, "warnings"), "ok");
+    EXPECT_EQ(cell(run, 2, "warnings"), "h1 is not within the typical data range( 4,  20)");
+    EXPECT_EQ(cell(run, 2, "status"), "ok");
+}
+
 TEST(Batch, StopsOnAnUnknownOrRepeatedColumnAndOnInputThatIsNotCsv) {
     for (const auto& [input, error] :
          {std::pair<std::string, std::string>{"h1,k,H1\n9,130,10\n", "repeated column \"H1\""},
