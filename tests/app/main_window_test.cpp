@@ -71,8 +71,8 @@ void MainWindowTest::menusAfterEachFirstCommand() {
     const QString caseFile = folder.filePath(QStringLiteral("read.DEF"));
     writeFile(caseFile, metricTwoLayerFile);
     const std::pair<const char*, QStringList> routes[] = {
-        {"nothing", {}},
-        {"metric", {"MetricOption"}},
+        // clang-format off
+        {"nothing", {}}, {"metric", {"MetricOption"}},
         {"metric and english", {"MetricOption", "EnglishOption"}},
         {"pavement data", {"mnutStressPavementData"}},
         {"metric, then pavement data", {"MetricOption", "mnutStressPavementData"}},
@@ -80,12 +80,10 @@ void MainWindowTest::menusAfterEachFirstCommand() {
         {"metric, then axle data", {"MetricOption", "mnuStressAxleData"}},
         {"temperature data", {"mnuStressTemperatureData"}},
         {"metric, then temperature data", {"MetricOption", "mnuStressTemperatureData"}},
-        {"compute", {"mnuComputeStresses"}},
-        {"detailed reports", {"DetailedReportsOption"}},
-        {"save input data", {"FileSave"}},
-        {"save report", {"mnuSaveReport"}},
-        {"read data", {"FileLoad"}},
+        {"compute", {"mnuComputeStresses"}}, {"detailed reports", {"DetailedReportsOption"}},
+        {"save input data", {"FileSave"}}, {"save report", {"mnuSaveReport"}}, {"read data", {"FileLoad"}},
         {"about", {"mnuHelpAbout"}},
+        // clang-format on
     };
     QString seen;
     for (const auto& [name, commands] : routes) {

@@ -16,24 +16,13 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 // The leading number of a text: blanks, then a sign directly before decimal digits, an exponent only
 // with digits; nothing else counts, so a text without a leading number reads 0.
 const std::pair<double, std::vector<std::string>> readings[] = {
-    {0,
-     {"abc", "", "x12", "- 3", "+-3", ".", "-.e5", "inf", "nan", "0x10", "1e-400", "1000e-330", "0e99999"}},
-    {1, {"1e", "1e+", "1e 3", "1d3", "1.000,5"}},
-    {12, {"12abc"}},
-    {7.5, {"  \t7.5"}},
-    {7, {"7,5"}},
-    {-3, {"-3"}},
-    {0.5, {"+.5"}},
-    {-0.5, {" -.5x"}},
-    {5, {"5."}},
-    {1000, {"1e3", "1e3e2"}},
-    {0.01, {"1E-2x"}},
-    {1.2, {"1.2.3"}},
-    {5.5e-06, {"5.5E-06"}},
-    {0.087, {"0.087"}},
-    {1e308, {"0.0001e312"}},
-    {Infinity, {"1e400", std::string(400, '9')}},
-    {-Infinity, {"-1e400"}},
+    // clang-format off
+    {0, {"abc", "", "x12", "- 3", "+-3", ".", "-.e5", "inf", "nan", "0x10", "1e-400", "1000e-330", "0e99999"}},
+    {1, {"1e", "1e+", "1e 3", "1d3", "1.000,5"}}, {12, {"12abc"}}, {7.5, {"  \t7.5"}}, {7, {"7,5"}},
+    {-3, {"-3"}}, {0.5, {"+.5"}}, {-0.5, {" -.5x"}}, {5, {"5."}}, {1000, {"1e3", "1e3e2"}},
+    {0.01, {"1E-2x"}}, {1.2, {"1.2.3"}}, {5.5e-06, {"5.5E-06"}}, {0.087, {"0.087"}},
+    {1e308, {"0.0001e312"}}, {Infinity, {"1e400", std::string(400, '9')}}, {-Infinity, {"-1e400"}},
+    // clang-format on
 };
 
 void expectReadings() {

@@ -66,14 +66,13 @@ TEST(InputCheckTest, ValuesInsideTheRangeOrOnABoundPassSilently) {
         float minimum;
         float maximum;
     };
+    // Blanks around a number; 20.0000001 rounds to 20 in single precision; both sides compared in single
+    // precision; on the maximum, on the minimum; exponent form; sign and capital exponent.
     const Case cases[] = {
-        {" 12 ", 4.0f, 20.0f},        // blanks around a number
-        {"20.0000001", 4.0f, 20.0f},  // rounds to 20 in single precision
-        {"10.16", 10.16f, 50.8f},     // both sides compared in single precision
-        {"700", 50.0f, 700.0f},       // on the maximum
-        {"4", 4.0f, 20.0f},           // on the minimum
-        {"1e3", 1000.0f, 1000.0f},    // exponent form
-        {"+5.5E-06", 0.0f, 0.00001f}, // sign and capital exponent
+        // clang-format off
+        {" 12 ", 4.0f, 20.0f}, {"20.0000001", 4.0f, 20.0f}, {"10.16", 10.16f, 50.8f}, {"700", 50.0f, 700.0f},
+        {"4", 4.0f, 20.0f}, {"1e3", 1000.0f, 1000.0f}, {"+5.5E-06", 0.0f, 0.00001f},
+        // clang-format on
     };
     for (const Case& c : cases) {
         ScriptedQuestions ask;
