@@ -18,8 +18,6 @@
 #include <QSpinBox>
 #include <QValueAxis>
 
-#include <functional>
-
 using namespace korvanex;
 
 namespace {
@@ -95,37 +93,30 @@ void DesignChartTest::theChartAfterEachStep() {
     ScriptedPrompt prompt;
     frmMain window(prompt);
     frmDesignChart& chart = openChart(window);
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"opened", [] {}},
-        {"5 points from 8 to 10",
-         [&] {
-             enter(chart, "txtFrom", QStringLiteral("8"));
-             enter(chart, "txtTo", QStringLiteral("10"));
-             child<QSpinBox>(chart, "spnPoints").setValue(5);
-         }},
-        {"allowable 300", [&] { enter(chart, "txtAllowable", QStringLiteral("300")); }},
-        {"k from -2 to 38",
-         [&] {
-             QComboBox& fields = child<QComboBox>(chart, "cboField");
-             fields.setCurrentIndex(fields.findData(static_cast<int>(Field::k)));
-             enter(chart, "txtFrom", QStringLiteral("-2"));
-             enter(chart, "txtTo", QStringLiteral("38"));
-             child<QSpinBox>(chart, "spnPoints").setValue(41);
-         }},
-        {"from soft", [&] { enter(chart, "txtFrom", QStringLiteral("soft")); }},
-        {"interior",
-         [&] {
-             trigger(window, "mnuStressAxleData");
-             click(child<frmWheel>(window, "frmWheel"), "interior_loc");
-             click(child<frmWheel>(window, "frmWheel"), "OK");
-             QVERIFY(desk.activate(chart));
-         }},
-    };
     QString seen;
-    for (const auto& [name, step] : steps) {
-        step();
-        seen += QStringLiteral("== %1\n").arg(QLatin1String(name)) + describeChart(chart);
-    }
+    const auto look = [&](const char* step) {
+        seen += QStringLiteral("== %1\n").arg(QLatin1String(step)) + describeChart(chart);
+    };
+    look("opened");
+    enter(chart, "txtFrom", QStringLiteral("8"));
+    enter(chart, "txtTo", QStringLiteral("10"));
+    child<QSpinBox>(chart, "spnPoints").setValue(5);
+    look("5 points from 8 to 10");
+    enter(chart, "txtAllowable", QStringLiteral("300"));
+    look("allowable 300");
+    QComboBox& fields = child<QComboBox>(chart, "cboField");
+    fields.setCurrentIndex(fields.findData(static_cast<int>(Field::k)));
+    enter(chart, "txtFrom", QStringLiteral("-2"));
+    enter(chart, "txtTo", QStringLiteral("38"));
+    child<QSpinBox>(chart, "spnPoints").setValue(41);
+    look("k from -2 to 38");
+    enter(chart, "txtFrom", QStringLiteral("soft"));
+    look("from soft");
+    trigger(window, "mnuStressAxleData");
+    click(child<frmWheel>(window, "frmWheel"), "interior_loc");
+    click(child<frmWheel>(window, "frmWheel"), "OK");
+    QVERIFY(desk.activate(chart));
+    look("interior");
     QVERIFY(prompt.messages.isEmpty());
     QVERIFY(matchesGolden("windows/design-chart.txt", seen));
 

@@ -1,9 +1,6 @@
 #include "io/case_file.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
+#include "../temporary_folder.h"
 
 namespace korvanex {
 namespace {
@@ -11,10 +8,7 @@ namespace {
 using Status = CaseFileReadResult::Status;
 
 // The example file, written by hand: the English defaults with the default options, CR LF line ends.
-std::string exampleText() {
-    std::ifstream file(KORVANEX_TEST_DATA "/cases/example.DEF", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+const std::string ExampleText = contentsOf(KORVANEX_TEST_DATA "/cases/example.DEF");
 
 // Line `number` (from 1) of a text whose lines all end with CR LF.
 std::string lineOf(const std::string& text, std::size_t number) {
@@ -45,7 +39,7 @@ std::string texts(const AnalysisCase& record) {
 } // namespace
 
 TEST(CaseFile, WritesTheExampleFileOfTheEnglishDefaults) {
-    EXPECT_EQ(caseFileText(AnalysisCase::defaults(UnitSystem::English)), exampleText());
+    EXPECT_EQ(caseFileText(AnalysisCase::defaults(UnitSystem::English)), ExampleText);
 }
 
 // Each field's text goes to its own line and comes back from it; d, mu2 and r2 are not in the file.
@@ -99,22 +93,22 @@ TEST(CaseFile, OptionLinesAreWrittenAndReadExactly) {
 // 88 in is 223.52 cm, shown with one decimal; 223.5 cm back is 87.99 in. The other texts stay as written.
 TEST(CaseFile, UnitMarkerSwitchesTheSystemAndConvertsOnlyD) {
     AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
-    std::string metric = exampleText();
+    std::string metric = ExampleText;
     metric.replace(0, 11, "****SI****");
     ASSERT_EQ(parseCaseFile(metric, record).status, Status::Loaded);
     EXPECT_EQ(record.units, UnitSystem::Metric);
     EXPECT_EQ(record.d, "223.5");
     EXPECT_EQ(record.P, "18000");
     EXPECT_EQ(record.caption(Field::k), "Subgrade Modulus, K (kPa/mm)");
-    ASSERT_EQ(parseCaseFile(exampleText(), record).status, Status::Loaded);
+    ASSERT_EQ(parseCaseFile(ExampleText, record).status, Status::Loaded);
     EXPECT_EQ(record.units, UnitSystem::English);
     EXPECT_EQ(record.d, "87.99");
 }
 
 TEST(CaseFile, ABadOrShortFileChangesNothing) {
-    std::string badHeader = exampleText();
+    std::string badHeader = ExampleText;
     badHeader.replace(badHeader.find("***Stress Analysis***"), 21, "***Stress analysis***");
-    const std::string firstLines = exampleText().substr(0, exampleText().find("5.5E-06"));
+    const std::string firstLines = ExampleText.substr(0, ExampleText.find("5.5E-06"));
     const std::pair<std::string, std::string> files[] = {
         {badHeader, "Incorrect Input File!"},
         {"", "The case file is empty: it ends before line 30."},
