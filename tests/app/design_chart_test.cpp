@@ -2,21 +2,11 @@
 // axis titles, note and series (name, point count, first and last point, marks) after each step.
 
 #include "app/design_chart_window.h"
-#include "app/main_window.h"
+#include "widget_test.h"
 
-#include "dialogs/axle_dialog.h"
-#include "scripted_prompt.h"
-#include "widget_access.h"
-#include "widget_state.h"
-
-#include <QChart>
-#include <QChartView>
-#include <QComboBox>
 #include <QGraphicsSimpleTextItem>
-#include <QLineSeries>
 #include <QScatterSeries>
 #include <QSpinBox>
-#include <QValueAxis>
 
 using namespace korvanex;
 

@@ -1,14 +1,5 @@
-#include "app/main_window.h"
 #include "app/slab_plan_pane.h"
-#include "scripted_prompt.h"
-#include "widget_access.h"
-
-#include <QDialog>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTemporaryDir>
+#include "widget_test.h"
 
 using namespace korvanex;
 

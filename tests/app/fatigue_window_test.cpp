@@ -1,17 +1,7 @@
 #include "app/fatigue_window.h"
-#include "app/main_window.h"
+#include "widget_test.h"
 
-#include "scripted_prompt.h"
-#include "widget_access.h"
-
-#include <QChartView>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineSeries>
-#include <QMenuBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 using namespace korvanex;
 

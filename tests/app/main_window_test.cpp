@@ -1,15 +1,7 @@
-#include "app/main_window.h"
+#include "widget_test.h"
 
-#include "dialogs/environment_dialog.h"
-#include "dialogs/pavement_dialog.h"
-#include "scripted_prompt.h"
-#include "widget_access.h"
-#include "widget_state.h"
-
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QTemporaryDir>
 
 using namespace korvanex;
 
@@ -39,16 +31,6 @@ const QByteArray metricTwoLayerFile =
 void breakSubgradeModulus(frmMain& window) {
     trigger(window, "mnutStressPavementData");
     type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("0"));
-}
-
-// What the user sees of the menus and the dialogs so far.
-QString describeWindow(const frmMain& window) {
-    QString seen = describe(*window.menuBar());
-    for (const QWidget* dialog : window.findChildren<QDialog*>()) {
-        seen += QStringLiteral("dialog %1%2\n")
-                    .arg(dialog->objectName(), dialog->isVisible() ? QStringLiteral(" shown") : QString());
-    }
-    return seen;
 }
 
 } // namespace
@@ -94,7 +76,12 @@ void MainWindowTest::menusAfterEachFirstCommand() {
         for (const QString& command : commands) {
             trigger(window, qPrintable(command));
         }
-        seen += QStringLiteral("== %1\n").arg(QLatin1String(name)) + describeWindow(window);
+        seen += QStringLiteral("== %1\n").arg(QLatin1String(name)) + describe(*window.menuBar());
+        for (const QWidget* dialog : window.findChildren<QDialog*>()) {
+            seen +=
+                QStringLiteral("dialog %1%2\n")
+                    .arg(dialog->objectName(), dialog->isVisible() ? QStringLiteral(" shown") : QString());
+        }
         for (const ScriptedPrompt::Shown& shown : prompt.messages) {
             seen += QStringLiteral("message %1: %2\n")
                         .arg(shown.title, QString(shown.text).replace(folder.path(), "FOLDER"));

@@ -17,7 +17,7 @@ constexpr std::size_t LocationLine = 5, GearLine = 7, KLine = 25;
 
 } // namespace
 
-TEST_F(CliTest, ReportOfTheDefaultCasePrintsTheReportFileWithPlainLineEnds) {
+TEST_F(CliTest, ReportPrintsTheReportFileWithPlainLineEndsAndTakesTheSettingsOfTheOptions) {
     const ToolRun printed = run("report");
     EXPECT_EQ(printed.status, 0);
     EXPECT_EQ(printed.err, "");
@@ -30,9 +30,8 @@ TEST_F(CliTest, ReportOfTheDefaultCasePrintsTheReportFileWithPlainLineEnds) {
     EXPECT_EQ(written.status, 0);
     EXPECT_EQ(written.out, "");
     EXPECT_EQ(contentsOf(folder / "default.PRN"), golden);
-}
 
-TEST_F(CliTest, SettingsThatTheCaseFileDoesNotHold) {
+    // Settings that the case file does not hold.
     const std::string tied = run("report --tied-shoulder yes --widened-lane yes --transverse-spacing 70").out;
     EXPECT_NE(tied.find("Tied Concrete Shoulder : Yes\n"), std::string::npos);
     EXPECT_NE(tied.find("Widened Outer Lane : Yes\n"), std::string::npos);

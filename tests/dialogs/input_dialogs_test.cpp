@@ -3,12 +3,7 @@
 // tests/data/dialogs (see tests/golden_file.h for updating them).
 
 #include "dialogs/about_dialog.h"
-#include "dialogs/axle_dialog.h"
-#include "dialogs/environment_dialog.h"
-#include "dialogs/pavement_dialog.h"
-#include "scripted_prompt.h"
-#include "widget_access.h"
-#include "widget_state.h"
+#include "widget_test.h"
 
 #include <memory>
 
