@@ -1,16 +1,5 @@
-#include "app/main_window.h"
 #include "app/slab_plan_pane.h"
-#include "scripted_prompt.h"
-#include "widget_access.h"
-
-#include <QAction>
-#include <QDialog>
-#include <QFile>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTemporaryDir>
-#include <QTest>
+#include "widget_test.h"
 
 using namespace korvanex;
 
@@ -22,14 +11,6 @@ QString planSvg(const frmMain& window) {
 
 bool planShows(const frmMain& window, const char* text) {
     return planSvg(window).contains(QString::fromUtf8(text));
-}
-
-void trigger(const frmMain& window, const char* name) {
-    child<QAction>(window, name).trigger();
-}
-
-QWidget& dialog(const frmMain& window, const char* name) {
-    return child<QWidget>(window, name);
 }
 
 // No two captions share a mnemonic, the Alt+letter that underlines one of their letters.
@@ -56,19 +37,19 @@ class DesktopPolishTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void planFollowsTheCaseInEnglishUnits();
-    void planFollowsTheCaseInMetricUnitsAndIsSaved();
+    void planFollowsTheCaseAndIsSaved();
     void mnemonicsAreUniqueInEveryBarMenuAndWindow();
 };
 
 // A Single-Tridem side has 3 tires: a = sqrt(9000 / (100 * 3 * pi)) = 3.090 in, which at the corner
 // is also the first tire's distance from the transverse joint.
-void DesktopPolishTest::planFollowsTheCaseInEnglishUnits() {
+void DesktopPolishTest::planFollowsTheCaseAndIsSaved() {
     ScriptedPrompt prompt;
     frmMain window(prompt);
+    QVERIFY(planShows(window, ">d = 88 in<"));
     QCOMPARE(planSvg(window).count(QStringLiteral("<circle class=\"tire\"")), 4);
     trigger(window, "mnuStressAxleData");
-    QWidget& axle = dialog(window, "frmWheel");
+    QWidget& axle = child<QWidget>(window, "frmWheel");
     click(axle, "one_three");
     QCOMPARE(planSvg(window).count(QStringLiteral("<circle class=\"tire\"")), 6);
     QVERIFY(!planShows(window, "cx=\"3.090\""));
@@ -79,27 +60,23 @@ void DesktopPolishTest::planFollowsTheCaseInEnglishUnits() {
 
     trigger(window, "mnutStressPavementData");
     QVERIFY(!planShows(window, "shoulder tied"));
-    click(dialog(window, "frmPvmtStrs"), "OptTiedYes");
+    click(child<QWidget>(window, "frmPvmtStrs"), "OptTiedYes");
     QVERIFY(planShows(window, "class=\"shoulder tied\""));
-}
 
-void DesktopPolishTest::planFollowsTheCaseInMetricUnitsAndIsSaved() {
-    ScriptedPrompt prompt;
-    frmMain window(prompt);
-    QVERIFY(planShows(window, ">d = 88 in<"));
-    trigger(window, "MetricOption");
-    QVERIFY(planShows(window, ">d = 223.5 cm<"));
-    trigger(window, "mnuStressAxleData");
-    type(dialog(window, "frmWheel"), "S_V", QStringLiteral("20"));
-    QVERIFY(planShows(window, ">s = 20 cm<"));
+    frmMain metric(prompt);
+    trigger(metric, "MetricOption");
+    QVERIFY(planShows(metric, ">d = 223.5 cm<"));
+    trigger(metric, "mnuStressAxleData");
+    type(child<QWidget>(metric, "frmWheel"), "S_V", QStringLiteral("20"));
+    QVERIFY(planShows(metric, ">s = 20 cm<"));
 
     QTemporaryDir folder;
     prompt.saveNames = {folder.filePath(QStringLiteral("plan.svg"))};
-    click(window, "cmdSavePlanSvg");
+    click(metric, "cmdSavePlanSvg");
     QCOMPARE(prompt.saveFilters, QStringList{"(*.svg)"});
     QFile saved(folder.filePath(QStringLiteral("plan.svg")));
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(saved.readAll()), planSvg(window));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), planSvg(metric));
 }
 
 // Every window the menu bar opens is opened (the File menu's commands ask for files and printers),

@@ -1,32 +1,13 @@
-#include "app/main_window.h"
+#include "widget_test.h"
 
-#include "dialogs/environment_dialog.h"
-#include "dialogs/pavement_dialog.h"
-#include "scripted_prompt.h"
-#include "widget_access.h"
-#include "widget_state.h"
-
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <utility>
 
 using namespace korvanex;
 
 using Button = UserPrompt::Button;
 
 namespace {
-
-void trigger(const frmMain& window, const char* name) {
-    child<QAction>(window, name).trigger();
-}
 
 QString reportText(const frmMain& window) {
     return child<QPlainTextEdit>(window, "txtReports").toPlainText();
@@ -43,29 +24,13 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray metricTwoLayerFile() {
-    return readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF"));
-}
-
-const QRegularExpression
-    FaultMessage(QStringLiteral("^The computation stopped on a floating-point fault in \\S+\\. "
-                                "Please check k, h1, E1, μ1, the tire pressure and the "
-                                "two-layer values\\.$"));
+const QByteArray metricTwoLayerFile =
+    readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF"));
 
 // Opens the pavement dialog from the menu and gives the subgrade modulus a value the analysis cannot use.
 void breakSubgradeModulus(frmMain& window) {
     trigger(window, "mnutStressPavementData");
-    child<QLineEdit>(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V").setText(QStringLiteral("0"));
-}
-
-// What the user sees of the menus and the dialogs so far.
-QString describeWindow(const frmMain& window) {
-    QString seen = describe(*window.menuBar());
-    for (const QWidget* dialog : window.findChildren<QDialog*>()) {
-        seen += QStringLiteral("dialog %1%2\n")
-                    .arg(dialog->objectName(), dialog->isVisible() ? QStringLiteral(" shown") : QString());
-    }
-    return seen;
+    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("0"));
 }
 
 } // namespace
@@ -77,7 +42,6 @@ class MainWindowTest : public QObject {
     void menusAfterEachFirstCommand();
     void reportAreaShowsTheReportInAnEvenlyAdvancingFont();
     void readingAFileSetsTheDialogsAndRefusedFilesChangeNothing();
-    void computationFaultLeavesTheReportArea();
     void savingAReportComputesItFirst();
     void closingAsksToSaveAndNeverLosesTheCase();
 };
@@ -87,10 +51,10 @@ class MainWindowTest : public QObject {
 void MainWindowTest::menusAfterEachFirstCommand() {
     QTemporaryDir folder;
     const QString caseFile = folder.filePath(QStringLiteral("read.DEF"));
-    writeFile(caseFile, metricTwoLayerFile());
+    writeFile(caseFile, metricTwoLayerFile);
     const std::pair<const char*, QStringList> routes[] = {
-        {"nothing", {}},
-        {"metric", {"MetricOption"}},
+        // clang-format off
+        {"nothing", {}}, {"metric", {"MetricOption"}},
         {"metric and english", {"MetricOption", "EnglishOption"}},
         {"pavement data", {"mnutStressPavementData"}},
         {"metric, then pavement data", {"MetricOption", "mnutStressPavementData"}},
@@ -98,12 +62,10 @@ void MainWindowTest::menusAfterEachFirstCommand() {
         {"metric, then axle data", {"MetricOption", "mnuStressAxleData"}},
         {"temperature data", {"mnuStressTemperatureData"}},
         {"metric, then temperature data", {"MetricOption", "mnuStressTemperatureData"}},
-        {"compute", {"mnuComputeStresses"}},
-        {"detailed reports", {"DetailedReportsOption"}},
-        {"save input data", {"FileSave"}},
-        {"save report", {"mnuSaveReport"}},
-        {"read data", {"FileLoad"}},
+        {"compute", {"mnuComputeStresses"}}, {"detailed reports", {"DetailedReportsOption"}},
+        {"save input data", {"FileSave"}}, {"save report", {"mnuSaveReport"}}, {"read data", {"FileLoad"}},
         {"about", {"mnuHelpAbout"}},
+        // clang-format on
     };
     QString seen;
     for (const auto& [name, commands] : routes) {
@@ -114,7 +76,12 @@ void MainWindowTest::menusAfterEachFirstCommand() {
         for (const QString& command : commands) {
             trigger(window, qPrintable(command));
         }
-        seen += QStringLiteral("== %1\n").arg(QLatin1String(name)) + describeWindow(window);
+        seen += QStringLiteral("== %1\n").arg(QLatin1String(name)) + describe(*window.menuBar());
+        for (const QWidget* dialog : window.findChildren<QDialog*>()) {
+            seen +=
+                QStringLiteral("dialog %1%2\n")
+                    .arg(dialog->objectName(), dialog->isVisible() ? QStringLiteral(" shown") : QString());
+        }
         for (const ScriptedPrompt::Shown& shown : prompt.messages) {
             seen += QStringLiteral("message %1: %2\n")
                         .arg(shown.title, QString(shown.text).replace(folder.path(), "FOLDER"));
@@ -158,45 +125,28 @@ void MainWindowTest::reportAreaShowsTheReportInAnEvenlyAdvancingFont() {
 
 void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
     QTemporaryDir folder;
-    QByteArray incorrect = metricTwoLayerFile();
+    QByteArray incorrect = metricTwoLayerFile;
     incorrect.replace("***Stress Analysis***", "***Stress Analysis**");
     const QString incorrectPath = folder.filePath(QStringLiteral("incorrect.DEF"));
     writeFile(incorrectPath, incorrect);
     const QString path = folder.filePath(QStringLiteral("metric.def"));
-    writeFile(path, metricTwoLayerFile());
+    writeFile(path, metricTwoLayerFile);
 
     ScriptedPrompt prompt;
     frmMain window(prompt);
     prompt.openNames = {incorrectPath, path};
     trigger(window, "FileLoad");
     QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].title, QStringLiteral("KORVANEX"));
     QCOMPARE(prompt.messages[0].text, QStringLiteral("Incorrect Input File!"));
     QVERIFY(window.findChildren<QDialog*>().isEmpty());
 
     trigger(window, "FileLoad");
     QCOMPARE(prompt.openFilters, (QStringList{"(*.DEF)", "(*.DEF)"}));
-    QCOMPARE(prompt.messages.size(), 2);
-    QCOMPARE(prompt.messages[1].text, QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"));
     QString seen;
     for (const QWidget* dialog : window.findChildren<QDialog*>()) {
         seen += describe(*dialog) + QLatin1Char('\n');
     }
     QVERIFY(matchesGolden("windows/dialogs-after-reading-a-metric-file.txt", seen));
-}
-
-void MainWindowTest::computationFaultLeavesTheReportArea() {
-    ScriptedPrompt prompt;
-    frmMain window(prompt);
-    trigger(window, "mnuComputeStresses");
-    const QString before = reportText(window);
-    breakSubgradeModulus(window);
-    trigger(window, "mnuComputeStresses");
-    QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].title, QStringLiteral("KORVANEX"));
-    QVERIFY2(FaultMessage.match(prompt.messages[0].text).hasMatch(), qPrintable(prompt.messages[0].text));
-    QCOMPARE(reportText(window), before);
-    QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
 void MainWindowTest::savingAReportComputesItFirst() {
@@ -208,7 +158,7 @@ void MainWindowTest::savingAReportComputesItFirst() {
 
     // An edit after the last computation: the saved report is computed from it.
     trigger(window, "mnuStressTemperatureData");
-    child<QLineEdit>(child<frmEnvironPct>(window, "frmEnvironPct"), "F_V").setText(QStringLiteral("10"));
+    type(child<frmEnvironPct>(window, "frmEnvironPct"), "F_V", QStringLiteral("10"));
     const QString path = folder.filePath(QStringLiteral("report.PRN"));
     prompt.saveNames = {path};
     trigger(window, "mnuSaveReport");
@@ -222,7 +172,7 @@ void MainWindowTest::savingAReportComputesItFirst() {
     expected.replace("\n", "\r\n");
     QCOMPARE(readFile(path), expected);
 
-    // A computation that faults saves nothing and asks for no file name.
+    // A computation that faults saves nothing, asks for no file name and leaves the report area.
     prompt.clearRecord();
     breakSubgradeModulus(window);
     const QString faultPath = folder.filePath(QStringLiteral("fault.PRN"));
@@ -230,16 +180,19 @@ void MainWindowTest::savingAReportComputesItFirst() {
     trigger(window, "mnuSaveReport");
     QVERIFY(prompt.saveFilters.isEmpty());
     QCOMPARE(prompt.messages.size(), 1);
+    QCOMPARE(
+        prompt.messages[0].text,
+        QStringLiteral("The computation stopped on a floating-point fault in WestergaardEdge. Please check "
+                       "k, h1, E1, μ1, the tire pressure and the two-layer values."));
     QVERIFY(!QFileInfo::exists(faultPath));
     QCOMPARE(reportText(window), after);
 
     // A report that cannot be written is reported; a cancelled dialog is silent.
-    child<QLineEdit>(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V").setText(QStringLiteral("130"));
+    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("130"));
     prompt.clearRecord();
     prompt.saveNames = {folder.filePath(QStringLiteral("missing/report.PRN"))};
     trigger(window, "mnuSaveReport");
     QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].title, QStringLiteral("KORVANEX"));
     QVERIFY(prompt.messages[0].text.startsWith(QStringLiteral("The report was not saved: ")));
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }

@@ -10,9 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <string>
-#include <vector>
-
 using namespace korvanex;
 
 namespace {
@@ -57,19 +54,17 @@ class ReportPrinterTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void aNewPageStartsWhenOneIsFull();
-    void everyCopyIsAPrintJobOfItsOwn();
-    void aJobThatCannotStartFails();
+    void pagesCopiesAndAJobThatCannotStart();
 };
 
-void ReportPrinterTest::aNewPageStartsWhenOneIsFull() {
+// A new page starts when one is full. Two copies printed as one job would put both copies' pages into
+// the one file; as jobs of their own, the second replaces the first.
+void ReportPrinterTest::pagesCopiesAndAJobThatCannotStart() {
     QTemporaryDir folder;
-    const QString probePath = folder.filePath(QStringLiteral("probe.pdf"));
     QPrinter probe;
-    printToPdf(probe, probePath);
+    printToPdf(probe, folder.filePath(QStringLiteral("probe.pdf")));
     const int perPage = linesPerPage(probe);
     QVERIFY(perPage > 5);
-
     for (const int lineCount : {5, perPage, perPage + 1, 3 * perPage + 2}) {
         const QString path = folder.filePath(QStringLiteral("report%1.pdf").arg(lineCount));
         QPrinter printer;
@@ -77,26 +72,17 @@ void ReportPrinterTest::aNewPageStartsWhenOneIsFull() {
         QVERIFY(printReportCopies(printer, numberedLines(lineCount)));
         QCOMPARE(pdfPages(path), (lineCount + perPage - 1) / perPage);
     }
-}
 
-// Two copies printed as one job would put both copies' pages into the one file; as jobs of their
-// own, the second replaces the first.
-void ReportPrinterTest::everyCopyIsAPrintJobOfItsOwn() {
-    QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("copies.pdf"));
-    QPrinter printer;
-    printToPdf(printer, path);
-    const int perPage = linesPerPage(printer);
-    printer.setCopyCount(2);
-    QVERIFY(printReportCopies(printer, numberedLines(perPage + 1)));
+    QPrinter copies;
+    printToPdf(copies, path);
+    copies.setCopyCount(2);
+    QVERIFY(printReportCopies(copies, numberedLines(perPage + 1)));
     QCOMPARE(pdfPages(path), 2);
-}
 
-void ReportPrinterTest::aJobThatCannotStartFails() {
-    QTemporaryDir folder;
-    QPrinter printer;
-    printToPdf(printer, folder.filePath(QStringLiteral("missing/report.pdf")));
-    QVERIFY(!printReportCopies(printer, numberedLines(3)));
+    QPrinter missing;
+    printToPdf(missing, folder.filePath(QStringLiteral("missing/report.pdf")));
+    QVERIFY(!printReportCopies(missing, numberedLines(3)));
 }
 
 QTEST_MAIN(ReportPrinterTest)

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-
 using namespace korvanex;
 
 // The fields of each dialog, by hand: the axle load dialog P, tp, S, t, d; the environmental dialog F

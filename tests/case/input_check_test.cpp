@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <string>
-#include <utility>
-#include <vector>
 
 using namespace korvanex;
 
@@ -63,30 +60,19 @@ TEST(InputCheckTest, SlabThicknessBelowMinimum) {
     EXPECT_EQ(no.boxes[1].text, "Keep the h1 input value anyway!");
 }
 
-TEST(InputCheckTest, TextsThatAreNotNonNegativeNumbersComeBackUnchanged) {
-    for (const std::string text : {"", "-5", "12abc", "abc", "1 2", "1.2.3", "-0.5", "e5"}) {
-        ScriptedQuestions ask;
-        EXPECT_EQ(CheckInputValue(text, "h1", 4.0f, 20.0f, ask), text);
-        ASSERT_EQ(ask.boxes.size(), 1u) << text;
-        EXPECT_EQ(ask.boxes[0].kind, "invalid") << text;
-        EXPECT_EQ(ask.boxes[0].text, "h1 is an invalid number; please try again!") << text;
-    }
-}
-
 TEST(InputCheckTest, ValuesInsideTheRangeOrOnABoundPassSilently) {
     struct Case {
         std::string text;
         float minimum;
         float maximum;
     };
+    // Blanks around a number; 20.0000001 rounds to 20 in single precision; both sides compared in single
+    // precision; on the maximum, on the minimum; exponent form; sign and capital exponent.
     const Case cases[] = {
-        {" 12 ", 4.0f, 20.0f},        // blanks around a number
-        {"20.0000001", 4.0f, 20.0f},  // rounds to 20 in single precision
-        {"10.16", 10.16f, 50.8f},     // both sides compared in single precision
-        {"700", 50.0f, 700.0f},       // on the maximum
-        {"4", 4.0f, 20.0f},           // on the minimum
-        {"1e3", 1000.0f, 1000.0f},    // exponent form
-        {"+5.5E-06", 0.0f, 0.00001f}, // sign and capital exponent
+        // clang-format off
+        {" 12 ", 4.0f, 20.0f}, {"20.0000001", 4.0f, 20.0f}, {"10.16", 10.16f, 50.8f}, {"700", 50.0f, 700.0f},
+        {"4", 4.0f, 20.0f}, {"1e3", 1000.0f, 1000.0f}, {"+5.5E-06", 0.0f, 0.00001f},
+        // clang-format on
     };
     for (const Case& c : cases) {
         ScriptedQuestions ask;
@@ -96,32 +82,32 @@ TEST(InputCheckTest, ValuesInsideTheRangeOrOnABoundPassSilently) {
 }
 
 // The bound written back is the text of the message: seven significant digits, exponent form where
-// that is shorter.
+// that is shorter; a value beyond single precision meets the maximum.
 TEST(InputCheckTest, BoundTextsWrittenBackOnYes) {
-    const std::pair<const char*, const char*> bounds[] = {
-        {"γ1 is not within the typical data range( .08,  .09). Accept the suggested maximum value?", ".09"},
-        {"alpha is not within the typical data range( 0,  1E-05). Accept the suggested maximum value?",
-         "1E-05"},
-        {"E1 is not within the typical data range( 3445000,  5.512E+07). Accept the suggested maximum value?",
-         "5.512E+07"},
+    const struct {
+        const char* typed;
+        float minimum, maximum;
+        const char* bound;
+        const char* message;
+    } bounds[] = {
+        {"0.1", 0.08f, 0.09f, ".09",
+         "γ1 is not within the typical data range( .08,  .09). Accept the suggested maximum value?"},
+        {"0.00002", 0.0f, 0.00001f, "1E-05",
+         "alpha is not within the typical data range( 0,  1E-05). Accept the suggested maximum value?"},
+        {"60000000", 3445000.0f, 55120000.0f, "5.512E+07",
+         "E1 is not within the typical data range( 3445000,  5.512E+07). Accept the suggested maximum "
+         "value?"},
+        {"1e39", 0.0f, 100000.0f, "100000",
+         "P is not within the typical data range( 0,  100000). Accept the suggested maximum value?"},
+        {"1e400", 0.0f, 100000.0f, "100000",
+         "P is not within the typical data range( 0,  100000). Accept the suggested maximum value?"},
     };
-    const float ranges[][2] = {{0.08f, 0.09f}, {0.0f, 0.00001f}, {3445000.0f, 55120000.0f}};
-    const char* const typed[] = {"0.1", "0.00002", "60000000"};
-    for (int row = 0; row < 3; ++row) {
+    for (const auto& row : bounds) {
         ScriptedQuestions yes({Yes});
-        const std::string label =
-            std::string(bounds[row].first).substr(0, std::string(bounds[row].first).find(' '));
-        EXPECT_EQ(CheckInputValue(typed[row], label, ranges[row][0], ranges[row][1], yes),
-                  bounds[row].second);
-        EXPECT_EQ(yes.boxes.at(0).text, bounds[row].first);
-        EXPECT_TRUE(isAcceptedFieldText(bounds[row].second));
-    }
-}
-
-TEST(InputCheckTest, ValuesBeyondTheSinglePrecisionRangeMeetTheMaximum) {
-    for (const std::string text : {"1e39", "1e400"}) {
-        ScriptedQuestions ask({Yes});
-        EXPECT_EQ(CheckInputValue(text, "P", 0.0f, 100000.0f, ask), "100000") << text;
+        const std::string label = std::string(row.message).substr(0, std::string(row.message).find(' '));
+        EXPECT_EQ(CheckInputValue(row.typed, label, row.minimum, row.maximum, yes), row.bound);
+        EXPECT_EQ(yes.boxes.at(0).text, row.message);
+        EXPECT_TRUE(isAcceptedFieldText(row.bound));
     }
 }
 
@@ -129,7 +115,14 @@ TEST(InputCheckTest, AcceptanceTestTakesWholeNonNegativeNumbers) {
     for (const char* text : {"0", " 7 ", "9.5", ".5", "5.5E-06", "1e3", "+2"}) {
         EXPECT_TRUE(isAcceptedFieldText(text)) << text;
     }
-    for (const char* text : {"", " ", "-1", "-0.1", "12abc", "abc", "1 2", "1,5"}) {
+    // A text that is not accepted comes back unchanged after the one box that says so.
+    for (const std::string text :
+         {"", " ", "-1", "-0.1", "-5", "12abc", "abc", "1 2", "1,5", "1.2.3", "e5"}) {
         EXPECT_FALSE(isAcceptedFieldText(text)) << text;
+        ScriptedQuestions ask;
+        EXPECT_EQ(CheckInputValue(text, "h1", 4.0f, 20.0f, ask), text);
+        ASSERT_EQ(ask.boxes.size(), 1u) << text;
+        EXPECT_EQ(ask.boxes[0].kind + ": " + ask.boxes[0].text,
+                  "invalid: h1 is an invalid number; please try again!");
     }
 }

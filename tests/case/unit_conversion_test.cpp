@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
 using namespace korvanex;
 
@@ -31,22 +30,19 @@ TEST(UnitConversion, MetricDefaultsInEnglishComputationUnits) {
     AnalysisCase record = AnalysisCase::defaults(UnitSystem::Metric);
     record.F = "10";
     const ComputationInputs in = toComputationUnits(record);
-    EXPECT_NEAR(in.P / 2, 9000.0, 0.05);
-    EXPECT_NEAR(in.tp, 100.0, 1e-4);
-    EXPECT_NEAR(in.S, 12.008, 0.0005);
-    EXPECT_NEAR(in.t, 50.0, 0.0005);
-    EXPECT_NEAR(in.d, 87.992, 0.0005);
-    EXPECT_NEAR(in.h1, 9.488, 0.0005);
-    EXPECT_NEAR(in.h2, 5.984, 0.0005);
-    EXPECT_NEAR(in.E1, 4000000.0, 0.5);
-    EXPECT_NEAR(in.E2, 2000000.0, 0.5);
-    EXPECT_NEAR(in.r1, 0.0870, 0.00005);
-    EXPECT_NEAR(in.L, 179.92, 0.005);
-    EXPECT_NEAR(in.W, 144.094, 0.0005);
-    EXPECT_NEAR(in.k, 130.0, 1e-4);
-    EXPECT_NEAR(in.AGG, 25000.0, 0.05);
-    EXPECT_NEAR(in.d0, 24.016, 0.0005);
-    EXPECT_NEAR(in.alp, 5.5e-06, 1e-12);
+    // Each field converted, as written and to within its last digit, in the order P, tp, S, t, d, h1,
+    // h2, E1, E2, r1, L, W, k, AGG, d0, alp.
+    const double values[][3] = {
+        // clang-format off
+        {in.P / 2, 9000.0, 0.05}, {in.tp, 100.0, 1e-4}, {in.S, 12.008, 0.0005}, {in.t, 50.0, 0.0005},
+        {in.d, 87.992, 0.0005}, {in.h1, 9.488, 0.0005}, {in.h2, 5.984, 0.0005}, {in.E1, 4000000.0, 0.5},
+        {in.E2, 2000000.0, 0.5}, {in.r1, 0.0870, 0.00005}, {in.L, 179.92, 0.005}, {in.W, 144.094, 0.0005},
+        {in.k, 130.0, 1e-4}, {in.AGG, 25000.0, 0.05}, {in.d0, 24.016, 0.0005}, {in.alp, 5.5e-06, 1e-12},
+        // clang-format on
+    };
+    for (const auto& [converted, expected, tolerance] : values) {
+        EXPECT_NEAR(converted, expected, tolerance) << expected;
+    }
     EXPECT_EQ(in.F, 18.0f);
     EXPECT_EQ(toComputationUnits(AnalysisCase::defaults(UnitSystem::English)).L, 180.0f);
 }

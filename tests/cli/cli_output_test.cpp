@@ -1,99 +1,19 @@
 // The command-line tool's output and input rules: standard output checked, --output on FIFOs,
 // devices and interrupted batches, the case file's first line, and the dialogs' input check.
 
-#include <gtest/gtest.h>
+#include "cli_run.h"
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-#include <vector>
 
-namespace {
+using namespace korvanex;
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status = -1; // the exit status, or minus the signal that ended the tool
-    std::string out;
-    std::string err;
-};
-
-std::string contentsOf(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-class CliOutputTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder =
-            fs::temp_directory_path() / ("korvanex-output-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    // Starts the tool with standard output on the descriptor given (closed when -1) and standard
-    // error in a file.
-    pid_t start(const std::vector<std::string>& arguments, int out) const {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            std::vector<char*> argv{const_cast<char*>(KORVANEX_CLI)};
-            for (const std::string& argument : arguments) {
-                argv.push_back(const_cast<char*>(argument.c_str()));
-            }
-            argv.push_back(nullptr);
-            ::dup2(::open((folder / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644),
-                   STDERR_FILENO);
-            out < 0 ? ::close(STDOUT_FILENO) : ::dup2(out, STDOUT_FILENO);
-            ::execv(KORVANEX_CLI, argv.data());
-            ::_exit(127);
-        }
-        return child;
-    }
-
-    ToolRun finish(pid_t child) const {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status), "",
-                contentsOf(folder / "stderr")};
-    }
-
-    ToolRun run(const std::vector<std::string>& arguments) const {
-        const fs::path outPath = folder / "stdout";
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ToolRun result = finish(start(arguments, out));
-        ::close(out);
-        result.out = contentsOf(outPath);
-        return result;
-    }
-
-    // The example case file with one line replaced (lines counted from 1).
-    std::string caseFile(const std::string& name, std::size_t number, const std::string& line) const {
-        std::istringstream example(contentsOf(std::string(KORVANEX_TEST_DATA) + "/cases/example.DEF"));
-        std::string text;
-        std::size_t count = 0;
-        for (std::string each; std::getline(example, each);) {
-            text += ++count == number ? line + "\r" : each;
-            text += "\n";
-        }
-        std::ofstream(folder / name, std::ios::binary) << text;
-        return (folder / name).string();
-    }
-
-    fs::path folder;
-};
+using CliOutputTest = CliTest;
 
 TEST_F(CliOutputTest, AFailedWriteToStandardOutputExitsWithTwoAndSaysWhy) {
     int closedPipe[2];
@@ -105,11 +25,10 @@ TEST_F(CliOutputTest, AFailedWriteToStandardOutputExitsWithTwoAndSaysWhy) {
         const char* reason;
     } outputs[] = {
         {full, "No space left on device"}, {closedPipe[1], "Broken pipe"}, {-1, "Bad file descriptor"}};
-    const std::vector<std::vector<std::string>> commands = {
-        {"report"}, {"json"}, {"--help"}, {"sweep", "--vary", "h1=6:8:3"}};
+    const char* const commands[] = {"report", "json", "--help", "sweep --vary h1=6:8:3"};
     for (const auto& output : outputs) {
         for (const auto& command : commands) {
-            SCOPED_TRACE(command[0] + " " + output.reason);
+            SCOPED_TRACE(std::string(command) + " " + output.reason);
             const ToolRun failed = finish(start(command, output.out));
             EXPECT_EQ(failed.status, 2);
             EXPECT_EQ(failed.err, std::string("korvanex-cli: standard output cannot be written: ") +
@@ -125,29 +44,25 @@ TEST_F(CliOutputTest, AFifoAndADeviceAreWrittenInPlace) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     std::string received;
     std::thread reader([&] { received = contentsOf(fifo); });
-    EXPECT_EQ(run({"json", "--output", fifo.string()}).status, 0);
+    EXPECT_EQ(run("json --output " + fifo.string()).status, 0);
     reader.join();
-    EXPECT_EQ(received, run({"json"}).out);
+    EXPECT_EQ(received, run("json").out);
     EXPECT_TRUE(fs::is_fifo(fifo));
 
     const fs::path device = folder / "null";
     if (::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0) {
         GTEST_SKIP() << "no device node can be made here";
     }
-    EXPECT_EQ(run({"report", "--output", device.string()}).status, 0);
+    EXPECT_EQ(run("report --output " + device.string()).status, 0);
     EXPECT_TRUE(fs::is_character_file(device));
 }
 
 TEST_F(CliOutputTest, SigintDuringALongBatchLeavesTheTargetAndNoTemporary) {
-    std::ofstream input(folder / "big.csv");
-    input << "h1\n";
+    std::string rows = "h1\n";
     for (int row = 0; row < 2000000; ++row) {
-        input << 4 + row % 16 << "\n";
+        rows += std::to_string(4 + row % 16) + "\n";
     }
-    input.close();
-    std::ofstream(folder / "out.csv") << "keep";
-    const pid_t batch =
-        start({"batch", (folder / "big.csv").string(), "--output", (folder / "out.csv").string()}, -1);
+    const pid_t batch = start("batch " + file("big.csv", rows) + " --output " + file("out.csv", "keep"), -1);
     const auto temporaryExists = [&] {
         for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
             if (entry.path().filename().string().starts_with(".out.csv.")) {
@@ -166,44 +81,29 @@ TEST_F(CliOutputTest, SigintDuringALongBatchLeavesTheTargetAndNoTemporary) {
 }
 
 TEST_F(CliOutputTest, TheUnitMarkerReadsPastAByteOrderMarkAndTrailingBlanks) {
-    const ToolRun plain = run({"json", caseFile("si.DEF", 1, "****SI****")});
-    const ToolRun marked = run({"json", caseFile("bom.DEF", 1, "\xEF\xBB\xBF****SI**** \t ")});
+    const ToolRun plain = run("json " + caseFile("si.DEF", {{1, "****SI****"}}));
+    const ToolRun marked = run("json " + caseFile("bom.DEF", {{1, "\xEF\xBB\xBF****SI**** \t "}}));
     EXPECT_EQ(marked.status, 0);
     EXPECT_NE(plain.out.find("\"units\": \"Metric\""), std::string::npos);
     EXPECT_EQ(marked.out, plain.out);
 }
 
 TEST_F(CliOutputTest, TheDialogsInputCheckRefusesWarnsOrComputes) {
-    const ToolRun negativeL = run({"report", caseFile("l.DEF", 22, "-15")});
+    const ToolRun negativeL = run("report " + caseFile("l.DEF", {{22, "-15"}}));
     EXPECT_EQ(negativeL.status, 2);
     EXPECT_EQ(negativeL.out, "");
     EXPECT_EQ(negativeL.err, "korvanex-cli: L is an invalid number; please try again!\n");
 
-    const ToolRun thinSlab = run({"json", caseFile("h1.DEF", 16, "3")});
+    const ToolRun thinSlab = run("json " + caseFile("h1.DEF", {{16, "3"}}));
     EXPECT_EQ(thinSlab.status, 0);
     EXPECT_NE(thinSlab.out.find("\"CombinedStress\""), std::string::npos);
     EXPECT_EQ(thinSlab.err, "korvanex-cli: warning: h1 is not within the typical data range( 4,  20)\n");
 
-    const ToolRun coldTop = run({"json", caseFile("f.DEF", 29, "-15")});
+    const ToolRun coldTop = run("json " + caseFile("f.DEF", {{29, "-15"}}));
     EXPECT_EQ(coldTop.status, 0);
     EXPECT_EQ(coldTop.err, "");
 
-    const ToolRun missing = run({"report", (folder / "missing.DEF").string()});
+    const ToolRun missing = run("report " + (folder / "missing.DEF").string());
     EXPECT_EQ(missing.err, "korvanex-cli: " + (folder / "missing.DEF").string() +
                                " cannot be read: No such file or directory\n");
-
-    std::ofstream(folder / "rows.csv") << "L,F,h1\n-15,,\n,-10,\n,,3\n";
-    const ToolRun batch = run({"batch", (folder / "rows.csv").string()});
-    EXPECT_EQ(batch.status, 0);
-    std::istringstream rows(batch.out);
-    std::string row;
-    std::getline(rows, row);
-    EXPECT_TRUE(row.starts_with("L,F,h1,status,warnings,l,")) << row;
-    for (const char* expected : {"-15,,,error: L is an invalid number; please try again!,,,", ",-10,,ok,,",
-                                 ",,3,ok,\"h1 is not within the typical data range( 4,  20)\","}) {
-        std::getline(rows, row);
-        EXPECT_TRUE(row.starts_with(expected)) << row;
-    }
 }
-
-} // namespace

@@ -4,13 +4,9 @@
 #include "dialogs/environment_dialog.h"
 #include "widget_access.h"
 
-#include <QAbstractButton>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -102,29 +98,34 @@ class QtUserPromptTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void messageBoxesShowTheirTitleTextAndButtons();
-    void closingABoxWithoutAButtonAnswersCancelOrNo();
-    void aBoxGetsTheOrdinaryPointerDuringABusyCommand();
+    void messageBoxesShowWhatTheyAskAndAnswerThePressedButton();
     void returningFromABoxIsNoActivation();
     void savedNamesGetTheFiltersExtension();
 };
 
-void QtUserPromptTest::messageBoxesShowTheirTitleTextAndButtons() {
+// A box shows its title, text, icon and buttons (left to right) and answers the button pressed; closed
+// without one it answers Cancel, No or OK. During a busy command a box has the ordinary pointer.
+void QtUserPromptTest::messageBoxesShowWhatTheyAskAndAnswerThePressedButton() {
+    using enum Button;
     QtUserPrompt prompt;
-    BoxRobot robot({"Try Again", "No", "Yes"});
+    BoxRobot robot({"Try Again", "No", "Yes", "(closed)", "(closed)", "(closed)"});
     QCOMPARE(prompt.showMessage(nullptr, {"Input Data Check",
                                           "h1 is an invalid number; please try again!",
-                                          {Button::Cancel, Button::TryAgain, Button::Continue}}),
-             Button::TryAgain);
-    QCOMPARE(prompt.showMessage(nullptr, {"Input Data Check", "range", {Button::Yes, Button::No}}),
-             Button::No);
-    QCOMPARE(prompt.showMessage(nullptr, {"Save Dialog",
-                                          "Save Input Data before closing?",
-                                          {Button::Yes, Button::No, Button::Cancel},
-                                          UserPrompt::Icon::Question}),
-             Button::Yes);
+                                          {Cancel, TryAgain, Continue}}),
+             TryAgain);
+    QCOMPARE(prompt.showMessage(nullptr, {"t", "range", {Yes, No}}), No);
+    QCOMPARE(prompt.showMessage(nullptr, {"t", "closing?", {Yes, No, Cancel}, UserPrompt::Icon::Question}),
+             Yes);
+    QCOMPARE(prompt.showMessage(nullptr, {"t", "a", {Yes, No, Cancel}}), Cancel);
+    QCOMPARE(prompt.showMessage(nullptr, {"t", "b", {Yes, No}}), No);
+    {
+        BusyCursor busy;
+        QCOMPARE(prompt.showMessage(nullptr, {"t", "c", {Ok}}), Ok);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    QVERIFY(QApplication::overrideCursor() == nullptr);
 
-    QCOMPARE(robot.seen.size(), 3);
+    QCOMPARE(robot.seen.size(), 6);
     QCOMPARE(robot.seen[0].title, QStringLiteral("Input Data Check"));
     QCOMPARE(robot.seen[0].text, QStringLiteral("h1 is an invalid number; please try again!"));
     QCOMPARE(robot.seen[0].buttons, (QStringList{"Cancel", "Try Again", "Continue"}));
@@ -133,28 +134,7 @@ void QtUserPromptTest::messageBoxesShowTheirTitleTextAndButtons() {
     QCOMPARE(robot.seen[1].buttons.size(), 2);
     QCOMPARE(robot.seen[2].icon, QMessageBox::Question);
     QCOMPARE(robot.seen[2].buttons.size(), 3);
-}
-
-void QtUserPromptTest::closingABoxWithoutAButtonAnswersCancelOrNo() {
-    QtUserPrompt prompt;
-    BoxRobot robot({"(closed)", "(closed)", "(closed)"});
-    QCOMPARE(prompt.showMessage(nullptr, {"t", "a", {Button::Yes, Button::No, Button::Cancel}}),
-             Button::Cancel);
-    QCOMPARE(prompt.showMessage(nullptr, {"t", "b", {Button::Yes, Button::No}}), Button::No);
-    QCOMPARE(prompt.showMessage(nullptr, {"t", "c", {Button::Ok}}), Button::Ok);
-}
-
-void QtUserPromptTest::aBoxGetsTheOrdinaryPointerDuringABusyCommand() {
-    QtUserPrompt prompt;
-    BoxRobot robot({"OK"});
-    {
-        BusyCursor busy;
-        prompt.showMessage(nullptr, {"KORVANEX", "Incorrect Input File!", {Button::Ok}});
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-    QCOMPARE(robot.seen.size(), 1);
-    QCOMPARE(robot.seen[0].pointer, Qt::ArrowCursor);
-    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(robot.seen[5].pointer, Qt::ArrowCursor);
 }
 
 // The user's own activations refresh a dialog's remembered texts; the dialog becoming active again
@@ -165,16 +145,16 @@ void QtUserPromptTest::returningFromABoxIsNoActivation() {
     QtUserPrompt prompt;
     frmEnvironPct dialog(record, prompt, nullptr);
     QVERIFY(desk.activate(dialog));
-    child<QLineEdit>(dialog, "F_V").setText(QStringLiteral("45"));
-    child<QLineEdit>(dialog, "alp_V").setText(QStringLiteral("x"));
+    type(dialog, "F_V", QStringLiteral("45"));
+    type(dialog, "alp_V", QStringLiteral("x"));
 
     BoxRobot robot({"Yes", "Cancel"});
-    child<QPushButton>(dialog, "OK").click();
+    click(dialog, "OK");
     QCOMPARE(robot.seen.size(), 2);
     QTest::qWait(50);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(child<QLineEdit>(dialog, "F_V").text(), QStringLiteral("0"));
-    QCOMPARE(child<QLineEdit>(dialog, "alp_V").text(), QStringLiteral("5.5E-06"));
+    QCOMPARE(text(dialog, "F_V"), QStringLiteral("0"));
+    QCOMPARE(text(dialog, "alp_V"), QStringLiteral("5.5E-06"));
 }
 
 // A name typed without an extension gets the filter's, so that the file is listed when it is read

@@ -4,7 +4,7 @@
 // thickness, modulus, subgrade, load or tire pressure, a Poisson ratio of 1 or -1, a value beyond the
 // single range) must end in the fault.
 
-#include "case/analysis_case.h"
+#include "../case_row.h"
 #include "engine/compute_stresses.h"
 #include "engine/fault.h"
 #include "engine/result_fields.h"
@@ -14,8 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
-#include <vector>
 
 namespace korvanex {
 namespace {
@@ -53,21 +51,24 @@ bool faultExpected(Field field, const std::string& text, UnitSystem units) {
     return text != "1e-39" && positiveNeeded;
 }
 
-// The cases the sweep starts from: the defaults, and two cases that bring the second layer, the
-// shoulder, the widened lane, the other gears and the curling stress into the computation.
-std::vector<AnalysisCase> baseCases(UnitSystem units, WheelLocation location) {
-    AnalysisCase plain = AnalysisCase::defaults(units);
-    plain.location = location;
-    AnalysisCase bonded = plain;
-    bonded.layer = LayerType::TwoLayerBonded;
-    bonded.gear = GearConfiguration::DualTridem;
-    bonded.tiedShoulder = bonded.widenedLane = true;
-    bonded.F = "10";
-    AnalysisCase unbonded = plain;
-    unbonded.layer = LayerType::TwoLayerUnbonded;
-    unbonded.gear = GearConfiguration::SingleTandem;
-    unbonded.F = "-10";
-    return {plain, bonded, unbonded};
+// The cases the sweep starts from, at each location in each unit system: the defaults, and two cases that
+// bring the second layer, the shoulder, the widened lane, the other gears and the curling stress into the
+// computation.
+std::vector<AnalysisCase> baseCases() {
+    using enum GearConfiguration;
+    using enum LayerType;
+    std::vector<AnalysisCase> cases;
+    for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
+        for (const WheelLocation location :
+             {WheelLocation::Interior, WheelLocation::Edge, WheelLocation::Corner}) {
+            cases.push_back(caseOf({"plain", units, location, DualSingle, OneLayer, false, false, ""}));
+            cases.push_back(
+                caseOf({"bonded", units, location, DualTridem, TwoLayerBonded, true, true, "F=10"}));
+            cases.push_back(
+                caseOf({"unbonded", units, location, SingleTandem, TwoLayerUnbonded, false, false, "F=-10"}));
+        }
+    }
+    return cases;
 }
 
 // Every line after the echo of the inputs that gives a value ends in a number written out in full.
@@ -92,38 +93,33 @@ bool reportShowsNumbers(const std::vector<std::string>& lines) {
 } // namespace
 
 TEST(DegenerateInput, EveryFieldEndsInTheFaultOrInFiniteResults) {
-    for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
-        for (const WheelLocation location :
-             {WheelLocation::Interior, WheelLocation::Edge, WheelLocation::Corner}) {
-            for (const AnalysisCase& base : baseCases(units, location)) {
-                for (std::size_t index = 0; index < FieldCount; ++index) {
-                    const Field field = static_cast<Field>(index);
-                    for (const std::string& text : DegenerateTexts) {
-                        AnalysisCase record = base;
-                        record.text(field) = text;
-                        SCOPED_TRACE(std::string(fieldName(field)) + " = \"" + text.substr(0, 20) + "\" in " +
-                                     std::string(locationName(location)) + ", " +
-                                     std::string(layerName(base.layer)) +
-                                     (units == UnitSystem::Metric ? ", metric" : ", English"));
-                        AnalysisResults results;
-                        bool faulted = false;
-                        try {
-                            computeStresses(record, results);
-                        } catch (const FloatingPointFault&) {
-                            faulted = true;
-                        }
-                        for (const ResultField& result : resultFields()) {
-                            EXPECT_TRUE(std::isfinite(resultValue(results, result))) << result.name;
-                        }
-                        if (faultExpected(field, text, units)) {
-                            EXPECT_TRUE(faulted);
-                        } else if (field == Field::mu2 || field == Field::r2) {
-                            EXPECT_FALSE(faulted);
-                        }
-                        if (!faulted) {
-                            EXPECT_TRUE(reportShowsNumbers(WriteReport(record, true, results)));
-                        }
-                    }
+    for (const AnalysisCase& base : baseCases()) {
+        for (std::size_t index = 0; index < FieldCount; ++index) {
+            const Field field = static_cast<Field>(index);
+            for (const std::string& text : DegenerateTexts) {
+                AnalysisCase record = base;
+                record.text(field) = text;
+                SCOPED_TRACE(std::string(fieldName(field)) + " = \"" + text.substr(0, 20) + "\" in " +
+                             std::string(locationName(base.location)) + ", " +
+                             std::string(layerName(base.layer)) +
+                             (base.units == UnitSystem::Metric ? ", metric" : ", English"));
+                AnalysisResults results;
+                bool faulted = false;
+                try {
+                    computeStresses(record, results);
+                } catch (const FloatingPointFault&) {
+                    faulted = true;
+                }
+                for (const ResultField& result : resultFields()) {
+                    EXPECT_TRUE(std::isfinite(resultValue(results, result))) << result.name;
+                }
+                if (faultExpected(field, text, base.units)) {
+                    EXPECT_TRUE(faulted);
+                } else if (field == Field::mu2 || field == Field::r2) {
+                    EXPECT_FALSE(faulted);
+                }
+                if (!faulted) {
+                    EXPECT_TRUE(reportShowsNumbers(WriteReport(record, true, results)));
                 }
             }
         }

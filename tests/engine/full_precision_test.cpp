@@ -6,13 +6,13 @@
 // that each value reads back as the same bits; a case that faults has the one line "fault: ROUTINE
 // (STEP)".
 //
-// Updating: run the test with KORVANEX_UPDATE_GOLDEN=1 in the environment. It then writes the file,
-// says so and is marked skipped; it never compares and passes. Review the
-// change with `git diff tests/data/full_precision/results.txt`: every changed number needs a
-// reason (a mended formula, an intended change of rounding), and the file is committed with it.
-// A normal run fails when the file is missing.
+// Updating: run the test with KORVANEX_UPDATE_GOLDEN=1 in the environment (see tests/golden_file.h);
+// it then writes the file and says so. Review the change with `git diff
+// tests/data/full_precision/results.txt`: every changed number needs a reason (a mended formula, an intended
+// change of rounding), and the file is committed with it. A normal run fails when the file is missing.
 
-#include "case/analysis_case.h"
+#include "../case_row.h"
+#include "../golden_file.h"
 #include "engine/compute_stresses.h"
 #include "engine/fault.h"
 #include "engine/result_fields.h"
@@ -20,10 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
 
 namespace korvanex {
 namespace {
@@ -34,18 +30,7 @@ using Lay = LayerType;
 constexpr UnitSystem Eng = UnitSystem::English;
 constexpr UnitSystem SI = UnitSystem::Metric;
 
-struct PrecisionCase {
-    const char* name;
-    UnitSystem units;
-    Loc location;
-    G gear;
-    Lay layer;
-    bool tied;
-    bool widened;
-    const char* fields; // "NAME=TEXT ..." over the defaults of the unit system
-};
-
-const PrecisionCase Cases[] = {
+const CaseRow Cases[] = {
     // clang-format off
     {"eng-interior-ss",        Eng, Loc::Interior, G::SingleSingle, Lay::OneLayer,         false, false, ""},
     {"eng-interior-st-bond",   Eng, Loc::Interior, G::SingleTandem, Lay::TwoLayerBonded,   false, false, "F=20"},
@@ -81,31 +66,13 @@ const PrecisionCase Cases[] = {
     // clang-format on
 };
 
-AnalysisCase caseOf(const PrecisionCase& row) {
-    AnalysisCase record = AnalysisCase::defaults(row.units);
-    record.location = row.location;
-    record.gear = row.gear;
-    record.layer = row.layer;
-    record.tiedShoulder = row.tied;
-    record.widenedLane = row.widened;
-    std::istringstream fields(row.fields);
-    std::string assignment;
-    while (fields >> assignment) {
-        const std::size_t equals = assignment.find('=');
-        Field field;
-        EXPECT_TRUE(fieldFromName(assignment.substr(0, equals), field)) << assignment;
-        record.text(field) = assignment.substr(equals + 1);
-    }
-    return record;
-}
-
 std::string fullPrecision(double value, bool wide) {
     char text[40];
     std::snprintf(text, sizeof text, wide ? "%.17g" : "%.9g", value);
     return text;
 }
 
-std::string resultLines(const PrecisionCase& row) {
+std::string resultLines(const CaseRow& row) {
     AnalysisResults results;
     try {
         computeStresses(caseOf(row), results);
@@ -121,21 +88,11 @@ std::string resultLines(const PrecisionCase& row) {
 }
 
 TEST(FullPrecision, EveryResultFieldEqualsTheGoldenFile) {
-    const std::string path = std::string(KORVANEX_TEST_DATA) + "/full_precision/results.txt";
     std::string computed;
-    for (const PrecisionCase& row : Cases) {
+    for (const CaseRow& row : Cases) {
         computed += resultLines(row);
     }
-    if (const char* update = std::getenv("KORVANEX_UPDATE_GOLDEN"); update != nullptr && *update != '\0') {
-        std::ofstream(path, std::ios::binary) << computed;
-        GTEST_SKIP() << "wrote " << std::size(Cases) << " cases to " << path
-                     << ": review the change with git diff before committing it";
-    }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in.is_open()) << path << " is missing: run with KORVANEX_UPDATE_GOLDEN=1 to write it";
-    std::ostringstream stored;
-    stored << in.rdbuf();
-    EXPECT_EQ(computed, stored.str());
+    EXPECT_EQ(goldenDifference(KORVANEX_TEST_DATA "/full_precision/results.txt", computed), "");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include <functional>
 
@@ -23,10 +24,32 @@ class ScriptedPrompt : public UserPrompt {
         Icon icon;
     };
 
-    Button showMessage(QWidget* parent, const Message& message) override;
-    QString openFileName(QWidget* parent, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& filter) override;
-    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    Button showMessage(QWidget*, const Message& message) override {
+        messages.append({message.title, message.text, message.buttons, message.icon});
+        if (message.buttons == QList<Button>{Button::Ok}) {
+            return Button::Ok;
+        }
+        if (!answers.isEmpty()) {
+            return answers.takeFirst();
+        }
+        if (message.buttons.contains(Button::Yes)) {
+            QTest::qFail(qPrintable(QStringLiteral("no scripted answer for the question: ") + message.text),
+                         __FILE__, __LINE__);
+        }
+        return message.buttons.isEmpty() ? Button::Ok : message.buttons.first();
+    }
+    QString openFileName(QWidget*, const QString& filter) override {
+        openFilters.append(filter);
+        return openNames.isEmpty() ? QString() : openNames.takeFirst();
+    }
+    QString saveFileName(QWidget*, const QString& filter) override {
+        saveFilters.append(filter);
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
+    bool setUpPrinter(QWidget*, QPrinter& printer) override {
+        ++printerRequests;
+        return printerSetUp ? printerSetUp(printer) : false;
+    }
 
     // The script.
     QList<Button> answers;
@@ -41,7 +64,12 @@ class ScriptedPrompt : public UserPrompt {
     int printerRequests = 0;
 
     // Forgets what was asked so far.
-    void clearRecord();
+    void clearRecord() {
+        messages.clear();
+        openFilters.clear();
+        saveFilters.clear();
+        printerRequests = 0;
+    }
 };
 
 } // namespace korvanex

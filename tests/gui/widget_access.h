@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -19,6 +20,11 @@ template <class Widget> Widget& child(const QObject& window, const char* name) {
         throw std::runtime_error(name);
     }
     return *widget;
+}
+
+// Chooses a window's named menu item.
+inline void trigger(const QWidget& window, const char* item) {
+    child<QAction>(window, item).trigger();
 }
 
 // What a dialog's named text field holds, typing into it, clicking a named button, whether a named

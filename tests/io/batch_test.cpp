@@ -1,5 +1,6 @@
 #include "io/batch.h"
 
+#include "../case_row.h"
 #include "engine/compute_stresses.h"
 #include "io/csv_reader.h"
 #include "io/number_text.h"
@@ -7,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace korvanex {
 namespace {
@@ -79,22 +78,16 @@ TEST(Batch, EachRowIsTheCaseOfItsCellsInItsOwnUnits) {
     EXPECT_EQ(run.text.find('\r'), std::string::npos);
     ASSERT_EQ(run.rows.size(), 3u);
 
-    AnalysisCase english = AnalysisCase::defaults(UnitSystem::English);
-    english.location = WheelLocation::Interior;
-    english.gear = GearConfiguration::DualTandem;
-    english.tiedShoulder = true;
-    english.h1 = "10";
-    english.k = "200";
-    english.F = "20";
-    expectResults(run, 0, english, false);
-    AnalysisCase metric = AnalysisCase::defaults(UnitSystem::Metric);
-    metric.gear = GearConfiguration::DualTridem;
-    metric.layer = LayerType::TwoLayerBonded;
-    metric.widenedLane = true;
-    metric.h1 = "25.4";
-    metric.k = "54.2";
-    metric.F = "11";
-    expectResults(run, 1, metric, true);
+    using enum WheelLocation;
+    using enum GearConfiguration;
+    expectResults(run, 0,
+                  caseOf({"english", UnitSystem::English, Interior, DualTandem, LayerType::OneLayer, true,
+                          false, "h1=10 k=200 F=20"}),
+                  false);
+    expectResults(run, 1,
+                  caseOf({"metric", UnitSystem::Metric, Edge, DualTridem, LayerType::TwoLayerBonded, false,
+                          true, "h1=25.4 k=54.2 F=11"}),
+                  true);
     expectResults(run, 2, AnalysisCase::defaults(UnitSystem::English), true);
 }
 
@@ -115,10 +108,20 @@ TEST(Batch, ABadRowIsAnErrorRowAndAFaultAFaultRow) {
         EXPECT_EQ(cell(run, row, "status"), statuses[row]);
         EXPECT_EQ(cell(run, row, "CombinedStress"), "");
     }
-    AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
-    record.gear = GearConfiguration::SingleTandem;
-    record.tiedShoulder = true;
-    expectResults(run, 5, record, false);
+    expectResults(run, 5,
+                  caseOf({"tied", UnitSystem::English, WheelLocation::Edge, GearConfiguration::SingleTandem,
+                          LayerType::OneLayer, true, false, ""}),
+                  false);
+}
+
+// The input check of the dialogs: a value that is not a number refuses the row, one outside its typical
+// range is computed with a warning, a negative temperature differential is neither.
+TEST(Batch, TheDialogsInputCheckRefusesOrWarns) {
+    const BatchRun run = batch("L,F,h1\n-15,,\n,-10,\n,,3\n");
+    EXPECT_EQ(cell(run, 0, "status") + cell(run, 0, "l"), "error: L is an invalid number; please try again!");
+    EXPECT_EQ(cell(run, 1, "status") + cell(run, 1, "warnings"), "ok");
+    EXPECT_EQ(cell(run, 2, "warnings"), "h1 is not within the typical data range( 4,  20)");
+    EXPECT_EQ(cell(run, 2, "status"), "ok");
 }
 
 TEST(Batch, StopsOnAnUnknownOrRepeatedColumnAndOnInputThatIsNotCsv) {

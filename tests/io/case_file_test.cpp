@@ -1,12 +1,6 @@
 #include "io/case_file.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <utility>
-#include <vector>
+#include "../temporary_folder.h"
 
 namespace korvanex {
 namespace {
@@ -14,10 +8,7 @@ namespace {
 using Status = CaseFileReadResult::Status;
 
 // The example file, written by hand: the English defaults with the default options, CR LF line ends.
-std::string exampleText() {
-    std::ifstream file(KORVANEX_TEST_DATA "/cases/example.DEF", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+const std::string ExampleText = contentsOf(KORVANEX_TEST_DATA "/cases/example.DEF");
 
 // Line `number` (from 1) of a text whose lines all end with CR LF.
 std::string lineOf(const std::string& text, std::size_t number) {
@@ -48,16 +39,13 @@ std::string texts(const AnalysisCase& record) {
 } // namespace
 
 TEST(CaseFile, WritesTheExampleFileOfTheEnglishDefaults) {
-    EXPECT_EQ(caseFileText(AnalysisCase::defaults(UnitSystem::English)), exampleText());
+    EXPECT_EQ(caseFileText(AnalysisCase::defaults(UnitSystem::English)), ExampleText);
 }
 
 // Each field's text goes to its own line and comes back from it; d, mu2 and r2 are not in the file.
 TEST(CaseFile, RoundTripKeepsEveryTextOnItsOwnLine) {
     for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
         AnalysisCase written = distinctRecord(units);
-        written.location = WheelLocation::Corner;
-        written.gear = GearConfiguration::SingleTridem;
-        written.layer = LayerType::TwoLayerUnbonded;
         AnalysisCase read = AnalysisCase::defaults(units);
         ASSERT_EQ(parseCaseFile(caseFileText(written), read).status, Status::Loaded);
         AnalysisCase expected = written;
@@ -66,64 +54,61 @@ TEST(CaseFile, RoundTripKeepsEveryTextOnItsOwnLine) {
         expected.r2 = read.r2;
         setFileCaptions(expected, units);
         EXPECT_EQ(texts(read), texts(expected));
-        EXPECT_EQ(read.location, written.location);
-        EXPECT_EQ(read.gear, written.gear);
-        EXPECT_EQ(read.layer, written.layer);
     }
 }
 
+// The location, gear and layer lines (5, 7 and 14) of each option.
 TEST(CaseFile, OptionLinesAreWrittenAndReadExactly) {
-    AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
-    const std::pair<WheelLocation, const char*> locations[] = {
-        {WheelLocation::Edge, "Edge Stress Analysis"},
-        {WheelLocation::Corner, "Corner Stress Analysis"},
-        {WheelLocation::Interior, "Interior Stress Analysis"}};
-    const std::pair<GearConfiguration, const char*> gears[] = {
-        {GearConfiguration::SingleSingle, "Single-Single"},
-        {GearConfiguration::SingleTandem, "Single-Tandem"},
-        {GearConfiguration::SingleTridem, "Single-Tridem"},
-        {GearConfiguration::DualSingle, "Dual-Single"},
-        {GearConfiguration::DualTandem, "Dual-Tandem"},
-        {GearConfiguration::DualTridem, "Dual-Tridem"}};
-    const std::pair<LayerType, const char*> layers[] = {{LayerType::OneLayer, "OneLayer"},
-                                                        {LayerType::TwoLayerUnbonded, "TwoLayer Unbond"},
-                                                        {LayerType::TwoLayerBonded, "TwoLayer Bond"}};
-    for (std::size_t index = 0; index < 6; ++index) {
-        record.location = locations[index % 3].first;
-        record.gear = gears[index].first;
-        record.layer = layers[index % 3].first;
+    using enum WheelLocation;
+    using enum GearConfiguration;
+    using enum LayerType;
+    const struct {
+        WheelLocation location;
+        GearConfiguration gear;
+        LayerType layer;
+        const char* lines;
+    } options[] = {
+        {Edge, SingleSingle, OneLayer, "Edge Stress Analysis|Single-Single|OneLayer"},
+        {Corner, SingleTandem, TwoLayerUnbonded, "Corner Stress Analysis|Single-Tandem|TwoLayer Unbond"},
+        {Interior, SingleTridem, TwoLayerBonded, "Interior Stress Analysis|Single-Tridem|TwoLayer Bond"},
+        {Edge, DualSingle, TwoLayerUnbonded, "Edge Stress Analysis|Dual-Single|TwoLayer Unbond"},
+        {Corner, DualTandem, TwoLayerBonded, "Corner Stress Analysis|Dual-Tandem|TwoLayer Bond"},
+        {Interior, DualTridem, OneLayer, "Interior Stress Analysis|Dual-Tridem|OneLayer"},
+    };
+    for (const auto& option : options) {
+        AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
+        record.location = option.location;
+        record.gear = option.gear;
+        record.layer = option.layer;
         const std::string text = caseFileText(record);
-        EXPECT_EQ(lineOf(text, 5), locations[index % 3].second);
-        EXPECT_EQ(lineOf(text, 7), gears[index].second);
-        EXPECT_EQ(lineOf(text, 14), layers[index % 3].second);
+        EXPECT_EQ(lineOf(text, 5) + '|' + lineOf(text, 7) + '|' + lineOf(text, 14), option.lines);
         AnalysisCase read = AnalysisCase::defaults(UnitSystem::English);
-        const CaseFileReadResult result = parseCaseFile(text, read);
+        EXPECT_EQ(parseCaseFile(text, read).oneLayerFile, record.layer == OneLayer);
         EXPECT_EQ(read.location, record.location);
         EXPECT_EQ(read.gear, record.gear);
         EXPECT_EQ(read.layer, record.layer);
-        EXPECT_EQ(result.oneLayerFile, record.layer == LayerType::OneLayer);
     }
 }
 
 // 88 in is 223.52 cm, shown with one decimal; 223.5 cm back is 87.99 in. The other texts stay as written.
 TEST(CaseFile, UnitMarkerSwitchesTheSystemAndConvertsOnlyD) {
     AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
-    std::string metric = exampleText();
+    std::string metric = ExampleText;
     metric.replace(0, 11, "****SI****");
     ASSERT_EQ(parseCaseFile(metric, record).status, Status::Loaded);
     EXPECT_EQ(record.units, UnitSystem::Metric);
     EXPECT_EQ(record.d, "223.5");
     EXPECT_EQ(record.P, "18000");
     EXPECT_EQ(record.caption(Field::k), "Subgrade Modulus, K (kPa/mm)");
-    ASSERT_EQ(parseCaseFile(exampleText(), record).status, Status::Loaded);
+    ASSERT_EQ(parseCaseFile(ExampleText, record).status, Status::Loaded);
     EXPECT_EQ(record.units, UnitSystem::English);
     EXPECT_EQ(record.d, "87.99");
 }
 
 TEST(CaseFile, ABadOrShortFileChangesNothing) {
-    std::string badHeader = exampleText();
+    std::string badHeader = ExampleText;
     badHeader.replace(badHeader.find("***Stress Analysis***"), 21, "***Stress analysis***");
-    const std::string firstLines = exampleText().substr(0, exampleText().find("5.5E-06"));
+    const std::string firstLines = ExampleText.substr(0, ExampleText.find("5.5E-06"));
     const std::pair<std::string, std::string> files[] = {
         {badHeader, "Incorrect Input File!"},
         {"", "The case file is empty: it ends before line 30."},

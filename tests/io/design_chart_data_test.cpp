@@ -2,27 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace korvanex {
 namespace {
 
-DesignChartPoint computedPoint(const std::string& text, double value,
-                               std::array<double, ChartCurveCount> stresses) {
+// A point of the chart; one with a routine named faulted there.
+DesignChartPoint point(const std::string& text, std::array<double, ChartCurveCount> stresses,
+                       const std::string& faultRoutine = "") {
     DesignChartPoint point;
     point.text = text;
-    point.value = value;
+    point.value = std::stod(text);
     point.stresses = stresses;
-    return point;
-}
-
-DesignChartPoint faultedPoint(const std::string& text, double value, const std::string& routine) {
-    DesignChartPoint point;
-    point.text = text;
-    point.value = value;
-    point.faulted = true;
-    point.faultRoutine = routine;
+    point.faulted = !faultRoutine.empty();
+    point.faultRoutine = faultRoutine;
     return point;
 }
 
@@ -30,9 +21,12 @@ TEST(AllowableCrossings, InterpolatesBetweenThePointsOnEitherSideOfTheAllowableS
     DesignChartData data;
     data.curves = {ChartCurve::LoadingStressOnly, ChartCurve::CombinedStress};
     // The combined stresses are the loading stresses plus 100, so that each curve is read on its own.
-    data.points = {computedPoint("1", 1, {10, 110}),       computedPoint("2", 2, {20, 120}),
-                   computedPoint("3", 3, {15, 115}),       computedPoint("4", 4, {5, 105}),
-                   faultedPoint("5", 5, "AnalysisDriver"), computedPoint("6", 6, {25, 125})};
+    data.points = {point("1", {10, 110}),
+                   point("2", {20, 120}),
+                   point("3", {15, 115}),
+                   point("4", {5, 105}),
+                   point("5", {}, "AnalysisDriver"),
+                   point("6", {25, 125})};
 
     // 10 -> 20 meets 15 halfway; the point at 15 is one crossing, however the curve leaves it; the
     // faulted point is passed over, so 5 -> 25 between 4 and 6 meets 15 halfway again.
@@ -57,9 +51,8 @@ TEST(DesignChartCsv, OneRowPerPointWithTheStatusAndTheDrawnCurves) {
     DesignChartData english;
     english.field = Field::h1;
     english.curves = {ChartCurve::LoadingStressOnly, ChartCurve::CombinedStress};
-    english.points = {computedPoint("8", 8, {250.5, 260.25, 1, 2}),
-                      faultedPoint("8.5", 8.5, "AnalysisDriver"),
-                      computedPoint("9", 9, {1.0 / 3, 123456789012.0, 0, 0})};
+    english.points = {point("8", {250.5, 260.25, 1, 2}), point("8.5", {}, "AnalysisDriver"),
+                      point("9", {1.0 / 3, 123456789012.0, 0, 0})};
     english.faultedPoints = 1;
     EXPECT_EQ(designChartCsv(english), "units,h1,status,LoadingStressOnly,CombinedStress\n"
                                        "english,8,ok,250.5,260.25\n"
@@ -71,7 +64,7 @@ TEST(DesignChartCsv, OneRowPerPointWithTheStatusAndTheDrawnCurves) {
     metric.units = UnitSystem::Metric;
     metric.curves = {ChartCurve::LoadingStressOnly, ChartCurve::CombinedStress, ChartCurve::MdTopLayerStress,
                      ChartCurve::MdCombinedStress};
-    metric.points = {computedPoint("35.23", 35.23, {1723.5, 1800, 1650.125, 1700})};
+    metric.points = {point("35.23", {1723.5, 1800, 1650.125, 1700})};
     EXPECT_EQ(designChartCsv(metric),
               "units,k,status,LoadingStressOnly,CombinedStress,MdTopLayerStress,MdCombinedStress\n"
               "metric,35.23,ok,1723.5,1800,1650.125,1700\n");

@@ -4,14 +4,10 @@
 #include "io/file_access.h"
 #include "io/file_writer.h"
 
-#include <gtest/gtest.h>
+#include "../temporary_folder.h"
 
 #include <cerrno>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -20,29 +16,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentsOf(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 mode_t modeOf(const fs::path& path) {
     struct stat status;
     EXPECT_EQ(::lstat(path.c_str(), &status), 0);
     return status.st_mode;
 }
 
-class FileWriterTest : public ::testing::Test {
+class FileWriterTest : public TemporaryFolderTest {
   protected:
-    void SetUp() override {
-        folder =
-            fs::temp_directory_path() / ("korvanex-writer-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     // The names in the folder: a temporary left behind shows here.
     std::size_t entries() const {
         return static_cast<std::size_t>(
@@ -55,8 +36,6 @@ class FileWriterTest : public ::testing::Test {
         ::chmod(path.c_str(), mode);
         return path;
     }
-
-    fs::path folder;
 };
 
 TEST_F(FileWriterTest, ReplacesARegularFileKeepingItsPermissionBits) {

@@ -1,11 +1,10 @@
 #include "io/slab_plan_svg.h"
 
+#include "../case_row.h"
+
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <regex>
-#include <string>
-#include <vector>
 
 using namespace korvanex;
 
@@ -30,9 +29,7 @@ std::vector<Tire> tires(const std::string& svg) {
 // is 180 in by 144 in, its outer edge at y = 144. The first tire is the outer one of the outer side's
 // first axle, the last the inner one of the inner side's last axle (worked by hand, in inches).
 struct PlanCase {
-    const char* name;
-    UnitSystem units;
-    std::function<void(AnalysisCase&)> change;
+    CaseRow row;
     std::size_t count;
     double radius;
     Tire first, last;
@@ -40,75 +37,32 @@ struct PlanCase {
     std::vector<const char*> labels;
 };
 
+using enum WheelLocation;
+using enum GearConfiguration;
+constexpr LayerType One = LayerType::OneLayer;
+
 } // namespace
 
 TEST(SlabPlanSvg, TiresStandWhereTheCasePutsThem) {
+    // The edge dual-single's first tire touches the outer edge, 144 - 3.785; the inner side is 6 + 88 + 6
+    // further in.
     const std::vector<PlanCase> cases = {
-        {"edge dual-single",
-         UnitSystem::English,
-         [](AnalysisCase&) {},
-         4,
-         3.785,
-         // touching the outer edge: 144 - 3.785; the inner side 6 + 88 + 6 further in
-         {90, 140.215, 0},
-         {90, 40.215, 0},
-         "shoulder\"",
-         {"L = 15 ft", "W = 12 ft", "s = 12 in", "d = 88 in"}},
-        {"interior single-single",
-         UnitSystem::English,
-         [](AnalysisCase& c) {
-             c.location = WheelLocation::Interior;
-             c.gear = GearConfiguration::SingleSingle;
-         },
-         2,
-         5.352,
-         {90, 116, 0},
-         {90, 28, 0},
-         "shoulder\"",
-         {"d = 88 in"}},
-        {"corner dual-tridem, tied",
-         UnitSystem::English,
-         [](AnalysisCase& c) {
-             c.location = WheelLocation::Corner;
-             c.gear = GearConfiguration::DualTridem;
-             c.tiedShoulder = true;
-         },
-         12,
-         2.185,
-         {2.185, 141.815, 0},
-         {102.185, 41.815, 0},
-         "shoulder tied\"",
-         {"t = 50 in"}},
-        {"widened dual-tandem, own spacings",
-         UnitSystem::English,
-         [](AnalysisCase& c) {
-             c.gear = GearConfiguration::DualTandem;
-             c.widenedLane = true;
-             c.S = "10";
-             c.t = "60";
-             c.d = "70";
-         },
-         8,
-         2.676,
-         {60, 117.324, 0},
-         {120, 37.324, 0},
-         "shoulder\"",
-         {"D0 = 24 in", "s = 10 in", "t = 60 in", "d = 70 in"}},
-        {"metric edge dual-single",
-         UnitSystem::Metric,
-         [](AnalysisCase&) {},
-         4,
-         3.785,
-         {89.961, 140.310, 0},
-         {89.961, 40.310, 0},
-         "shoulder\"",
-         {"L = 4.57 m", "W = 3.66 m", "s = 30.5 cm", "d = 223.5 cm"}},
+        // clang-format off
+        {{"edge dual-single", UnitSystem::English, Edge, DualSingle, One, false, false, ""},
+         4, 3.785, {90, 140.215, 0}, {90, 40.215, 0}, "shoulder\"", {"L = 15 ft", "W = 12 ft", "s = 12 in", "d = 88 in"}},
+        {{"interior single-single", UnitSystem::English, Interior, SingleSingle, One, false, false, ""},
+         2, 5.352, {90, 116, 0}, {90, 28, 0}, "shoulder\"", {"d = 88 in"}},
+        {{"corner dual-tridem, tied", UnitSystem::English, Corner, DualTridem, One, true, false, ""},
+         12, 2.185, {2.185, 141.815, 0}, {102.185, 41.815, 0}, "shoulder tied\"", {"t = 50 in"}},
+        {{"widened dual-tandem, own spacings", UnitSystem::English, Edge, DualTandem, One, false, true, "S=10 t=60 d=70"},
+         8, 2.676, {60, 117.324, 0}, {120, 37.324, 0}, "shoulder\"", {"D0 = 24 in", "s = 10 in", "t = 60 in", "d = 70 in"}},
+        {{"metric edge dual-single", UnitSystem::Metric, Edge, DualSingle, One, false, false, ""},
+         4, 3.785, {89.961, 140.310, 0}, {89.961, 40.310, 0}, "shoulder\"", {"L = 4.57 m", "W = 3.66 m", "s = 30.5 cm", "d = 223.5 cm"}},
+        // clang-format on
     };
     for (const PlanCase& plan : cases) {
-        SCOPED_TRACE(plan.name);
-        AnalysisCase record = AnalysisCase::defaults(plan.units);
-        plan.change(record);
-        const std::string svg = slabPlanSvg(record);
+        SCOPED_TRACE(plan.row.name);
+        const std::string svg = slabPlanSvg(caseOf(plan.row));
         const std::vector<Tire> found = tires(svg);
         ASSERT_EQ(found.size(), plan.count);
         for (const Tire& tire : found) {

@@ -1,5 +1,6 @@
 #include "io/sweep.h"
 
+#include "../case_row.h"
 #include "io/batch.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +8,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace korvanex {
 namespace {
@@ -65,11 +64,9 @@ TEST(Sweep, PointsAreEvenlySpacedWithBothEnds) {
 // The input part of a sweep, fed to a batch, gives the same rows: each point is the case computed on its
 // own with the field's text replaced.
 TEST(Sweep, RowsAreTheBatchRowsOfTheSameCases) {
-    AnalysisCase base = AnalysisCase::defaults(UnitSystem::Metric);
-    base.location = WheelLocation::Interior;
-    base.gear = GearConfiguration::DualTridem;
-    base.tiedShoulder = true;
-    base.F = "8";
+    const AnalysisCase base =
+        caseOf({"base", UnitSystem::Metric, WheelLocation::Interior, GearConfiguration::DualTridem,
+                LayerType::OneLayer, true, false, "F=8"});
     SweepRange range;
     ASSERT_EQ(parseSweepRange("k=0:60:4", range), "");
     std::ostringstream swept;

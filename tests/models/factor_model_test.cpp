@@ -23,14 +23,6 @@ FactorModel pieceProbe(float input) {
 
 } // namespace
 
-TEST(Clip, ClampsIntoTheClosedRange) {
-    EXPECT_EQ(clip(-1.0f, 0.05f, 0.4f), 0.05f);
-    EXPECT_EQ(clip(0.2f, 0.05f, 0.4f), 0.2f);
-    EXPECT_EQ(clip(0.4f, 0.05f, 0.4f), 0.4f);
-    EXPECT_EQ(clip(0.45f, 0.05f, 0.4f), 0.4f);
-    EXPECT_EQ(clip(0.05f, 0.05f, 0.4f), 0.05f);
-}
-
 TEST(PprEval, PieceChoiceAtAndAroundTheKnot) {
     auto pieceAt = [](float input, float knot, bool singlePiece) {
         FactorModel model = pieceProbe(input);

@@ -13,8 +13,6 @@
 #include <functional>
 #include <map>
 #include <sstream>
-#include <string>
-#include <vector>
 
 using namespace korvanex;
 
@@ -27,31 +25,31 @@ struct Model {
     std::function<float(Ratios&)> call;
 };
 
+// A model called on as many ratios as it takes, which it may clamp in place.
+template <class... Ratio> Model model(float (*call)(Ratio...)) {
+    return {sizeof...(Ratio), [call](Ratios& r) {
+                return [&]<std::size_t... At>(std::index_sequence<At...>) {
+                    return call(r[At]...);
+                }
+                (std::index_sequence_for<Ratio...>{});
+            }};
+}
+
 const std::map<std::string, Model>& models() {
     static const std::map<std::string, Model> table = {
-        {"edge_tied", {2, [](Ratios& r) { return edge_tied(r[0], r[1]); }}},
-        {"edge_widen", {2, [](Ratios& r) { return edge_widen(r[0], r[1]); }}},
-        {"edge_dual", {2, [](Ratios& r) { return edge_dual(r[0], r[1]); }}},
-        {"edge_tandem", {2, [](Ratios& r) { return edge_tandem(r[0], r[1]); }}},
-        {"edge_tridem", {2, [](Ratios& r) { return edge_tridem(r[0], r[1]); }}},
-        {"edge_size", {3, [](Ratios& r) { return edge_size(r[0], r[1], r[2]); }}},
-        {"edge_size_los", {4, [](Ratios& r) { return edge_size_los(r[0], r[1], r[2], r[3]); }}},
-        {"edge_curl", {6, [](Ratios& r) { return edge_curl(r[0], r[1], r[2], r[3], r[4], r[5]); }}},
-        {"corner_tied", {2, [](Ratios& r) { return corner_tied(r[0], r[1]); }}},
-        {"corner_widen", {2, [](Ratios& r) { return corner_widen(r[0], r[1]); }}},
-        {"corner_dual", {2, [](Ratios& r) { return corner_dual(r[0], r[1]); }}},
-        {"corner_tandem", {2, [](Ratios& r) { return corner_tandem(r[0], r[1]); }}},
-        {"corner_tridem", {2, [](Ratios& r) { return corner_tridem(r[0], r[1]); }}},
-        {"corner_size", {3, [](Ratios& r) { return corner_size(r[0], r[1], r[2]); }}},
-        {"corner_size_los", {4, [](Ratios& r) { return corner_size_los(r[0], r[1], r[2], r[3]); }}},
-        {"corner_curl", {5, [](Ratios& r) { return corner_curl(r[0], r[1], r[2], r[3], r[4]); }}},
-        {"interior_unity", {2, [](Ratios& r) { return interior_unity(r[0], r[1]); }}},
-        {"interior_dual", {2, [](Ratios& r) { return interior_dual(r[0], r[1]); }}},
-        {"interior_tandem", {2, [](Ratios& r) { return interior_tandem(r[0], r[1]); }}},
-        {"interior_tridem", {2, [](Ratios& r) { return interior_tridem(r[0], r[1]); }}},
-        {"interior_size", {3, [](Ratios& r) { return interior_size(r[0], r[1], r[2]); }}},
-        {"interior_size_los", {4, [](Ratios& r) { return interior_size_los(r[0], r[1], r[2], r[3]); }}},
-        {"interior_curl", {5, [](Ratios& r) { return interior_curl(r[0], r[1], r[2], r[3], r[4]); }}},
+        // clang-format off
+        {"edge_tied", model(edge_tied)}, {"edge_widen", model(edge_widen)}, {"edge_dual", model(edge_dual)},
+        {"edge_tandem", model(edge_tandem)}, {"edge_tridem", model(edge_tridem)}, {"edge_size", model(edge_size)},
+        {"edge_size_los", model(edge_size_los)}, {"edge_curl", model(edge_curl)},
+        {"corner_tied", model(corner_tied)}, {"corner_widen", model(corner_widen)},
+        {"corner_dual", model(corner_dual)}, {"corner_tandem", model(corner_tandem)},
+        {"corner_tridem", model(corner_tridem)}, {"corner_size", model(corner_size)},
+        {"corner_size_los", model(corner_size_los)}, {"corner_curl", model(corner_curl)},
+        {"interior_unity", model(interior_unity)}, {"interior_dual", model(interior_dual)},
+        {"interior_tandem", model(interior_tandem)}, {"interior_tridem", model(interior_tridem)},
+        {"interior_size", model(interior_size)}, {"interior_size_los", model(interior_size_los)},
+        {"interior_curl", model(interior_curl)},
+        // clang-format on
     };
     return table;
 }

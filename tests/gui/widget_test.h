@@ -1,0 +1,18 @@
+#pragma once
+
+// What the widget tests of the desktop program share: the main window, its input dialogs, the scripted
+// prompt, the named children of a window and the description of what a window shows.
+
+#include "app/main_window.h"
+#include "dialogs/axle_dialog.h"
+#include "dialogs/environment_dialog.h"
+#include "dialogs/pavement_dialog.h"
+#include "scripted_prompt.h"
+#include "widget_access.h"
+#include "widget_state.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QLineSeries>
+#include <QTemporaryDir>
