@@ -2,8 +2,8 @@
 
 #include "case/field_value.h"
 #include "case/input_check.h"
+#include "case/number_text.h"
 #include "case/typical_ranges.h"
-#include "io/number_text.h"
 
 #include <cmath>
 

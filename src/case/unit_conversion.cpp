@@ -1,7 +1,7 @@
 #include "case/unit_conversion.h"
 
+#include "case/fault.h"
 #include "case/field_value.h"
-#include "engine/fault.h"
 
 #include <cmath>
 #include <string>

@@ -1,8 +1,8 @@
 #include "engine/analysis_driver.h"
 
+#include "case/fault.h"
 #include "case/unit_conversion.h"
 #include "engine/edge_stress_model.h"
-#include "engine/fault.h"
 #include "engine/layer_section.h"
 #include "engine/westergaard.h"
 

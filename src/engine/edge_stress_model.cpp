@@ -1,6 +1,6 @@
 #include "engine/edge_stress_model.h"
 
-#include "engine/fault.h"
+#include "case/fault.h"
 #include "engine/layer_section.h"
 #include "engine/westergaard.h"
 

@@ -1,6 +1,6 @@
 #include "engine/westergaard.h"
 
-#include "engine/fault.h"
+#include "case/fault.h"
 
 #include <cmath>
 

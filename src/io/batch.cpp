@@ -1,9 +1,9 @@
 #include "io/batch.h"
 
 #include "case/case_check.h"
+#include "case/fault.h"
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "engine/result_fields.h"
 #include "io/csv_reader.h"
 #include "io/results_json.h"

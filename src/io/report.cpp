@@ -1,8 +1,8 @@
 #include "io/report.h"
 
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "io/file_access.h"
-#include "io/number_text.h"
 
 #include <initializer_list>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "io/slab_plan_svg.h"
 
+#include "case/fault.h"
 #include "case/field_value.h"
 #include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
-#include "engine/fault.h"
 
 #include <algorithm>
 #include <charconv>

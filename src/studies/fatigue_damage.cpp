@@ -1,11 +1,11 @@
 #include "studies/fatigue_damage.h"
 
+#include "case/fault.h"
+#include "case/number_text.h"
 #include "case/typical_ranges.h"
 #include "engine/analysis_driver.h"
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
-#include "io/number_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "studies/fatigue_output.h"
 
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "io/batch.h"
-#include "io/number_text.h"
 #include "io/results_json.h"
 
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "case/typical_ranges.h"
 
-#include "io/number_text.h"
+#include "case/number_text.h"
 
 #include <gtest/gtest.h>
 

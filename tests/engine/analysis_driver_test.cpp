@@ -1,7 +1,7 @@
 #include "case/analysis_case.h"
+#include "case/fault.h"
 #include "engine/analysis_driver.h"
 #include "engine/edge_stress_model.h"
-#include "engine/fault.h"
 #include "engine/westergaard.h"
 
 #include <gtest/gtest.h>

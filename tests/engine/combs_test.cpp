@@ -1,7 +1,7 @@
 #include "case/analysis_case.h"
+#include "case/fault.h"
 #include "engine/analysis_driver.h"
 #include "engine/combs.h"
-#include "engine/fault.h"
 #include "models/corner_models.h"
 #include "models/edge_models.h"
 #include "models/interior_models.h"

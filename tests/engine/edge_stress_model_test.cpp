@@ -1,5 +1,5 @@
+#include "case/fault.h"
 #include "engine/edge_stress_model.h"
-#include "engine/fault.h"
 #include "engine/westergaard.h"
 
 #include <gtest/gtest.h>

@@ -13,8 +13,8 @@
 // A normal run fails when the file is missing.
 
 #include "case/analysis_case.h"
+#include "case/fault.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "engine/result_fields.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "io/design_chart_data.h"
+#include "studies/design_chart_data.h"
 
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"

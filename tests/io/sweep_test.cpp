@@ -1,4 +1,4 @@
-#include "io/sweep.h"
+#include "studies/sweep.h"
 
 #include "engine/compute_stresses.h"
 #include "io/batch.h"

@@ -1,8 +1,8 @@
-#include "io/sweep.h"
+#include "studies/sweep.h"
 
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "io/batch.h"
-#include "io/number_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "io/design_chart_data.h"
+#include "studies/design_chart_data.h"
 
+#include "case/fault.h"
 #include "case/field_value.h"
 #include "case/typical_ranges.h"
 #include "engine/analysis_driver.h"
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "io/batch.h"
 #include "io/results_json.h"
 
