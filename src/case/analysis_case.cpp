@@ -1,5 +1,7 @@
 #include "case/analysis_case.h"
 
+#include "case/case_words.h"
+
 namespace korvanex {
 
 namespace {
@@ -114,45 +116,15 @@ RecordPart partOf(Field field) {
 }
 
 std::string_view locationName(WheelLocation location) {
-    switch (location) {
-    case WheelLocation::Interior:
-        return "Interior";
-    case WheelLocation::Edge:
-        return "Edge";
-    case WheelLocation::Corner:
-        return "Corner";
-    }
-    return "Interior";
+    return wordOf(LocationWords, location);
 }
 
 std::string_view gearName(GearConfiguration gear) {
-    switch (gear) {
-    case GearConfiguration::SingleSingle:
-        return "Single-Single";
-    case GearConfiguration::SingleTandem:
-        return "Single-Tandem";
-    case GearConfiguration::SingleTridem:
-        return "Single-Tridem";
-    case GearConfiguration::DualSingle:
-        return "Dual-Single";
-    case GearConfiguration::DualTandem:
-        return "Dual-Tandem";
-    case GearConfiguration::DualTridem:
-        return "Dual-Tridem";
-    }
-    return "Dual-Tridem";
+    return wordOf(GearWords, gear);
 }
 
 std::string_view layerName(LayerType layer) {
-    switch (layer) {
-    case LayerType::OneLayer:
-        return "One Layer";
-    case LayerType::TwoLayerBonded:
-        return "Two Layer Bonded";
-    case LayerType::TwoLayerUnbonded:
-        return "Two Layer Unbonded";
-    }
-    return "One Layer";
+    return wordOf(LayerWords, layer);
 }
 
 } // namespace korvanex

@@ -4,6 +4,7 @@
 #include "case/unit_conversion.h"
 #include "engine/edge_stress_model.h"
 #include "engine/layer_section.h"
+#include "engine/pi.h"
 #include "engine/westergaard.h"
 
 #include <cmath>
@@ -11,8 +12,6 @@
 namespace korvanex {
 
 namespace {
-
-constexpr double Pi = 3.14159265;
 
 int gearCode(GearConfiguration gear) {
     switch (gear) {

@@ -2,6 +2,7 @@
 
 #include "case/fault.h"
 #include "engine/layer_section.h"
+#include "engine/pi.h"
 #include "engine/westergaard.h"
 
 #include <cmath>
@@ -9,8 +10,6 @@
 namespace korvanex {
 
 namespace {
-
-constexpr double Pi = 3.14159265;
 
 // The edge formula carries half the axle load: the wheels of one side.
 float halfAxle(const FaultCheck& check, float P) {

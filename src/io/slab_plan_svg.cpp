@@ -16,7 +16,6 @@ namespace korvanex {
 
 namespace {
 
-constexpr double InchesPerCentimetre = 1 / 2.54;
 // The picture's width on screen, in pixels; its height follows the drawing.
 constexpr double PictureWidth = 720;
 // The shoulder drawn beside the outer edge, as a part of the slab width.
@@ -354,7 +353,7 @@ std::string slabPlanSvg(const AnalysisCase& record) {
     svg.dimensionLine({drawing.left - size, 0}, {drawing.left - size, in.W});
     svg.text({drawing.left - 1.5 * size, in.W / 2}, "middle", dimension(record, Field::W, "W"), true);
 
-    const double radiusInCaseUnits = record.units == UnitSystem::Metric ? a / InchesPerCentimetre : a;
+    const double radiusInCaseUnits = record.units == UnitSystem::Metric ? a * CmPerInch : a;
     const std::string caption = std::string(locationName(record.location)) + ", " +
                                 std::string(gearName(record.gear)) +
                                 (radius ? ": tire contact radius a = " + labelNumber(radiusInCaseUnits, 3) +

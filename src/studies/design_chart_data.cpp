@@ -3,6 +3,7 @@
 #include "case/fault.h"
 #include "case/field_value.h"
 #include "case/typical_ranges.h"
+#include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"
@@ -19,7 +20,6 @@ namespace korvanex {
 namespace {
 
 // Stresses are computed in psi; metric cases show them in kPa with the report's factor.
-constexpr double KpaPerPsi = 6.89;
 
 // The decimals of a crossing label are capped so that a tiny span cannot ask for more digits than a
 // double holds.
