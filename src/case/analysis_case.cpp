@@ -115,6 +115,23 @@ RecordPart partOf(Field field) {
     return info(field).part;
 }
 
+int tiresPerSide(GearConfiguration gear) {
+    switch (gear) {
+    case GearConfiguration::SingleSingle:
+        return 1;
+    case GearConfiguration::SingleTandem:
+    case GearConfiguration::DualSingle:
+        return 2;
+    case GearConfiguration::SingleTridem:
+        return 3;
+    case GearConfiguration::DualTandem:
+        return 4;
+    case GearConfiguration::DualTridem:
+        return 6;
+    }
+    return 1;
+}
+
 std::string_view locationName(WheelLocation location) {
     return wordOf(LocationWords, location);
 }

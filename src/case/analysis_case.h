@@ -65,6 +65,9 @@ bool fieldFromName(std::string_view name, Field& field);
 // The part that owns a field (mu2 and r2 belong to the pavement part).
 RecordPart partOf(Field field);
 
+// The number of tires on one side of the axle.
+int tiresPerSide(GearConfiguration gear);
+
 std::string_view locationName(WheelLocation location);
 std::string_view gearName(GearConfiguration gear);
 std::string_view layerName(LayerType layer);

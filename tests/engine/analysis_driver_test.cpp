@@ -352,23 +352,26 @@ TEST(AnalysisDriver, EdgeModelRunsAtTheEdgeForTheGearsItSupports) {
 
 TEST(AnalysisDriver, EdgeModelReceivesTheCaseInItsCodes) {
     // Gear codes 0 to 3: Single-Single, Dual-Single, Dual-Tandem, Dual-Tridem.
-    const std::pair<GearConfiguration, int> gearCodes[] = {
-        {GearConfiguration::SingleSingle, 0},
-        {GearConfiguration::DualSingle, 1},
-        {GearConfiguration::DualTandem, 2},
-        {GearConfiguration::DualTridem, 3},
+    const std::pair<GearConfiguration, GearCode> gearCodes[] = {
+        {GearConfiguration::SingleSingle, GearCode::SingleSingle},
+        {GearConfiguration::DualSingle, GearCode::DualSingle},
+        {GearConfiguration::DualTandem, GearCode::DualTandem},
+        {GearConfiguration::DualTridem, GearCode::DualTridem},
     };
     const float lSingle = static_cast<float>(lDefault);
     for (const auto& [gear, code] : gearCodes) {
         AnalysisResults results;
         AnalysisDriver(englishCase(WheelLocation::Edge, gear), results);
-        const float aEq = MdRadius(lSingle, code, 100, 18000, 88, 12, 50);
-        EXPECT_FLOAT_EQ(results.MdEdgeInfSlab, MdInfSlab(h1, aEq, k, 18000, mu, E1, 88)) << gearName(gear);
+        const float aEq = MdRadius({.gear = code, .tp = 100, .P = 18000, .S = 12, .t = 50}, lSingle);
+        EXPECT_FLOAT_EQ(results.MdEdgeInfSlab,
+                        MdInfSlab({.h1 = h1, .k = k, .P = 18000, .mu = mu, .E1 = E1, .d = 88}, aEq))
+            << gearName(gear);
     }
 
     // Layer codes 2 (unbonded) and 3 (bonded); tied shoulder 2; widened lane 1; the whole axle load.
-    const std::pair<LayerType, int> layerCodes[] = {{LayerType::TwoLayerUnbonded, 2},
-                                                    {LayerType::TwoLayerBonded, 3}};
+    const std::pair<LayerType, LayerCode> layerCodes[] = {
+        {LayerType::TwoLayerUnbonded, LayerCode::TwoLayerUnbonded},
+        {LayerType::TwoLayerBonded, LayerCode::TwoLayerBonded}};
     for (const auto& [layer, code] : layerCodes) {
         AnalysisCase record = englishCase(WheelLocation::Edge, GearConfiguration::DualSingle);
         record.layer = layer;
@@ -377,12 +380,28 @@ TEST(AnalysisDriver, EdgeModelReceivesTheCaseInItsCodes) {
         record.F = "20";
         AnalysisResults results;
         AnalysisDriver(record, results);
-        const float aEq = MdRadius(lSingle, 1, 100, 18000, 88, 12, 50);
-        EXPECT_FLOAT_EQ(results.MdSecondLayer, MdLayer(h1, aEq, k, 18000, mu, E1, 2000000, 6, code));
-        EXPECT_FLOAT_EQ(results.MdBottomLayerStress, MdBottom(h1, aEq, k, 18000, mu, E1, 2000000, 6, code));
-        EXPECT_FLOAT_EQ(results.MdTiedShoulder, MdTied(h1, aEq, k, mu, E1, 2, results.AGG_kl));
-        EXPECT_FLOAT_EQ(results.MdWidenedLane, MdWidened(h1, aEq, k, mu, E1, 1, 24));
-        EXPECT_FLOAT_EQ(results.MdCurlStress, MdCurl(h1, 180, aEq, lSingle, 20, E1, alpha, k));
+        const float aEq =
+            MdRadius({.gear = GearCode::DualSingle, .tp = 100, .P = 18000, .S = 12, .t = 50}, lSingle);
+        EXPECT_FLOAT_EQ(
+            results.MdSecondLayer,
+            MdLayer(
+                {.h1 = h1, .k = k, .P = 18000, .mu = mu, .E1 = E1, .E2 = 2000000, .h2 = 6, .layers = code},
+                aEq));
+        EXPECT_FLOAT_EQ(
+            results.MdBottomLayerStress,
+            MdBottom(
+                {.h1 = h1, .k = k, .P = 18000, .mu = mu, .E1 = E1, .E2 = 2000000, .h2 = 6, .layers = code},
+                aEq));
+        EXPECT_FLOAT_EQ(
+            results.MdTiedShoulder,
+            MdTied({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .tied = TiedCode::Tied, .AGG_kl = results.AGG_kl},
+                   aEq));
+        EXPECT_FLOAT_EQ(
+            results.MdWidenedLane,
+            MdWidened({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .widened = WidenedFlag::Widened, .d0 = 24},
+                      aEq));
+        EXPECT_FLOAT_EQ(results.MdCurlStress,
+                        MdCurl({.L = 180, .k = k, .dT = 20, .alpha = alpha, .E1 = E1}, lSingle));
     }
 }
 

@@ -76,7 +76,7 @@ EdgeModelInputs oneLayerCase() {
     EdgeModelInputs in;
     in.h1 = h1;
     in.L = L;
-    in.GearCode = 1;
+    in.gear = GearCode::DualSingle;
     in.tp = tp;
     in.k = k;
     in.P = P;
@@ -89,9 +89,9 @@ EdgeModelInputs oneLayerCase() {
     in.d = d;
     in.S = S;
     in.t = t;
-    in.LayerCode = 1;
-    in.TiedCode = 1;
-    in.WidenedFlag = 0;
+    in.layers = LayerCode::OneLayer;
+    in.tied = TiedCode::NotTied;
+    in.widened = WidenedFlag::NotWidened;
     in.d0 = 24;
     in.AGG_kl = 3;
     return in;
@@ -115,29 +115,35 @@ TEST(MdRadius, EquivalentRadiusOfEachGear) {
     const float lSingle = static_cast<float>(l);
 
     // Single-Single: one tire carrying half the axle load, sqrt(18000 / (2 pi 100)) = 5.352 in.
-    const float single = MdRadius(lSingle, 0, tp, P, d, S, t);
+    const float single =
+        MdRadius({.gear = GearCode::SingleSingle, .tp = tp, .P = P, .S = S, .t = t}, lSingle);
     EXPECT_FLOAT_EQ(single, static_cast<float>(std::sqrt(P / (2 * Pi * tp))));
     EXPECT_NEAR(single, 5.352, 0.001);
 
     const double a0Dual = std::sqrt(P / (tp * 4 * Pi));
     const double dual = dualSpread(a0Dual, S, lSingle) * a0Dual;
-    EXPECT_NEAR(MdRadius(lSingle, 1, tp, P, d, S, t), dual, sixDigits(dual));
+    EXPECT_NEAR(MdRadius({.gear = GearCode::DualSingle, .tp = tp, .P = P, .S = S, .t = t}, lSingle), dual,
+                sixDigits(dual));
 
     // With a short radius of relative stiffness, l = 10 in, a0/l = 0.38 weights the terms in y.
     const double flexible = dualSpread(a0Dual, S, 10) * a0Dual;
-    EXPECT_NEAR(MdRadius(10, 1, tp, P, d, S, t), flexible, sixDigits(flexible));
+    EXPECT_NEAR(MdRadius({.gear = GearCode::DualSingle, .tp = tp, .P = P, .S = S, .t = t}, 10), flexible,
+                sixDigits(flexible));
 
     const double a0Tandem = std::sqrt(P / (tp * 8 * Pi));
     const double a1 = dualSpread(a0Tandem, S, lSingle) * a0Tandem;
     const double tandem = tandemSpread(a1, t, lSingle) * a1;
-    EXPECT_NEAR(MdRadius(lSingle, 2, tp, P, d, S, t), tandem, sixDigits(tandem));
+    EXPECT_NEAR(MdRadius({.gear = GearCode::DualTandem, .tp = tp, .P = P, .S = S, .t = t}, lSingle), tandem,
+                sixDigits(tandem));
 
     const double a0Tridem = std::sqrt(P / (tp * 12 * Pi));
     const double tridem = tridemSpread(a0Tridem, S, t, lSingle) * a0Tridem;
-    EXPECT_NEAR(MdRadius(lSingle, 3, tp, P, d, S, t), tridem, sixDigits(tridem));
+    EXPECT_NEAR(MdRadius({.gear = GearCode::DualTridem, .tp = tp, .P = P, .S = S, .t = t}, lSingle), tridem,
+                sixDigits(tridem));
 
     // Zero tire pressure leaves no contact area.
-    EXPECT_THROW(MdRadius(lSingle, 0, 0, P, d, S, t), FloatingPointFault);
+    EXPECT_THROW(MdRadius({.gear = GearCode::SingleSingle, .tp = 0, .P = P, .S = S, .t = t}, lSingle),
+                 FloatingPointFault);
 }
 
 TEST(MdInfSlab, OtherWheelOfTheAxleBySpacing) {
@@ -146,21 +152,23 @@ TEST(MdInfSlab, OtherWheelOfTheAxleBySpacing) {
     const float singleWheel = WestergaardEdge(P / 2, h1, E1, k, aEq, mu);
 
     // Both wheels at one point double the stress; beyond three radii the other wheel adds nothing.
-    EXPECT_FLOAT_EQ(MdInfSlab(h1, aEq, k, P, mu, E1, 0), 2 * singleWheel);
-    EXPECT_FLOAT_EQ(MdInfSlab(h1, aEq, k, P, mu, E1, static_cast<float>(3.5 * l)), singleWheel);
+    EXPECT_FLOAT_EQ(MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = 0}, aEq), 2 * singleWheel);
+    EXPECT_FLOAT_EQ(
+        MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = static_cast<float>(3.5 * l)}, aEq),
+        singleWheel);
 
     const double q = d / l;
     const double far =
         0.269353 * r - 0.15743211 + 0.357644 / q - 0.0589073 / (q * q) + 0.003486 / (q * q * q);
-    EXPECT_NEAR(MdInfSlab(h1, aEq, k, P, mu, E1, d), (1 + far) * singleWheel,
-                sixDigits((1 + far) * singleWheel));
+    EXPECT_NEAR(MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = d}, aEq),
+                (1 + far) * singleWheel, sixDigits((1 + far) * singleWheel));
 
     const float close = 4;
     const double qClose = close / l;
     ASSERT_LT(qClose, 0.125);
     const double near = 1 - (0.2815 - 0.269353 * r) * qClose / 0.125;
-    EXPECT_NEAR(MdInfSlab(h1, aEq, k, P, mu, E1, close), (1 + near) * singleWheel,
-                sixDigits((1 + near) * singleWheel));
+    EXPECT_NEAR(MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = close}, aEq),
+                (1 + near) * singleWheel, sixDigits((1 + near) * singleWheel));
 
     // a'/l = 0.35 enters the spacing factor as 0.3.
     const float wide = 15;
@@ -168,33 +176,58 @@ TEST(MdInfSlab, OtherWheelOfTheAxleBySpacing) {
     const float wideWheel = WestergaardEdge(P / 2, h1, E1, k, wide, mu);
     const double limited =
         0.269353 * 0.3 - 0.15743211 + 0.357644 / q - 0.0589073 / (q * q) + 0.003486 / (q * q * q);
-    EXPECT_NEAR(MdInfSlab(h1, wide, k, P, mu, E1, d), (1 + limited) * wideWheel,
-                sixDigits((1 + limited) * wideWheel));
+    EXPECT_NEAR(MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = d}, wide),
+                (1 + limited) * wideWheel, sixDigits((1 + limited) * wideWheel));
 
     // The two fitted pieces meet at q = 0.125.
     const float knot = static_cast<float>(0.125 * l);
-    EXPECT_NEAR(MdInfSlab(h1, aEq, k, P, mu, E1, knot * 0.9999f), MdInfSlab(h1, aEq, k, P, mu, E1, knot),
+    EXPECT_NEAR(MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = knot * 0.9999f}, aEq),
+                MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = knot}, aEq),
                 singleWheel * 1e-4);
 }
 
 TEST(MdLayer, SecondLayerFactorOfEachLayering) {
     const float aEq = 6;
     const double slabAlone = edgeStress(h1, E1, aEq);
-    EXPECT_EQ(MdLayer(h1, aEq, k, P, mu, E1, E2, h2, 1), 1.0f);
+    EXPECT_EQ(
+        MdLayer(
+            {.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .E2 = E2, .h2 = h2, .layers = LayerCode::OneLayer},
+            aEq),
+        1.0f);
 
     const double heUnbonded = std::cbrt(h1 * h1 * h1 + E2 / E1 * h2 * h2 * h2);
     const double unbonded = h1 / heUnbonded * edgeStress(heUnbonded, E1, aEq) / slabAlone;
-    EXPECT_NEAR(MdLayer(h1, aEq, k, P, mu, E1, E2, h2, 2), unbonded, sixDigits(unbonded));
+    EXPECT_NEAR(MdLayer({.h1 = h1,
+                         .k = k,
+                         .P = P,
+                         .mu = mu,
+                         .E1 = E1,
+                         .E2 = E2,
+                         .h2 = h2,
+                         .layers = LayerCode::TwoLayerUnbonded},
+                        aEq),
+                unbonded, sixDigits(unbonded));
 
     const Bonded section = bonded(h1, h2, E1, E2);
     const double bondedFactor = section.stressFactor * edgeStress(section.he, E1, aEq) / slabAlone;
-    EXPECT_NEAR(MdLayer(h1, aEq, k, P, mu, E1, E2, h2, 3), bondedFactor, sixDigits(bondedFactor));
+    EXPECT_NEAR(MdLayer({.h1 = h1,
+                         .k = k,
+                         .P = P,
+                         .mu = mu,
+                         .E1 = E1,
+                         .E2 = E2,
+                         .h2 = h2,
+                         .layers = LayerCode::TwoLayerBonded},
+                        aEq),
+                bondedFactor, sixDigits(bondedFactor));
 }
 
 TEST(MdSize, SlabSizeFactorUpToFiveRadii) {
     for (const float aEq : {2.0f, 6.0f, 12.0f}) {
         for (const double ratio : {5.01, 5.5, 7.0, 20.0, 100.0}) {
-            EXPECT_EQ(MdSize(h1, static_cast<float>(ratio * l), aEq, k, mu, E1), 1.0f) << aEq << " " << ratio;
+            EXPECT_EQ(MdSize({.h1 = h1, .L = static_cast<float>(ratio * l), .k = k, .mu = mu, .E1 = E1}, aEq),
+                      1.0f)
+                << aEq << " " << ratio;
         }
     }
 
@@ -202,35 +235,41 @@ TEST(MdSize, SlabSizeFactorUpToFiveRadii) {
     const double r = aEq / l, x = shortSlab / l;
     const double S4 = 0.582282 - 0.533078 * r + 0.181706 * x - 0.019824 * x * x + 0.109051 * r * x;
     ASSERT_LT(S4, 1);
-    EXPECT_NEAR(MdSize(h1, shortSlab, aEq, k, mu, E1), S4, sixDigits(S4));
+    EXPECT_NEAR(MdSize({.h1 = h1, .L = shortSlab, .k = k, .mu = mu, .E1 = E1}, aEq), S4, sixDigits(S4));
 
     // At five radii a wide load radius (a'/l = 0.6) takes the formula above 1: the factor is 1.
     const float wide = static_cast<float>(0.6 * l), fiveRadii = static_cast<float>(4.999 * l);
     const double rWide = wide / l, x5 = fiveRadii / l;
     ASSERT_GT(0.582282 - 0.533078 * rWide + 0.181706 * x5 - 0.019824 * x5 * x5 + 0.109051 * rWide * x5, 1);
-    EXPECT_EQ(MdSize(h1, fiveRadii, wide, k, mu, E1), 1.0f);
+    EXPECT_EQ(MdSize({.h1 = h1, .L = fiveRadii, .k = k, .mu = mu, .E1 = E1}, wide), 1.0f);
 }
 
 TEST(MdTied, TiedShoulderFactorByAggregateInterlock) {
     const float aEq = 6;
     const double r = aEq / l;
-    EXPECT_EQ(MdTied(h1, aEq, k, mu, E1, 1, 3), 1.0f);
+    EXPECT_EQ(MdTied({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .tied = TiedCode::NotTied, .AGG_kl = 3}, aEq),
+              1.0f);
 
     const double low = 1 - 0.025169 * 3 - 0.086034 * r * 3;
-    EXPECT_NEAR(MdTied(h1, aEq, k, mu, E1, 2, 3), low, sixDigits(low));
+    EXPECT_NEAR(MdTied({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .tied = TiedCode::Tied, .AGG_kl = 3}, aEq), low,
+                sixDigits(low));
 
     const double v = std::log(500.0);
     const double high = 0.99864 - 0.51237 * r - 0.0762 * v + 0.00315 * v * v + 0.015936 * (r * v) * (r * v);
-    EXPECT_NEAR(MdTied(h1, aEq, k, mu, E1, 2, 500), high, sixDigits(high));
+    EXPECT_NEAR(MdTied({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .tied = TiedCode::Tied, .AGG_kl = 500}, aEq),
+                high, sixDigits(high));
 
     // A negative stiffness ratio takes the formula above 1: the factor is 1.
-    EXPECT_EQ(MdTied(h1, aEq, k, mu, E1, 2, -1), 1.0f);
+    EXPECT_EQ(MdTied({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .tied = TiedCode::Tied, .AGG_kl = -1}, aEq),
+              1.0f);
 }
 
 TEST(MdWidened, WidenedLaneFactorByOffset) {
     const float aEq = 6;
     const double r = aEq / l;
-    EXPECT_EQ(MdWidened(h1, aEq, k, mu, E1, 0, 24), 1.0f);
+    EXPECT_EQ(
+        MdWidened({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .widened = WidenedFlag::NotWidened, .d0 = 24}, aEq),
+        1.0f);
 
     // The wheel 18 in from the lane edge: q = (d0 + 18) / l. A wide radius on a lane widened by 0 in
     // gives rho = 0.67, where every power of rho counts.
@@ -240,19 +279,25 @@ TEST(MdWidened, WidenedLaneFactorByOffset) {
     ASSERT_GT(rho, 0.6);
     const double wide =
         0.013211 / q + 0.454147 + 0.386201 * rho - 0.24565 * rho * rho + 0.053891 * rho * rho * rho;
-    EXPECT_NEAR(MdWidened(h1, wideRadius, k, mu, E1, 1, 0), wide, sixDigits(wide));
+    EXPECT_NEAR(MdWidened({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .widened = WidenedFlag::Widened, .d0 = 0},
+                          wideRadius),
+                wide, sixDigits(wide));
 
     // Beyond q = 1.5 the offset counts as 1.5.
     ASSERT_GT((60 + 18) / l, 1.5);
     const double rhoFar = r / 1.5;
     const double far = 0.013211 / 1.5 + 0.454147 + 0.386201 * rhoFar - 0.24565 * rhoFar * rhoFar +
                        0.053891 * rhoFar * rhoFar * rhoFar;
-    EXPECT_NEAR(MdWidened(h1, aEq, k, mu, E1, 1, 60), far, sixDigits(far));
+    EXPECT_NEAR(
+        MdWidened({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .widened = WidenedFlag::Widened, .d0 = 60}, aEq),
+        far, sixDigits(far));
 
     const double qNear = (-15 + 18) / l;
     ASSERT_LT(qNear, 0.125);
     const double near = 1 - (0.440165 - 3.0896 * r + 15.7216 * r * r - 27.592 * r * r * r) * qNear / 0.125;
-    EXPECT_NEAR(MdWidened(h1, aEq, k, mu, E1, 1, -15), near, sixDigits(near));
+    EXPECT_NEAR(
+        MdWidened({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .widened = WidenedFlag::Widened, .d0 = -15}, aEq),
+        near, sixDigits(near));
 }
 
 TEST(MdCurl, CurlingStressOfTheFiniteSlab) {
@@ -272,12 +317,17 @@ TEST(MdCurl, CurlingStressOfTheFiniteSlab) {
                      1.81e-12 * Ek * A * A - 1.051e-09 * Ek * A * x * x + 1.84e-11 * Ek * A * A * x -
                      1.7487 * A * x * x + 3.435123724e-05 * A * A * A + 86.97 * x * x * x -
                      0.008163966238498091 * A * A * x;
-    EXPECT_NEAR(MdCurl(h1, slab, 6, lSingle, dT, E1, alpha, k), restrained * F, sixDigits(restrained * F));
+    EXPECT_NEAR(MdCurl({.L = slab, .k = k, .dT = dT, .alpha = alpha, .E1 = E1}, lSingle), restrained * F,
+                sixDigits(restrained * F));
 }
 
 TEST(MdBottom, StressInTheSecondLayer) {
     const float aEq = 6;
-    EXPECT_EQ(MdBottom(h1, aEq, k, P, mu, E1, E2, h2, 1), 0.0f);
+    EXPECT_EQ(
+        MdBottom(
+            {.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .E2 = E2, .h2 = h2, .layers = LayerCode::OneLayer},
+            aEq),
+        0.0f);
 
     auto bottomStress = [aEq](double top, double bottom) {
         const double l2 = stiffnessRadius(bottom, E2, mu, k);
@@ -286,15 +336,51 @@ TEST(MdBottom, StressInTheSecondLayer) {
         return F * edgeStress(bottom, E2, aEq);
     };
     const double unbonded = bottomStress(h1, h2);
-    EXPECT_NEAR(MdBottom(h1, aEq, k, P, mu, E1, E2, h2, 2), unbonded, sixDigits(unbonded));
+    EXPECT_NEAR(MdBottom({.h1 = h1,
+                          .k = k,
+                          .P = P,
+                          .mu = mu,
+                          .E1 = E1,
+                          .E2 = E2,
+                          .h2 = h2,
+                          .layers = LayerCode::TwoLayerUnbonded},
+                         aEq),
+                unbonded, sixDigits(unbonded));
 
     const Bonded section = bonded(h1, h2, E1, E2);
     const double composite = bottomStress(section.h1e, section.h2e);
-    EXPECT_NEAR(MdBottom(h1, aEq, k, P, mu, E1, E2, h2, 3), composite, sixDigits(composite));
+    EXPECT_NEAR(MdBottom({.h1 = h1,
+                          .k = k,
+                          .P = P,
+                          .mu = mu,
+                          .E1 = E1,
+                          .E2 = E2,
+                          .h2 = h2,
+                          .layers = LayerCode::TwoLayerBonded},
+                         aEq),
+                composite, sixDigits(composite));
 
     // A second layer without stiffness or without thickness divides by zero.
-    EXPECT_THROW(MdBottom(h1, aEq, k, P, mu, E1, 0, h2, 3), FloatingPointFault);
-    EXPECT_THROW(MdBottom(h1, aEq, k, P, mu, E1, E2, 0, 2), FloatingPointFault);
+    EXPECT_THROW(MdBottom({.h1 = h1,
+                           .k = k,
+                           .P = P,
+                           .mu = mu,
+                           .E1 = E1,
+                           .E2 = 0,
+                           .h2 = h2,
+                           .layers = LayerCode::TwoLayerBonded},
+                          aEq),
+                 FloatingPointFault);
+    EXPECT_THROW(MdBottom({.h1 = h1,
+                           .k = k,
+                           .P = P,
+                           .mu = mu,
+                           .E1 = E1,
+                           .E2 = E2,
+                           .h2 = 0,
+                           .layers = LayerCode::TwoLayerUnbonded},
+                          aEq),
+                 FloatingPointFault);
 }
 
 TEST(EdgeStressModel, PlainSlabWithoutCurling) {
@@ -315,24 +401,44 @@ TEST(EdgeStressModel, PlainSlabWithoutCurling) {
 
 TEST(EdgeStressModel, EveryAdjustmentOfABondedSlab) {
     EdgeModelInputs in = oneLayerCase();
-    in.GearCode = 2;
+    in.gear = GearCode::DualTandem;
     in.dT = 20;
     in.L = 150;
-    in.LayerCode = 3;
-    in.TiedCode = 2;
-    in.WidenedFlag = 1;
+    in.layers = LayerCode::TwoLayerBonded;
+    in.tied = TiedCode::Tied;
+    in.widened = WidenedFlag::Widened;
     AnalysisResults results = unsetEdgeFields();
     EdgeStressModel(in, results);
 
     const float lSingle = static_cast<float>(l);
-    const float aEq = MdRadius(lSingle, 2, tp, P, d, S, t);
-    EXPECT_EQ(results.MdEdgeInfSlab, MdInfSlab(h1, aEq, k, P, mu, E1, d));
-    EXPECT_EQ(results.MdSecondLayer, MdLayer(h1, aEq, k, P, mu, E1, E2, h2, 3));
-    EXPECT_EQ(results.MdSlabSize, MdSize(h1, 150, aEq, k, mu, E1));
-    EXPECT_EQ(results.MdWidenedLane, MdWidened(h1, aEq, k, mu, E1, 1, 24));
-    EXPECT_EQ(results.MdTiedShoulder, MdTied(h1, aEq, k, mu, E1, 2, 3));
-    EXPECT_EQ(results.MdCurlStress, MdCurl(h1, 150, aEq, lSingle, 20, E1, 5.5e-6f, k));
-    EXPECT_EQ(results.MdBottomLayerStress, MdBottom(h1, aEq, k, P, mu, E1, E2, h2, 3));
+    const float aEq = MdRadius({.gear = GearCode::DualTandem, .tp = tp, .P = P, .S = S, .t = t}, lSingle);
+    EXPECT_EQ(results.MdEdgeInfSlab, MdInfSlab({.h1 = h1, .k = k, .P = P, .mu = mu, .E1 = E1, .d = d}, aEq));
+    EXPECT_EQ(results.MdSecondLayer, MdLayer({.h1 = h1,
+                                              .k = k,
+                                              .P = P,
+                                              .mu = mu,
+                                              .E1 = E1,
+                                              .E2 = E2,
+                                              .h2 = h2,
+                                              .layers = LayerCode::TwoLayerBonded},
+                                             aEq));
+    EXPECT_EQ(results.MdSlabSize, MdSize({.h1 = h1, .L = 150, .k = k, .mu = mu, .E1 = E1}, aEq));
+    EXPECT_EQ(
+        results.MdWidenedLane,
+        MdWidened({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .widened = WidenedFlag::Widened, .d0 = 24}, aEq));
+    EXPECT_EQ(results.MdTiedShoulder,
+              MdTied({.h1 = h1, .k = k, .mu = mu, .E1 = E1, .tied = TiedCode::Tied, .AGG_kl = 3}, aEq));
+    EXPECT_EQ(results.MdCurlStress,
+              MdCurl({.L = 150, .k = k, .dT = 20, .alpha = 5.5e-6f, .E1 = E1}, lSingle));
+    EXPECT_EQ(results.MdBottomLayerStress, MdBottom({.h1 = h1,
+                                                     .k = k,
+                                                     .P = P,
+                                                     .mu = mu,
+                                                     .E1 = E1,
+                                                     .E2 = E2,
+                                                     .h2 = h2,
+                                                     .layers = LayerCode::TwoLayerBonded},
+                                                    aEq));
     EXPECT_NE(results.MdSecondLayer, 1.0f);
     EXPECT_NE(results.MdTiedShoulder, 1.0f);
     EXPECT_NE(results.MdWidenedLane, 1.0f);
@@ -346,7 +452,7 @@ TEST(EdgeStressModel, EveryAdjustmentOfABondedSlab) {
 
 TEST(EdgeStressModel, FaultInTheBottomLayerKeepsTheEarlierFields) {
     EdgeModelInputs in = oneLayerCase();
-    in.LayerCode = 3;
+    in.layers = LayerCode::TwoLayerBonded;
     in.E2 = 0;
     AnalysisResults results = unsetEdgeFields();
     try {
