@@ -115,21 +115,28 @@ RecordPart partOf(Field field) {
     return info(field).part;
 }
 
-int tiresPerSide(GearConfiguration gear) {
+bool isDual(GearConfiguration gear) {
+    return gear == GearConfiguration::DualSingle || gear == GearConfiguration::DualTandem ||
+           gear == GearConfiguration::DualTridem;
+}
+
+int axleCount(GearConfiguration gear) {
     switch (gear) {
-    case GearConfiguration::SingleSingle:
-        return 1;
     case GearConfiguration::SingleTandem:
-    case GearConfiguration::DualSingle:
+    case GearConfiguration::DualTandem:
         return 2;
     case GearConfiguration::SingleTridem:
-        return 3;
-    case GearConfiguration::DualTandem:
-        return 4;
     case GearConfiguration::DualTridem:
-        return 6;
+        return 3;
+    case GearConfiguration::SingleSingle:
+    case GearConfiguration::DualSingle:
+        break;
     }
     return 1;
+}
+
+int tiresPerSide(GearConfiguration gear) {
+    return (isDual(gear) ? 2 : 1) * axleCount(gear);
 }
 
 std::string_view locationName(WheelLocation location) {

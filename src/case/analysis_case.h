@@ -65,7 +65,10 @@ bool fieldFromName(std::string_view name, Field& field);
 // The part that owns a field (mu2 and r2 belong to the pavement part).
 RecordPart partOf(Field field);
 
-// The number of tires on one side of the axle.
+// Whether the gear has dual wheels (two tires side by side at each end of an axle), its number of
+// axles (1, 2 or 3), and the number of tires on one side of the axle group.
+bool isDual(GearConfiguration gear);
+int axleCount(GearConfiguration gear);
 int tiresPerSide(GearConfiguration gear);
 
 std::string_view locationName(WheelLocation location);

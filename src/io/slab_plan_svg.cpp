@@ -93,24 +93,6 @@ std::string dimension(const AnalysisCase& record, Field field, std::string_view 
            lengthUnit(record, field);
 }
 
-bool isDual(GearConfiguration gear) {
-    return gear == GearConfiguration::DualSingle || gear == GearConfiguration::DualTandem ||
-           gear == GearConfiguration::DualTridem;
-}
-
-int axleCount(GearConfiguration gear) {
-    switch (gear) {
-    case GearConfiguration::SingleTandem:
-    case GearConfiguration::DualTandem:
-        return 2;
-    case GearConfiguration::SingleTridem:
-    case GearConfiguration::DualTridem:
-        return 3;
-    default:
-        return 1;
-    }
-}
-
 // The centres of the tires, outer side first, first axle first; the outer tire of the outer side
 // nearest the outer edge y = W.
 std::vector<Point> tireCentres(const AnalysisCase& record, const ComputationInputs& in, double a) {
