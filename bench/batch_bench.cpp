@@ -1,6 +1,6 @@
 #include "case/analysis_case.h"
-#include "io/batch.h"
-#include "io/sweep.h"
+#include "studies/batch.h"
+#include "studies/sweep.h"
 
 #include <benchmark/benchmark.h>
 

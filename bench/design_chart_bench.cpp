@@ -1,7 +1,7 @@
 #include "app/design_chart_window.h"
 #include "app/main_window.h"
 #include "dialogs/user_prompt.h"
-#include "io/design_chart_data.h"
+#include "studies/design_chart_data.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,12 +9,12 @@
 // without a line keep the defaults of the unit system.
 
 #include "case/analysis_case.h"
+#include "case/fault.h"
+#include "case/number_text.h"
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "engine/result_fields.h"
 #include "fuzz_property.h"
-#include "io/number_text.h"
 #include "io/report.h"
 #include "pattern_text.h"
 

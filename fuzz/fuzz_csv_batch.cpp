@@ -4,8 +4,8 @@
 
 #include "case/field_value.h"
 #include "fuzz_property.h"
-#include "io/batch.h"
 #include "io/csv_reader.h"
+#include "studies/batch.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 // and to values, and the bound text of the range messages.
 
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "fuzz_property.h"
-#include "io/number_text.h"
 #include "pattern_text.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/design_chart_data.h"
+#include "studies/design_chart_data.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,12 +2,12 @@
 
 #include "app/design_chart_plot.h"
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "io/case_columns.h"
 #include "io/file_access.h"
-#include "io/number_text.h"
 
 #include <QBuffer>
 #include <QChart>

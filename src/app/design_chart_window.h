@@ -1,7 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
-#include "io/design_chart_data.h"
+#include "studies/design_chart_data.h"
 
 #include <QDialog>
 #include <QString>

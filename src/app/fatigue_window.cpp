@@ -1,10 +1,10 @@
 #include "app/fatigue_window.h"
 
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "io/file_access.h"
-#include "io/number_text.h"
 
 #include <QBuffer>
 #include <QChart>

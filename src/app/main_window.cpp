@@ -6,6 +6,7 @@
 #include "app/report_font.h"
 #include "app/report_printer.h"
 #include "app/slab_plan_pane.h"
+#include "case/fault.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
 #include "dialogs/busy_cursor.h"
@@ -13,7 +14,6 @@
 #include "dialogs/pavement_dialog.h"
 #include "dialogs/user_prompt.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "io/case_file.h"
 #include "io/report.h"
 

@@ -1,5 +1,7 @@
 #include "case/analysis_case.h"
 
+#include "case/case_words.h"
+
 namespace korvanex {
 
 namespace {
@@ -113,46 +115,40 @@ RecordPart partOf(Field field) {
     return info(field).part;
 }
 
-std::string_view locationName(WheelLocation location) {
-    switch (location) {
-    case WheelLocation::Interior:
-        return "Interior";
-    case WheelLocation::Edge:
-        return "Edge";
-    case WheelLocation::Corner:
-        return "Corner";
+bool isDual(GearConfiguration gear) {
+    return gear == GearConfiguration::DualSingle || gear == GearConfiguration::DualTandem ||
+           gear == GearConfiguration::DualTridem;
+}
+
+int axleCount(GearConfiguration gear) {
+    switch (gear) {
+    case GearConfiguration::SingleTandem:
+    case GearConfiguration::DualTandem:
+        return 2;
+    case GearConfiguration::SingleTridem:
+    case GearConfiguration::DualTridem:
+        return 3;
+    case GearConfiguration::SingleSingle:
+    case GearConfiguration::DualSingle:
+        break;
     }
-    return "Interior";
+    return 1;
+}
+
+int tiresPerSide(GearConfiguration gear) {
+    return (isDual(gear) ? 2 : 1) * axleCount(gear);
+}
+
+std::string_view locationName(WheelLocation location) {
+    return wordOf(LocationWords, location);
 }
 
 std::string_view gearName(GearConfiguration gear) {
-    switch (gear) {
-    case GearConfiguration::SingleSingle:
-        return "Single-Single";
-    case GearConfiguration::SingleTandem:
-        return "Single-Tandem";
-    case GearConfiguration::SingleTridem:
-        return "Single-Tridem";
-    case GearConfiguration::DualSingle:
-        return "Dual-Single";
-    case GearConfiguration::DualTandem:
-        return "Dual-Tandem";
-    case GearConfiguration::DualTridem:
-        return "Dual-Tridem";
-    }
-    return "Dual-Tridem";
+    return wordOf(GearWords, gear);
 }
 
 std::string_view layerName(LayerType layer) {
-    switch (layer) {
-    case LayerType::OneLayer:
-        return "One Layer";
-    case LayerType::TwoLayerBonded:
-        return "Two Layer Bonded";
-    case LayerType::TwoLayerUnbonded:
-        return "Two Layer Unbonded";
-    }
-    return "One Layer";
+    return wordOf(LayerWords, layer);
 }
 
 } // namespace korvanex

@@ -65,6 +65,12 @@ bool fieldFromName(std::string_view name, Field& field);
 // The part that owns a field (mu2 and r2 belong to the pavement part).
 RecordPart partOf(Field field);
 
+// Whether the gear has dual wheels (two tires side by side at each end of an axle), its number of
+// axles (1, 2 or 3), and the number of tires on one side of the axle group.
+bool isDual(GearConfiguration gear);
+int axleCount(GearConfiguration gear);
+int tiresPerSide(GearConfiguration gear);
+
 std::string_view locationName(WheelLocation location);
 std::string_view gearName(GearConfiguration gear);
 std::string_view layerName(LayerType layer);

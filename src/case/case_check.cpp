@@ -1,6 +1,7 @@
 #include "case/case_check.h"
 
 #include "case/input_check.h"
+#include "case/number_text.h"
 #include "case/typical_ranges.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "case/input_check.h"
 
 #include "case/field_value.h"
-#include "io/number_text.h"
+#include "case/number_text.h"
 
 #include <cmath>
 #include <limits>

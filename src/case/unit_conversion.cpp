@@ -1,7 +1,7 @@
 #include "case/unit_conversion.h"
 
+#include "case/fault.h"
 #include "case/field_value.h"
-#include "engine/fault.h"
 
 #include <array>
 #include <cmath>
@@ -21,14 +21,14 @@ double metricFactor(Field field) {
     case Field::E1:
     case Field::E2:
     case Field::AGG:
-        return 6.89; // kPa to psi
+        return KpaPerPsi;
     case Field::S:
     case Field::t:
     case Field::d:
     case Field::h1:
     case Field::h2:
     case Field::d0:
-        return 2.54; // cm to in
+        return CmPerInch;
     case Field::L:
     case Field::W:
         return 0.0254; // m to in

@@ -5,6 +5,10 @@
 
 namespace korvanex {
 
+// The system's own rounded factors between its English and metric stresses and lengths.
+inline constexpr double KpaPerPsi = 6.89;
+inline constexpr double CmPerInch = 2.54;
+
 // The inputs of one case in the engine's computation units: lb, in, psi, pci (psi/in for k, lb/in^3
 // for unit weights), degF and 1/degF, each stored in single precision. P is the whole axle load.
 // The second layer's Poisson ratio and unit weight take no part in the analysis.

@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
-#include "io/batch.h"
+#include "case/case_words.h"
+#include "studies/batch.h"
 
 #include <charconv>
 
@@ -74,12 +75,10 @@ const char* const usageText =
 
 namespace {
 
-std::string parseYesNo(const std::string& option, const std::string& value, std::optional<bool>& target) {
-    if (value == "yes") {
-        target = true;
-    } else if (value == "no") {
-        target = false;
-    } else {
+std::string readYesNoOption(const std::string& option, const std::string& value,
+                            std::optional<bool>& target) {
+    target = parseYesNo(value);
+    if (!target) {
         return option + " takes yes or no, not \"" + value + "\"";
     }
     return {};
@@ -209,12 +208,12 @@ std::string parseArguments(const std::vector<std::string>& arguments, CliOptions
         } else if (argument == "--tied-shoulder") {
             error = value(text);
             if (error.empty()) {
-                error = parseYesNo(argument, text, options.tiedShoulder);
+                error = readYesNoOption(argument, text, options.tiedShoulder);
             }
         } else if (argument == "--widened-lane") {
             error = value(text);
             if (error.empty()) {
-                error = parseYesNo(argument, text, options.widenedLane);
+                error = readYesNoOption(argument, text, options.widenedLane);
             }
         } else if (argument == "--vary") {
             error = value(text);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/sweep.h"
+#include "studies/sweep.h"
 
 #include <optional>
 #include <string>

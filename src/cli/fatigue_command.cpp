@@ -2,10 +2,10 @@
 
 #include "case/case_check.h"
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
 #include "io/file_access.h"
-#include "io/number_text.h"
 #include "studies/fatigue_output.h"
 
 #include <algorithm>

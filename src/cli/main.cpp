@@ -1,19 +1,19 @@
 // korvanex-cli: the stress analysis of one case from the command line, for scripts and batches.
 
+#include "case/fault.h"
 #include "cli/cli_options.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
 #include "cli/fatigue_command.h"
 #include "cli/verify_command.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
-#include "io/batch.h"
 #include "io/case_file.h"
 #include "io/file_access.h"
 #include "io/report.h"
 #include "io/results_json.h"
 #include "io/slab_plan_svg.h"
-#include "io/sweep.h"
+#include "studies/batch.h"
+#include "studies/sweep.h"
 
 #include <csignal>
 #include <fstream>

@@ -1,6 +1,5 @@
 #include "dialogs/axle_dialog.h"
 
-#include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/input_dialog_parts.h"
 #include "dialogs/option_buttons.h"
@@ -20,14 +19,16 @@
 namespace korvanex {
 
 frmWheel::frmWheel(AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(initialisedPart(record, RecordPart::Axle)),
-      prompt_(prompt), fields_{{
-                           {record, Field::P, QStringLiteral("P"), this},
-                           {record, Field::tp, QStringLiteral("tp"), this},
-                           {record, Field::S, QStringLiteral("S"), this},
-                           {record, Field::t, QStringLiteral("t"), this},
-                           {record, Field::d, QStringLiteral("d"), this},
-                       }} {
+    : QDialog(parent), record_(initialisedPart(record, RecordPart::Axle)), prompt_(prompt),
+      fields_(record,
+              {
+                  {Field::P, QStringLiteral("P")},
+                  {Field::tp, QStringLiteral("tp")},
+                  {Field::S, QStringLiteral("S")},
+                  {Field::t, QStringLiteral("t")},
+                  {Field::d, QStringLiteral("d")},
+              },
+              this) {
     setObjectName(QStringLiteral("frmWheel"));
     setWindowTitle(QStringLiteral("Axle Load Characteristics"));
     createOptions();
@@ -60,10 +61,11 @@ void frmWheel::createOptions() {
 
 void frmWheel::layOut() {
     auto* values = new QGridLayout;
-    for (int which = 0; which < CheckedFieldCount; ++which) {
+    const int rows = static_cast<int>(fields_.size());
+    for (int which = 0; which < rows; ++which) {
         fields_[which].addToGrid(*values, which);
     }
-    values->setRowStretch(CheckedFieldCount, 1);
+    values->setRowStretch(rows, 1);
 
     auto* location = new QGroupBox(QStringLiteral("Location of Wheel Loads"), this);
     location->setObjectName(QStringLiteral("Frame1"));
@@ -103,9 +105,7 @@ void frmWheel::showRecord() {
     // Every option selected writes all options back into the record: take both before selecting.
     const WheelLocation location = record_.location;
     const GearConfiguration gear = record_.gear;
-    for (CaseFieldEditor& field : fields_) {
-        field.showRecord();
-    }
+    fields_.showRecord();
     switch (location) {
     case WheelLocation::Interior:
         option(interior_loc)->setChecked(true);
@@ -185,9 +185,7 @@ void frmWheel::writeOptionsToRecord() {
 }
 
 void frmWheel::rememberValues() {
-    for (int which = 0; which < CheckedFieldCount; ++which) {
-        rememberedTexts_[which] = fields_[which].text();
-    }
+    fields_.remember();
     for (int which = 0; which < OptionCount; ++which) {
         rememberedSelections_[which] = options_[which]->isChecked();
     }
@@ -197,20 +195,8 @@ void frmWheel::rememberValues() {
 void frmWheel::ok() {
     BusyCursor busy;
     PromptedInputCheck ask(prompt_, this);
-    for (CaseFieldEditor& field : fields_) {
-        if (field.isShown()) {
-            const TypicalRange range = typicalRange(field.field(), record_.units).value();
-            field.setText(QString::fromStdString(
-                CheckInputValue(field.text().toStdString(), range.label, range.minimum, range.maximum, ask)));
-        }
-    }
-    const bool accepted = std::all_of(fields_.begin(), fields_.end(), [](const CaseFieldEditor& field) {
-        return !field.isShown() || isAcceptedFieldText(field.text().toStdString());
-    });
-    if (!accepted) {
-        for (int which = 0; which < CheckedFieldCount; ++which) {
-            fields_[which].setText(rememberedTexts_[which]);
-        }
+    if (!fields_.checkShownFields(ask)) {
+        fields_.restore();
         return;
     }
     rememberValues();
@@ -228,9 +214,7 @@ void frmWheel::cancel() {
             clearOption(option(remembered));
         }
     }
-    for (int which = 0; which < CheckedFieldCount; ++which) {
-        fields_[which].setText(rememberedTexts_[which]);
-    }
+    fields_.restore();
 }
 
 } // namespace korvanex

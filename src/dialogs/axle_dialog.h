@@ -1,7 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
-#include "dialogs/case_field_editor.h"
+#include "dialogs/checked_field_group.h"
 #include "dialogs/user_activation.h"
 
 #include <QDialog>
@@ -30,7 +30,7 @@ class frmWheel : public QDialog {
 
   private:
     // The fields in the order OK checks them and the remembered copy holds them.
-    enum CheckedField { P, tp, S, t, d, CheckedFieldCount };
+    enum CheckedField { P, tp, S, t, d };
     // The option buttons, in the order Cancel puts them back.
     enum Option {
         edge_loc,
@@ -57,9 +57,8 @@ class frmWheel : public QDialog {
 
     AnalysisCase& record_;
     UserPrompt& prompt_;
-    std::array<CaseFieldEditor, CheckedFieldCount> fields_;
+    CheckedFieldGroup fields_;
     std::array<QRadioButton*, OptionCount> options_{};
-    std::array<QString, CheckedFieldCount> rememberedTexts_;
     std::array<bool, OptionCount> rememberedSelections_{};
     UserActivation activation_;
 };

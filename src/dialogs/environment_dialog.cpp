@@ -1,6 +1,5 @@
 #include "dialogs/environment_dialog.h"
 
-#include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/input_dialog_parts.h"
 #include "dialogs/prompted_input_check.h"
@@ -11,16 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace korvanex {
 
 frmEnvironPct::frmEnvironPct(AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(initialisedPart(record, RecordPart::Environment)),
-      prompt_(prompt), fields_{{
-                           {record, Field::F, QStringLiteral("F"), this},
-                           {record, Field::alp, QStringLiteral("alp"), this},
-                       }} {
+    : QDialog(parent), record_(initialisedPart(record, RecordPart::Environment)), prompt_(prompt),
+      fields_(record, {{Field::F, QStringLiteral("F")}, {Field::alp, QStringLiteral("alp")}}, this) {
     setObjectName(QStringLiteral("frmEnvironPct"));
     setWindowTitle(QStringLiteral("Environmental Data"));
 
@@ -35,57 +29,35 @@ frmEnvironPct::frmEnvironPct(AnalysisCase& record, UserPrompt& prompt, QWidget* 
     page->addLayout(values);
     page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);
-    rememberValues();
+    fields_.remember();
 }
 
 void frmEnvironPct::showRecord() {
-    for (CaseFieldEditor& field : fields_) {
-        field.showRecord();
-    }
+    fields_.showRecord();
 }
 
 bool frmEnvironPct::event(QEvent* event) {
     if (activation_.isUserActivation(event, this)) {
-        rememberValues();
+        fields_.remember();
     }
     return QDialog::event(event);
-}
-
-void frmEnvironPct::rememberValues() {
-    for (int which = 0; which < CheckedFieldCount; ++which) {
-        rememberedTexts_[which] = fields_[which].text();
-    }
-}
-
-void frmEnvironPct::restoreTexts() {
-    for (int which = 0; which < CheckedFieldCount; ++which) {
-        fields_[which].setText(rememberedTexts_[which]);
-    }
 }
 
 void frmEnvironPct::ok() {
     BusyCursor busy;
     PromptedInputCheck ask(prompt_, this);
-    for (CaseFieldEditor& field : fields_) {
-        const TypicalRange range = typicalRange(field.field(), record_.units).value();
-        field.setText(QString::fromStdString(
-            CheckInputValue(field.text().toStdString(), range.label, range.minimum, range.maximum, ask)));
-    }
-    const bool accepted = std::all_of(fields_.begin(), fields_.end(), [](const CaseFieldEditor& field) {
-        return isAcceptedFieldText(field.text().toStdString());
-    });
-    if (!accepted) {
-        restoreTexts();
+    if (!fields_.checkShownFields(ask)) {
+        fields_.restore();
         return;
     }
-    rememberValues();
+    fields_.remember();
     hide();
 }
 
 void frmEnvironPct::cancel() {
     BusyCursor busy;
     hide();
-    restoreTexts();
+    fields_.restore();
 }
 
 } // namespace korvanex

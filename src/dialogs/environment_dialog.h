@@ -1,12 +1,10 @@
 #pragma once
 
 #include "case/analysis_case.h"
-#include "dialogs/case_field_editor.h"
+#include "dialogs/checked_field_group.h"
 #include "dialogs/user_activation.h"
 
 #include <QDialog>
-
-#include <array>
 
 namespace korvanex {
 
@@ -27,17 +25,14 @@ class frmEnvironPct : public QDialog {
     bool event(QEvent* event) override;
 
   private:
-    enum CheckedField { F, alp, CheckedFieldCount };
+    enum CheckedField { F, alp };
 
-    void rememberValues();
-    void restoreTexts();
     void ok();
     void cancel();
 
     AnalysisCase& record_;
     UserPrompt& prompt_;
-    std::array<CaseFieldEditor, CheckedFieldCount> fields_;
-    std::array<QString, CheckedFieldCount> rememberedTexts_;
+    CheckedFieldGroup fields_;
     UserActivation activation_;
 };
 

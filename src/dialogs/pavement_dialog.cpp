@@ -1,6 +1,5 @@
 #include "dialogs/pavement_dialog.h"
 
-#include "case/typical_ranges.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/input_dialog_parts.h"
 #include "dialogs/option_buttons.h"
@@ -14,25 +13,25 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace korvanex {
 
 frmPvmtStrs::frmPvmtStrs(AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(initialisedPart(record, RecordPart::Pavement)),
-      prompt_(prompt), fields_{{
-                           {record, Field::h1, QStringLiteral("h1"), this},
-                           {record, Field::E1, QStringLiteral("E1"), this},
-                           {record, Field::r1, QStringLiteral("gr1"), this},
-                           {record, Field::mu1, QStringLiteral("mu1"), this},
-                           {record, Field::L, QStringLiteral("L"), this},
-                           {record, Field::W, QStringLiteral("W"), this},
-                           {record, Field::k, QStringLiteral("k"), this},
-                           {record, Field::h2, QStringLiteral("h2"), this},
-                           {record, Field::E2, QStringLiteral("E2"), this},
-                           {record, Field::d0, QStringLiteral("D0"), this},
-                           {record, Field::AGG, QStringLiteral("AGG"), this},
-                       }},
+    : QDialog(parent), record_(initialisedPart(record, RecordPart::Pavement)), prompt_(prompt),
+      fields_(record,
+              {
+                  {Field::h1, QStringLiteral("h1")},
+                  {Field::E1, QStringLiteral("E1")},
+                  {Field::r1, QStringLiteral("gr1")},
+                  {Field::mu1, QStringLiteral("mu1")},
+                  {Field::L, QStringLiteral("L")},
+                  {Field::W, QStringLiteral("W")},
+                  {Field::k, QStringLiteral("k")},
+                  {Field::h2, QStringLiteral("h2")},
+                  {Field::E2, QStringLiteral("E2")},
+                  {Field::d0, QStringLiteral("D0")},
+                  {Field::AGG, QStringLiteral("AGG")},
+              },
+              this),
       r2_(record, Field::r2, QStringLiteral("gr2"), this),
       mu2_(record, Field::mu2, QStringLiteral("mu2"), this) {
     setObjectName(QStringLiteral("frmPvmtStrs"));
@@ -89,9 +88,10 @@ void frmPvmtStrs::layOut() {
     for (CheckedField which : {h1, E1, r1, mu1, L, W, k}) {
         fields_[which].addToGrid(*slab, which);
     }
-    r2_.addToGrid(*slab, CheckedFieldCount);
-    mu2_.addToGrid(*slab, CheckedFieldCount + 1);
-    slab->setRowStretch(CheckedFieldCount + 2, 1);
+    const int rows = static_cast<int>(fields_.size());
+    r2_.addToGrid(*slab, rows);
+    mu2_.addToGrid(*slab, rows + 1);
+    slab->setRowStretch(rows + 2, 1);
 
     auto* layer = new QGroupBox(QStringLiteral("Layer"), this);
     layer->setObjectName(QStringLiteral("Frame1"));
@@ -135,9 +135,7 @@ void frmPvmtStrs::layOut() {
 }
 
 void frmPvmtStrs::showRecord() {
-    for (CaseFieldEditor& field : fields_) {
-        field.showRecord();
-    }
+    fields_.showRecord();
     r2_.showRecord();
     mu2_.showRecord();
 }
@@ -206,23 +204,10 @@ void frmPvmtStrs::writeOptionsToRecord() {
     record_.widenedLane = option(OptWidenedYes)->isChecked();
 }
 
-void frmPvmtStrs::checkField(CheckedField which, PromptedInputCheck& ask) {
-    CaseFieldEditor& field = fields_[which];
-    const TypicalRange range = typicalRange(field.field(), record_.units).value();
-    field.setText(QString::fromStdString(
-        CheckInputValue(field.text().toStdString(), range.label, range.minimum, range.maximum, ask)));
-}
-
 void frmPvmtStrs::rememberValues() {
-    rememberTexts();
+    fields_.remember();
     for (int which = 0; which < OptionCount; ++which) {
         rememberedSelections_[which] = options_[which]->isChecked();
-    }
-}
-
-void frmPvmtStrs::rememberTexts() {
-    for (int which = 0; which < CheckedFieldCount; ++which) {
-        rememberedTexts_[which] = fields_[which].text();
     }
 }
 
@@ -233,29 +218,15 @@ void frmPvmtStrs::rememberLayerAndYesOptions() {
     }
 }
 
-void frmPvmtStrs::restoreTexts() {
-    for (int which = 0; which < CheckedFieldCount; ++which) {
-        fields_[which].setText(rememberedTexts_[which]);
-    }
-}
-
 // Only the fields the options show are checked; a hidden field keeps its text as it is.
 void frmPvmtStrs::ok() {
     BusyCursor busy;
     PromptedInputCheck ask(prompt_, this);
-    for (CheckedField which : {h1, E1, r1, mu1, L, W, k, h2, E2, d0, AGG}) {
-        if (fields_[which].isShown()) {
-            checkField(which, ask);
-        }
-    }
-    const bool accepted = std::all_of(fields_.begin(), fields_.end(), [](const CaseFieldEditor& field) {
-        return !field.isShown() || isAcceptedFieldText(field.text().toStdString());
-    });
-    if (accepted) {
-        rememberTexts();
+    if (fields_.checkShownFields(ask)) {
+        fields_.remember();
         hide();
     } else {
-        restoreTexts();
+        fields_.restore();
     }
     rememberLayerAndYesOptions();
 }
@@ -263,18 +234,10 @@ void frmPvmtStrs::ok() {
 void frmPvmtStrs::cancel() {
     BusyCursor busy;
     hide();
-    for (Option which : {one, two_unbond, two_bond}) {
+    for (Option which : {one, two_unbond, two_bond, OptTiedYes, OptTiedNo, OptWidenedYes, OptWidenedNo}) {
         putBackSelection(which);
     }
-    for (CheckedField which : {h1, E1, r1, mu1, L, W, k}) {
-        fields_[which].setText(rememberedTexts_[which]);
-    }
-    for (Option which : {OptTiedYes, OptTiedNo, OptWidenedYes, OptWidenedNo}) {
-        putBackSelection(which);
-    }
-    for (CheckedField which : {AGG, d0, h2, E2}) {
-        fields_[which].setText(rememberedTexts_[which]);
-    }
+    fields_.restore();
 }
 
 } // namespace korvanex

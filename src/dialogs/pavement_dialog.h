@@ -2,6 +2,7 @@
 
 #include "case/analysis_case.h"
 #include "dialogs/case_field_editor.h"
+#include "dialogs/checked_field_group.h"
 #include "dialogs/user_activation.h"
 
 #include <QDialog>
@@ -12,7 +13,6 @@ class QRadioButton;
 
 namespace korvanex {
 
-class PromptedInputCheck;
 class UserPrompt;
 
 // The pavement data dialog: slab, subgrade, layers, tied shoulder and widened lane. Creating it
@@ -33,7 +33,7 @@ class frmPvmtStrs : public QDialog {
 
   private:
     // The fields that OK checks and Cancel restores, in the order of the remembered copy.
-    enum CheckedField { h1, E1, r1, mu1, L, W, k, h2, E2, d0, AGG, CheckedFieldCount };
+    enum CheckedField { h1, E1, r1, mu1, L, W, k, h2, E2, d0, AGG };
     // The option buttons, in the order of the remembered copy.
     enum Option {
         one,
@@ -53,21 +53,17 @@ class frmPvmtStrs : public QDialog {
     void optionSelected(Option which, bool opensDialog);
     void putBackSelection(Option which);
     void writeOptionsToRecord();
-    void checkField(CheckedField which, PromptedInputCheck& ask);
     void rememberValues();
-    void rememberTexts();
     void rememberLayerAndYesOptions();
-    void restoreTexts();
     void ok();
     void cancel();
 
     AnalysisCase& record_;
     UserPrompt& prompt_;
-    std::array<CaseFieldEditor, CheckedFieldCount> fields_;
+    CheckedFieldGroup fields_;
     CaseFieldEditor r2_;
     CaseFieldEditor mu2_;
     std::array<QRadioButton*, OptionCount> options_{};
-    std::array<QString, CheckedFieldCount> rememberedTexts_;
     std::array<bool, OptionCount> rememberedSelections_{};
     UserActivation activation_;
 };

@@ -1,9 +1,10 @@
 #include "engine/analysis_driver.h"
 
+#include "case/fault.h"
 #include "case/unit_conversion.h"
 #include "engine/edge_stress_model.h"
-#include "engine/fault.h"
 #include "engine/layer_section.h"
+#include "engine/pi.h"
 #include "engine/westergaard.h"
 
 #include <cmath>
@@ -12,31 +13,16 @@ namespace korvanex {
 
 namespace {
 
-constexpr double Pi = 3.14159265;
-
-int gearCode(GearConfiguration gear) {
-    switch (gear) {
-    case GearConfiguration::DualSingle:
-        return 1;
-    case GearConfiguration::DualTandem:
-        return 2;
-    case GearConfiguration::DualTridem:
-        return 3;
-    default:
-        return 0;
-    }
-}
-
-int layerCode(LayerType layer) {
+LayerCode layerCode(LayerType layer) {
     switch (layer) {
     case LayerType::TwoLayerUnbonded:
-        return 2;
+        return LayerCode::TwoLayerUnbonded;
     case LayerType::TwoLayerBonded:
-        return 3;
+        return LayerCode::TwoLayerBonded;
     case LayerType::OneLayer:
         break;
     }
-    return 1;
+    return LayerCode::OneLayer;
 }
 
 void writeTopLayerStresses(const AnalysisCase& record, const ComputationInputs& in, float Pw, float a,
@@ -94,23 +80,6 @@ void writeRatios(const FaultCheck& check, const ComputationInputs& in, float Pw,
 
 } // namespace
 
-int tiresPerSide(GearConfiguration gear) {
-    switch (gear) {
-    case GearConfiguration::SingleSingle:
-        return 1;
-    case GearConfiguration::SingleTandem:
-    case GearConfiguration::DualSingle:
-        return 2;
-    case GearConfiguration::SingleTridem:
-        return 3;
-    case GearConfiguration::DualTandem:
-        return 4;
-    case GearConfiguration::DualTridem:
-        return 6;
-    }
-    return 1;
-}
-
 WheelLoad wheelLoad(const ComputationInputs& in, GearConfiguration gear) {
     const FaultCheck check("AnalysisDriver");
     WheelLoad load;
@@ -121,8 +90,7 @@ WheelLoad wheelLoad(const ComputationInputs& in, GearConfiguration gear) {
 }
 
 bool runsEdgeStressModel(const AnalysisCase& record) {
-    return record.location == WheelLocation::Edge && record.gear != GearConfiguration::SingleTandem &&
-           record.gear != GearConfiguration::SingleTridem;
+    return record.location == WheelLocation::Edge && gearCode(record.gear).has_value();
 }
 
 void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results) {
@@ -155,7 +123,7 @@ void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, Ana
         EdgeModelInputs edge;
         edge.h1 = in.h1;
         edge.L = in.L;
-        edge.GearCode = gearCode(record.gear);
+        edge.gear = gearCode(record.gear).value();
         edge.tp = in.tp;
         edge.k = in.k;
         edge.P = check.single(2.0 * Pw, "P");
@@ -168,9 +136,9 @@ void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, Ana
         edge.d = in.d;
         edge.S = in.S;
         edge.t = in.t;
-        edge.LayerCode = layerCode(record.layer);
-        edge.TiedCode = record.tiedShoulder ? 2 : 1;
-        edge.WidenedFlag = record.widenedLane ? 1 : 0;
+        edge.layers = layerCode(record.layer);
+        edge.tied = record.tiedShoulder ? TiedCode::Tied : TiedCode::NotTied;
+        edge.widened = record.widenedLane ? WidenedFlag::Widened : WidenedFlag::NotWidened;
         edge.d0 = in.d0;
         edge.AGG_kl = results.AGG_kl;
         EdgeStressModel(edge, results);

@@ -24,9 +24,6 @@ struct WheelLoad {
 };
 WheelLoad wheelLoad(const ComputationInputs& in, GearConfiguration gear);
 
-// The number of tires on one side of the axle.
-int tiresPerSide(GearConfiguration gear);
-
 // Whether a case runs the closed-form edge model: wheels at the edge with a gear it supports.
 bool runsEdgeStressModel(const AnalysisCase& record);
 

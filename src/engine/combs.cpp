@@ -1,6 +1,6 @@
 #include "engine/combs.h"
 
-#include "engine/fault.h"
+#include "case/fault.h"
 #include "models/corner_models.h"
 #include "models/edge_models.h"
 #include "models/interior_models.h"

@@ -1,7 +1,8 @@
 #include "engine/edge_stress_model.h"
 
-#include "engine/fault.h"
+#include "case/fault.h"
 #include "engine/layer_section.h"
+#include "engine/pi.h"
 #include "engine/westergaard.h"
 
 #include <cmath>
@@ -10,24 +11,30 @@ namespace korvanex {
 
 namespace {
 
-constexpr double Pi = 3.14159265;
-
 // The edge formula carries half the axle load: the wheels of one side.
 float halfAxle(const FaultCheck& check, float P) {
     return check.single(P / 2.0, "P / 2");
 }
 
-int tiresPerSide(int GearCode) {
-    switch (GearCode) {
-    case 1:
-        return 2;
-    case 2:
-        return 4;
-    case 3:
-        return 6;
-    default:
-        return 1;
+struct CodedGear {
+    GearConfiguration gear;
+    GearCode code;
+};
+
+constexpr CodedGear CodedGears[] = {
+    {GearConfiguration::SingleSingle, GearCode::SingleSingle},
+    {GearConfiguration::DualSingle, GearCode::DualSingle},
+    {GearConfiguration::DualTandem, GearCode::DualTandem},
+    {GearConfiguration::DualTridem, GearCode::DualTridem},
+};
+
+GearConfiguration gearOf(GearCode code) {
+    for (const CodedGear& coded : CodedGears) {
+        if (coded.code == code) {
+            return coded.gear;
+        }
     }
+    return GearConfiguration::SingleSingle;
 }
 
 // The spread of a dual wheel pair into one equivalent circle.
@@ -53,44 +60,58 @@ double tridemFactor(double a0, double S, double t, double l) {
 }
 
 // The top-layer stress of the equivalent slab relative to the slab alone, both at the edge.
-double layerStress(const FaultCheck& check, float h1, float aEq, float k, float P, float mu, float E1,
-                   float E2, float h2, int LayerCode) {
+double layerStress(const FaultCheck& check, const EdgeModelInputs& in, float aEq) {
     EquivalentSection section;
-    if (LayerCode == 2) {
-        section = unbondedSection(check, h1, h2, E1, E2);
+    if (in.layers == LayerCode::TwoLayerUnbonded) {
+        section = unbondedSection(check, in.h1, in.h2, in.E1, in.E2);
     } else {
-        section = bondedSection(check, h1, h2, E1, E2).section;
+        section = bondedSection(check, in.h1, in.h2, in.E1, in.E2).section;
     }
-    const float load = halfAxle(check, P);
-    return section.stressFactor * static_cast<double>(WestergaardEdge(load, section.he, E1, k, aEq, mu));
+    const float load = halfAxle(check, in.P);
+    return section.stressFactor *
+           static_cast<double>(WestergaardEdge(load, section.he, in.E1, in.k, aEq, in.mu));
+}
+
+bool hasSecondLayer(const EdgeModelInputs& in) {
+    return in.layers == LayerCode::TwoLayerUnbonded || in.layers == LayerCode::TwoLayerBonded;
 }
 
 } // namespace
 
-float MdRadius(float l, int GearCode, float tp, float P, [[maybe_unused]] float d, float S, float t) {
-    const FaultCheck check("MdRadius");
-    const double tireCircles = 2.0 * tiresPerSide(GearCode) * Pi;
-    const double a0 = check(std::pow(check(P / (tp * tireCircles), "P / (tp c_n)"), 0.5), "a0");
-    switch (GearCode) {
-    case 1:
-        return check.single(check(dualFactor(a0, S, l), "f1") * a0, "a'");
-    case 2: {
-        const double a1 = check(dualFactor(a0, S, l) * a0, "a1");
-        return check.single(check(tandemFactor(check, a1, t, l), "g") * a1, "a'");
+std::optional<GearCode> gearCode(GearConfiguration gear) {
+    for (const CodedGear& coded : CodedGears) {
+        if (coded.gear == gear) {
+            return coded.code;
+        }
     }
-    case 3:
-        return check.single(check(tridemFactor(a0, S, t, l), "f3") * a0, "a'");
-    default:
-        return check.single(a0, "a'");
-    }
+    return std::nullopt;
 }
 
-float MdInfSlab(float h1, float aEq, float k, float P, float mu, float E1, float d) {
+float MdRadius(const EdgeModelInputs& in, float l) {
+    const FaultCheck check("MdRadius");
+    const double tireCircles = 2.0 * tiresPerSide(gearOf(in.gear)) * Pi;
+    const double a0 = check(std::pow(check(in.P / (in.tp * tireCircles), "P / (tp c_n)"), 0.5), "a0");
+    switch (in.gear) {
+    case GearCode::DualSingle:
+        return check.single(check(dualFactor(a0, in.S, l), "f1") * a0, "a'");
+    case GearCode::DualTandem: {
+        const double a1 = check(dualFactor(a0, in.S, l) * a0, "a1");
+        return check.single(check(tandemFactor(check, a1, in.t, l), "g") * a1, "a'");
+    }
+    case GearCode::DualTridem:
+        return check.single(check(tridemFactor(a0, in.S, in.t, l), "f3") * a0, "a'");
+    case GearCode::SingleSingle:
+        break;
+    }
+    return check.single(a0, "a'");
+}
+
+float MdInfSlab(const EdgeModelInputs& in, float aEq) {
     const FaultCheck check("MdInfSlab");
-    const double singleWheel = WestergaardEdge(halfAxle(check, P), h1, E1, k, aEq, mu);
-    const double l = relativeStiffness(check, E1, h1, k, mu);
+    const double singleWheel = WestergaardEdge(halfAxle(check, in.P), in.h1, in.E1, in.k, aEq, in.mu);
+    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
     const double r = std::fmin(check(aEq / l, "a' / l"), 0.3);
-    const double q = check(d / l, "d / l");
+    const double q = check(in.d / l, "d / l");
     double F = 0;
     if (q < 0.125) {
         F = 1 - (0.2815 - 0.269353 * r) * q / 0.125;
@@ -101,35 +122,34 @@ float MdInfSlab(float h1, float aEq, float k, float P, float mu, float E1, float
     return check.single((1 + F) * singleWheel, "edge stress infinite slab");
 }
 
-float MdLayer(float h1, float aEq, float k, float P, float mu, float E1, float E2, float h2, int LayerCode) {
-    if (LayerCode != 2 && LayerCode != 3) {
+float MdLayer(const EdgeModelInputs& in, float aEq) {
+    if (!hasSecondLayer(in)) {
         return 1;
     }
     const FaultCheck check("MdLayer");
-    const double slabAlone = WestergaardEdge(halfAxle(check, P), h1, E1, k, aEq, mu);
-    return check.single(layerStress(check, h1, aEq, k, P, mu, E1, E2, h2, LayerCode) / slabAlone,
-                        "second layer factor");
+    const double slabAlone = WestergaardEdge(halfAxle(check, in.P), in.h1, in.E1, in.k, aEq, in.mu);
+    return check.single(layerStress(check, in, aEq) / slabAlone, "second layer factor");
 }
 
-float MdSize(float h1, float L, float aEq, float k, float mu, float E1) {
+float MdSize(const EdgeModelInputs& in, float aEq) {
     const FaultCheck check("MdSize");
-    const double l = relativeStiffness(check, E1, h1, k, mu);
+    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
     const double r = check(aEq / l, "a' / l");
-    const double x = check(L / l, "L / l");
+    const double x = check(in.L / l, "L / l");
     const double S =
         check(0.582282 - 0.533078 * r + 0.181706 * x - 0.019824 * std::pow(x, 2.0) + 0.109051 * r * x, "S");
     return (x <= 5 && S <= 1) ? check.single(S, "slab size factor") : 1.0f;
 }
 
-float MdWidened(float h1, float aEq, float k, float mu, float E1, int WidenedFlag, float d0) {
-    if (WidenedFlag != 1) {
+float MdWidened(const EdgeModelInputs& in, float aEq) {
+    if (in.widened != WidenedFlag::Widened) {
         return 1;
     }
     const FaultCheck check("MdWidened");
-    const double l = relativeStiffness(check, E1, h1, k, mu);
+    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
     const double r = check(aEq / l, "a' / l");
     // The wheel runs 18 in from the lane edge.
-    const double q = check((d0 + 18.0) / l, "(d0 + 18) / l");
+    const double q = check((in.d0 + 18.0) / l, "(d0 + 18) / l");
     double W = 0;
     if (q < 0.125) {
         W = 1 - (0.440165 - 3.0896 * r + 15.7216 * std::pow(r, 2.0) - 27.592 * std::pow(r, 3.0)) * q / 0.125;
@@ -142,14 +162,14 @@ float MdWidened(float h1, float aEq, float k, float mu, float E1, int WidenedFla
     return check.single(W, "widened lane factor");
 }
 
-float MdTied(float h1, float aEq, float k, float mu, float E1, int TiedCode, float AGG_kl) {
-    if (TiedCode != 2) {
+float MdTied(const EdgeModelInputs& in, float aEq) {
+    if (in.tied != TiedCode::Tied) {
         return 1;
     }
     const FaultCheck check("MdTied");
-    const double l = relativeStiffness(check, E1, h1, k, mu);
+    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
     const double r = check(aEq / l, "a' / l");
-    const double g = AGG_kl;
+    const double g = in.AGG_kl;
     double T = 0;
     if (g <= 5) {
         T = 1 - 0.025169 * g - 0.086034 * r * g;
@@ -160,11 +180,10 @@ float MdTied(float h1, float aEq, float k, float mu, float E1, int TiedCode, flo
     return T <= 1 ? check.single(T, "tied shoulder factor") : 1.0f;
 }
 
-float MdCurl([[maybe_unused]] float h1, float L, [[maybe_unused]] float aEq, float l, float dT, float E1,
-             float alpha, float k) {
+float MdCurl(const EdgeModelInputs& in, float l) {
     const FaultCheck check("MdCurl");
-    const float x0 = check.single(static_cast<double>(L) / l, "L / l");
-    const float A = check.single(std::pow(10.0, 5.0) * dT * alpha, "100000 dT alpha");
+    const float x0 = check.single(static_cast<double>(in.L) / l, "L / l");
+    const float A = check.single(std::pow(10.0, 5.0) * in.dT * in.alpha, "100000 dT alpha");
     const double lambda = x0 / std::sqrt(8.0);
     const double coshLambda = check((std::exp(lambda) + std::exp(-lambda)) / 2, "cosh");
     const double sinhLambda = check((std::exp(lambda) - std::exp(-lambda)) / 2, "sinh");
@@ -173,54 +192,54 @@ float MdCurl([[maybe_unused]] float h1, float L, [[maybe_unused]] float aEq, flo
     const double ratio = check(2 * std::cos(lambda) * coshLambda / (std::sin(2 * lambda) + sinh2Lambda),
                                "2 cos cosh / (sin + sinh)");
     const double C = check(1 - ratio * (std::tan(lambda) + tanhLambda), "C");
-    const double restrained = check(C * E1 * alpha * dT * 0.5, "curling stress");
+    const double restrained = check(C * in.E1 * in.alpha * in.dT * 0.5, "curling stress");
 
     const double x = 0.01 * x0;
-    const double EkA = static_cast<double>(E1) * k * A;
-    const double F = 1.062 - 0.0157568 * A - 8.76e-05 * k - 1.068 * x + 0.387317 * A * x + 1.17e-11 * EkA -
+    const double EkA = static_cast<double>(in.E1) * in.k * A;
+    const double F = 1.062 - 0.0157568 * A - 8.76e-05 * in.k - 1.068 * x + 0.387317 * A * x + 1.17e-11 * EkA -
                      1.81e-12 * EkA * A - 1.051e-09 * EkA * std::pow(x, 2.0) + 1.84e-11 * EkA * A * x -
                      1.7487 * A * std::pow(x, 2.0) + 3.435123724e-05 * std::pow(A, 3.0) +
                      86.97 * std::pow(x, 3.0) - 0.008163966238498091 * std::pow(A, 2.0) * x;
     return check.single(restrained * check(F, "curling factor"), "edge curling stress");
 }
 
-float MdBottom(float h1, float aEq, float k, float P, float mu, float E1, float E2, float h2, int LayerCode) {
-    if (LayerCode != 2 && LayerCode != 3) {
+float MdBottom(const EdgeModelInputs& in, float aEq) {
+    if (!hasSecondLayer(in)) {
         return 0;
     }
     const FaultCheck check("MdBottom");
-    float h1x = h1, h2x = h2;
-    if (LayerCode == 3) {
-        const BondedSection bonded = bondedSection(check, h1, h2, E1, E2);
+    float h1x = in.h1, h2x = in.h2;
+    if (in.layers == LayerCode::TwoLayerBonded) {
+        const BondedSection bonded = bondedSection(check, in.h1, in.h2, in.E1, in.E2);
         h1x = bonded.h1e;
         h2x = bonded.h2e;
     }
-    const double l2 = relativeStiffness(check, E2, h2x, k, mu);
-    const double R =
-        check(1 + check(E1 * std::pow(h1x, 3.0), "E1 h1^3") / check(E2 * std::pow(h2x, 3.0), "E2 h2^3"), "R");
+    const double l2 = relativeStiffness(check, in.E2, h2x, in.k, in.mu);
+    const double R = check(
+        1 + check(in.E1 * std::pow(h1x, 3.0), "E1 h1^3") / check(in.E2 * std::pow(h2x, 3.0), "E2 h2^3"), "R");
     const double F = check(0.12565 * check(aEq / l2, "a' / l2") + 0.0137 + 1.06302 / R, "F");
-    const double bottomLayer = WestergaardEdge(halfAxle(check, P), h2x, E2, k, aEq, mu);
+    const double bottomLayer = WestergaardEdge(halfAxle(check, in.P), h2x, in.E2, in.k, aEq, in.mu);
     return check.single(F * bottomLayer, "bottom layer stress");
 }
 
 void EdgeStressModel(const EdgeModelInputs& in, AnalysisResults& results) {
     const FaultCheck check("EdgeStressModel");
     const float l = check.single(relativeStiffness(check, in.E1, in.h1, in.k, in.mu), "l");
-    const float aEq = MdRadius(l, in.GearCode, in.tp, in.P, in.d, in.S, in.t);
+    const float aEq = MdRadius(in, l);
 
-    results.MdEdgeInfSlab = MdInfSlab(in.h1, aEq, in.k, in.P, in.mu, in.E1, in.d);
-    results.MdSecondLayer = MdLayer(in.h1, aEq, in.k, in.P, in.mu, in.E1, in.E2, in.h2, in.LayerCode);
-    results.MdSlabSize = MdSize(in.h1, in.L, aEq, in.k, in.mu, in.E1);
-    results.MdWidenedLane = MdWidened(in.h1, aEq, in.k, in.mu, in.E1, in.WidenedFlag, in.d0);
-    results.MdTiedShoulder = MdTied(in.h1, aEq, in.k, in.mu, in.E1, in.TiedCode, in.AGG_kl);
-    results.MdCurlStress = in.dT != 0 ? MdCurl(in.h1, in.L, aEq, l, in.dT, in.E1, in.alpha, in.k) : 0.0f;
+    results.MdEdgeInfSlab = MdInfSlab(in, aEq);
+    results.MdSecondLayer = MdLayer(in, aEq);
+    results.MdSlabSize = MdSize(in, aEq);
+    results.MdWidenedLane = MdWidened(in, aEq);
+    results.MdTiedShoulder = MdTied(in, aEq);
+    results.MdCurlStress = in.dT != 0 ? MdCurl(in, l) : 0.0f;
     results.MdTopLayerStress =
         check.single(static_cast<double>(results.MdEdgeInfSlab) * results.MdSecondLayer * results.MdSlabSize *
                          results.MdTiedShoulder * results.MdWidenedLane,
                      "top layer stress");
     results.MdCombinedStress =
         check.single(static_cast<double>(results.MdCurlStress) + results.MdTopLayerStress, "combined stress");
-    results.MdBottomLayerStress = MdBottom(in.h1, aEq, in.k, in.P, in.mu, in.E1, in.E2, in.h2, in.LayerCode);
+    results.MdBottomLayerStress = MdBottom(in, aEq);
 }
 
 } // namespace korvanex

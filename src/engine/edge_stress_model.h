@@ -1,18 +1,29 @@
 #pragma once
 
+#include "case/analysis_case.h"
 #include "engine/analysis_results.h"
+
+#include <optional>
 
 namespace korvanex {
 
-// The inputs of the closed-form edge stress model, in computation units; the codes say which gear
-// (0 Single-Single, 1 Dual-Single, 2 Dual-Tandem, 3 Dual-Tridem), which layers (1 one layer,
-// 2 unbonded, 3 bonded), whether the shoulder is tied (2) or not (1) and whether the lane is widened (1)
-// or not (0). P is the whole axle load.
+// The codes of the edge model's options, each with the system's own integer code as its value.
+enum class GearCode { SingleSingle = 0, DualSingle = 1, DualTandem = 2, DualTridem = 3 };
+enum class LayerCode { OneLayer = 1, TwoLayerUnbonded = 2, TwoLayerBonded = 3 };
+enum class TiedCode { NotTied = 1, Tied = 2 };
+enum class WidenedFlag { NotWidened = 0, Widened = 1 };
+
+// The code of a gear, for the gears the model supports; Single-Tandem and Single-Tridem have none.
+std::optional<GearCode> gearCode(GearConfiguration gear);
+
+// The inputs of the closed-form edge stress model, in computation units; P is the whole axle load.
 struct EdgeModelInputs {
     float h1 = 0, L = 0;
-    int GearCode = 0;
+    GearCode gear = GearCode::SingleSingle;
     float tp = 0, k = 0, P = 0, dT = 0, alpha = 0, mu = 0, E1 = 0, E2 = 0, h2 = 0, d = 0, S = 0, t = 0;
-    int LayerCode = 1, TiedCode = 1, WidenedFlag = 0;
+    LayerCode layers = LayerCode::OneLayer;
+    TiedCode tied = TiedCode::NotTied;
+    WidenedFlag widened = WidenedFlag::NotWidened;
     float d0 = 0, AGG_kl = 0;
 };
 
@@ -20,14 +31,15 @@ struct EdgeModelInputs {
 // written so far kept.
 void EdgeStressModel(const EdgeModelInputs& in, AnalysisResults& results);
 
-// The routines of the model.
-float MdRadius(float l, int GearCode, float tp, float P, float d, float S, float t);
-float MdInfSlab(float h1, float aEq, float k, float P, float mu, float E1, float d);
-float MdLayer(float h1, float aEq, float k, float P, float mu, float E1, float E2, float h2, int LayerCode);
-float MdSize(float h1, float L, float aEq, float k, float mu, float E1);
-float MdWidened(float h1, float aEq, float k, float mu, float E1, int WidenedFlag, float d0);
-float MdTied(float h1, float aEq, float k, float mu, float E1, int TiedCode, float AGG_kl);
-float MdCurl(float h1, float L, float aEq, float l, float dT, float E1, float alpha, float k);
-float MdBottom(float h1, float aEq, float k, float P, float mu, float E1, float E2, float h2, int LayerCode);
+// The routines of the model. Each reads the inputs it needs; all but two take the equivalent radius
+// a' of the wheels (MdRadius forms it from the radius of relative stiffness l, MdCurl uses l itself).
+float MdRadius(const EdgeModelInputs& in, float l);
+float MdInfSlab(const EdgeModelInputs& in, float aEq);
+float MdLayer(const EdgeModelInputs& in, float aEq);
+float MdSize(const EdgeModelInputs& in, float aEq);
+float MdWidened(const EdgeModelInputs& in, float aEq);
+float MdTied(const EdgeModelInputs& in, float aEq);
+float MdCurl(const EdgeModelInputs& in, float l);
+float MdBottom(const EdgeModelInputs& in, float aEq);
 
 } // namespace korvanex

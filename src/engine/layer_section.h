@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/fault.h"
+#include "case/fault.h"
 
 namespace korvanex {
 

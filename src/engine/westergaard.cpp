@@ -1,6 +1,7 @@
 #include "engine/westergaard.h"
 
-#include "engine/fault.h"
+#include "case/fault.h"
+#include "engine/pi.h"
 
 #include <cmath>
 
@@ -8,7 +9,6 @@ namespace korvanex {
 
 namespace {
 
-constexpr double Pi = 3.14159265;
 constexpr double TwoPi = 6.2831853; // kept as its own constant, not formed from Pi
 constexpr double EulerGamma = 0.577215664901;
 

@@ -1,11 +1,14 @@
 #include "io/case_file.h"
 
+#include "case/case_words.h"
 #include "case/field_value.h"
+#include "case/number_text.h"
+#include "case/unit_conversion.h"
 #include "io/file_access.h"
-#include "io/number_text.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace korvanex {
@@ -21,12 +24,10 @@ constexpr std::string_view LineEnd = "\r\n";
 // The reader needs lines 1 to 30; the empty line and the end line after them are never read.
 constexpr std::size_t LinesRead = 30;
 
-constexpr double CentimetresPerInch = 2.54;
-
-constexpr GearConfiguration Gears[] = {
-    GearConfiguration::SingleSingle, GearConfiguration::SingleTandem, GearConfiguration::SingleTridem,
-    GearConfiguration::DualSingle,   GearConfiguration::DualTandem,   GearConfiguration::DualTridem,
-};
+// The layer line of the file, read and written with these words.
+constexpr Word<LayerType> LayerLines[] = {{"OneLayer", LayerType::OneLayer},
+                                          {"TwoLayer Unbond", LayerType::TwoLayerUnbonded},
+                                          {"TwoLayer Bond", LayerType::TwoLayerBonded}};
 
 struct FieldLine {
     std::size_t line;
@@ -41,49 +42,6 @@ constexpr FieldLine FieldLines[] = {
 
 std::string_view unitMarker(UnitSystem units) {
     return units == UnitSystem::Metric ? MetricMarker : EnglishMarker;
-}
-
-std::string_view locationLine(WheelLocation location) {
-    switch (location) {
-    case WheelLocation::Edge:
-        return "Edge Stress Analysis";
-    case WheelLocation::Corner:
-        return "Corner Stress Analysis";
-    case WheelLocation::Interior:
-        break;
-    }
-    return "Interior Stress Analysis";
-}
-
-std::string_view layerLine(LayerType layer) {
-    switch (layer) {
-    case LayerType::OneLayer:
-        return "OneLayer";
-    case LayerType::TwoLayerUnbonded:
-        return "TwoLayer Unbond";
-    case LayerType::TwoLayerBonded:
-        break;
-    }
-    return "TwoLayer Bond";
-}
-
-WheelLocation locationFromLine(std::string_view line) {
-    if (line == locationLine(WheelLocation::Edge)) {
-        return WheelLocation::Edge;
-    }
-    if (line == locationLine(WheelLocation::Corner)) {
-        return WheelLocation::Corner;
-    }
-    return WheelLocation::Interior;
-}
-
-GearConfiguration gearFromLine(std::string_view line) {
-    for (GearConfiguration gear : Gears) {
-        if (line == gearName(gear)) {
-            return gear;
-        }
-    }
-    return GearConfiguration::DualTridem;
 }
 
 // The first lines of a file as views into its bytes: lines beyond the ones kept are not even looked for.
@@ -126,8 +84,7 @@ std::string shortFileMessage(std::size_t lineCount) {
 // read as a value of the other system.
 std::string convertedTransverseSpacing(const std::string& text, UnitSystem to) {
     const double value = numericPrefix(text);
-    return to == UnitSystem::Metric ? formatFixed(value * CentimetresPerInch, 1)
-                                    : formatFixed(value / CentimetresPerInch, 2);
+    return to == UnitSystem::Metric ? formatFixed(value * CmPerInch, 1) : formatFixed(value / CmPerInch, 2);
 }
 
 // The unit marker as a Windows editor may leave it: after a UTF-8 byte-order mark, before trailing
@@ -159,12 +116,9 @@ void applyUnitMarker(std::string_view firstLine, AnalysisCase& record) {
 }
 
 void applyLayerLine(std::string_view line, AnalysisCase& record, CaseFileReadResult& result) {
-    for (LayerType layer : {LayerType::OneLayer, LayerType::TwoLayerUnbonded, LayerType::TwoLayerBonded}) {
-        if (line == layerLine(layer)) {
-            record.layer = layer;
-            result.oneLayerFile = layer == LayerType::OneLayer;
-            return;
-        }
+    if (const std::optional<LayerType> layer = valueOf(LayerLines, line)) {
+        record.layer = *layer;
+        result.oneLayerFile = *layer == LayerType::OneLayer;
     }
 }
 
@@ -180,16 +134,16 @@ std::string caseFileText(const AnalysisCase& record) {
     addLine("");
     addLine(Header);
     addLine("");
-    addLine(locationLine(record.location));
+    addLine(wordOf(LocationTitles, record.location));
     addLine("");
-    addLine(gearName(record.gear));
+    addLine(wordOf(GearWords, record.gear));
     addLine("");
     addLine(record.P);
     addLine(record.tp);
     addLine(record.S);
     addLine(record.t);
     addLine("");
-    addLine(layerLine(record.layer));
+    addLine(wordOf(LayerLines, record.layer));
     addLine("");
     addLine(record.h1);
     addLine(record.h2);
@@ -226,8 +180,8 @@ CaseFileReadResult parseCaseFile(std::string_view bytes, AnalysisCase& record) {
     }
 
     applyUnitMarker(file.line(1), record);
-    record.location = locationFromLine(file.line(5));
-    record.gear = gearFromLine(file.line(7));
+    record.location = valueOf(LocationTitles, file.line(5)).value_or(WheelLocation::Interior);
+    record.gear = valueOf(GearWords, file.line(7)).value_or(GearConfiguration::DualTridem);
     applyLayerLine(file.line(14), record, result);
     for (const FieldLine& fieldLine : FieldLines) {
         record.text(fieldLine.field) = file.line(fieldLine.line);

@@ -1,8 +1,11 @@
 #include "io/report.h"
 
+#include "case/case_words.h"
 #include "case/field_value.h"
+#include "case/number_text.h"
+#include "case/unit_conversion.h"
+#include "engine/analysis_driver.h"
 #include "io/file_access.h"
-#include "io/number_text.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -17,36 +20,17 @@ constexpr std::string_view StarLine = "*****************************************
 // The most lines a report can have (every optional line written), so that the list never grows.
 constexpr std::size_t MaxReportLines = 80;
 
-// Stresses are computed in psi and the radius in inches; the metric report converts them with the
-// system's own factors.
-constexpr double KpaPerPsi = 6.89;
-constexpr double CmPerInch = 2.54;
-
-struct LocationTitle {
-    std::size_t column;
-    std::string_view text;
-};
-
-LocationTitle locationTitle(WheelLocation location) {
+// The column at which the title of the analysis starts.
+std::size_t titleColumn(WheelLocation location) {
     switch (location) {
     case WheelLocation::Edge:
-        return {23, "Edge Stress Analysis"};
+        return 23;
     case WheelLocation::Corner:
-        return {22, "Corner Stress Analysis"};
+        return 22;
     case WheelLocation::Interior:
         break;
     }
-    return {21, "Interior Stress Analysis"};
-}
-
-std::string_view yesNo(bool yes) {
-    return yes ? "Yes" : "No";
-}
-
-// The edge model runs, and is reported, only for the gears it was fitted for.
-bool edgeModelReported(const AnalysisCase& record) {
-    return record.location == WheelLocation::Edge && record.gear != GearConfiguration::SingleTandem &&
-           record.gear != GearConfiguration::SingleTridem;
+    return 21;
 }
 
 // Composes the report section by section; each line is assembled in one string sized up front.
@@ -107,8 +91,7 @@ void ReportWriter::head() {
     blank();
     blank();
     line(10, {StarLine});
-    const LocationTitle title = locationTitle(record_.location);
-    line(title.column, {title.text});
+    line(titleColumn(record_.location), {wordOf(LocationTitles, record_.location)});
     line(10, {"               Original  Data"});
     line(10, {StarLine});
 
@@ -132,11 +115,11 @@ void ReportWriter::head() {
     input(Field::W, 2);
     input(Field::k, 2);
 
-    line(10, {"Tied Concrete Shoulder", " : ", yesNo(record_.tiedShoulder)});
+    line(10, {"Tied Concrete Shoulder", " : ", wordOf(YesNoWords, record_.tiedShoulder)});
     if (record_.tiedShoulder) {
         input(Field::AGG, 2);
     }
-    line(10, {"Widened Outer Lane", " : ", yesNo(record_.widenedLane)});
+    line(10, {"Widened Outer Lane", " : ", wordOf(YesNoWords, record_.widenedLane)});
     if (record_.widenedLane) {
         input(Field::d0, 2);
     }
@@ -226,7 +209,7 @@ std::vector<std::string> WriteReport(const AnalysisCase& record, bool detailed,
                                      const AnalysisResults& results) {
     ReportWriter writer(record, results);
     writer.head();
-    if (edgeModelReported(record)) {
+    if (runsEdgeStressModel(record)) {
         writer.edgeModel();
     }
     writer.stressResults();

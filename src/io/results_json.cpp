@@ -1,9 +1,10 @@
 #include "io/results_json.h"
 
+#include "case/case_words.h"
 #include "engine/analysis_driver.h"
 #include "engine/result_fields.h"
 
-#include "io/number_text.h"
+#include "case/number_text.h"
 
 namespace korvanex {
 
@@ -21,8 +22,8 @@ std::string resultsJson(const AnalysisCase& record, const AnalysisResults& resul
     json += "  \"location\": " + quoted(locationName(record.location)) + ",\n";
     json += "  \"gear\": " + quoted(gearName(record.gear)) + ",\n";
     json += "  \"layer\": " + quoted(layerName(record.layer)) + ",\n";
-    json += "  \"tiedShoulder\": " + quoted(record.tiedShoulder ? "Yes" : "No") + ",\n";
-    json += "  \"widenedLane\": " + quoted(record.widenedLane ? "Yes" : "No") + ",\n";
+    json += "  \"tiedShoulder\": " + quoted(wordOf(YesNoWords, record.tiedShoulder)) + ",\n";
+    json += "  \"widenedLane\": " + quoted(wordOf(YesNoWords, record.widenedLane)) + ",\n";
     json += "  \"results\": {";
     const bool edgeModelRan = runsEdgeStressModel(record);
     const char* separator = "\n";

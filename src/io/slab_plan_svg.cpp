@@ -1,9 +1,9 @@
 #include "io/slab_plan_svg.h"
 
+#include "case/fault.h"
 #include "case/field_value.h"
 #include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
-#include "engine/fault.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,7 +16,6 @@ namespace korvanex {
 
 namespace {
 
-constexpr double InchesPerCentimetre = 1 / 2.54;
 // The picture's width on screen, in pixels; its height follows the drawing.
 constexpr double PictureWidth = 720;
 // The shoulder drawn beside the outer edge, as a part of the slab width.
@@ -92,24 +91,6 @@ std::string lengthUnit(const AnalysisCase& record, Field field) {
 std::string dimension(const AnalysisCase& record, Field field, std::string_view symbol) {
     return std::string(symbol) + " = " + labelNumber(numericPrefix(record.text(field))) + " " +
            lengthUnit(record, field);
-}
-
-bool isDual(GearConfiguration gear) {
-    return gear == GearConfiguration::DualSingle || gear == GearConfiguration::DualTandem ||
-           gear == GearConfiguration::DualTridem;
-}
-
-int axleCount(GearConfiguration gear) {
-    switch (gear) {
-    case GearConfiguration::SingleTandem:
-    case GearConfiguration::DualTandem:
-        return 2;
-    case GearConfiguration::SingleTridem:
-    case GearConfiguration::DualTridem:
-        return 3;
-    default:
-        return 1;
-    }
 }
 
 // The centres of the tires, outer side first, first axle first; the outer tire of the outer side
@@ -354,7 +335,7 @@ std::string slabPlanSvg(const AnalysisCase& record) {
     svg.dimensionLine({drawing.left - size, 0}, {drawing.left - size, in.W});
     svg.text({drawing.left - 1.5 * size, in.W / 2}, "middle", dimension(record, Field::W, "W"), true);
 
-    const double radiusInCaseUnits = record.units == UnitSystem::Metric ? a / InchesPerCentimetre : a;
+    const double radiusInCaseUnits = record.units == UnitSystem::Metric ? a * CmPerInch : a;
     const std::string caption = std::string(locationName(record.location)) + ", " +
                                 std::string(gearName(record.gear)) +
                                 (radius ? ": tire contact radius a = " + labelNumber(radiusInCaseUnits, 3) +

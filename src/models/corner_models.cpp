@@ -6,22 +6,13 @@
 
 namespace korvanex {
 
-namespace {
-
-// Inputs are formed from the single-precision ratios in double precision and rounded only when stored.
-double wide(float x) {
-    return static_cast<double>(x);
-}
-
-} // namespace
-
 float corner_tied(float& AGG_kl, float& a_l) {
     a_l = clip(a_l, 0.05f, 0.4f);
     AGG_kl = clip(AGG_kl, 0.0f, 50000.0f);
 
     FactorModel model;
     model.Input[1] = storeInput(log10ByNatural(wide(AGG_kl) + 1.0));
-    model.Input[2] = a_l;
+    model.Input[2] = storeInput(a_l);
     model.Input[3] = storeInput(wide(model.Input[1]) * a_l);
     model.Input[4] = storeInput(wide(model.Input[1]) / a_l);
 
@@ -45,8 +36,8 @@ float corner_widen(float& D0_l, float& a_l) {
     D0_l = clip(D0_l, 0.0f, 4.0f);
 
     FactorModel model;
-    model.Input[1] = D0_l;
-    model.Input[2] = a_l;
+    model.Input[1] = storeInput(D0_l);
+    model.Input[2] = storeInput(a_l);
     model.Input[3] = storeInput(wide(D0_l) * a_l);
     model.Input[4] = storeInput(wide(D0_l) / a_l);
 
@@ -71,8 +62,8 @@ float corner_dual(float& s_l, float& a_l) {
     s_l = clip(s_l, 0.0f, 4.0f);
 
     FactorModel model;
-    model.Input[1] = s_l;
-    model.Input[2] = a_l;
+    model.Input[1] = storeInput(s_l);
+    model.Input[2] = storeInput(a_l);
     model.Input[3] = storeInput(wide(s_l) * a_l);
     model.Input[4] = storeInput(wide(s_l) / a_l);
 
@@ -102,8 +93,8 @@ float corner_tridem(float& t_l, float& a_l) {
     t_l = clip(t_l, 0.0f, 4.0f);
 
     FactorModel model;
-    model.Input[1] = t_l;
-    model.Input[2] = a_l;
+    model.Input[1] = storeInput(t_l);
+    model.Input[2] = storeInput(a_l);
     model.Input[3] = storeInput(wide(t_l) / a_l);
 
     setWeights(model, 1, {-0.9999f, 0.00576f, -0.0122f});
@@ -124,7 +115,7 @@ float corner_size(float& a_l, float& L_l, float& W_l) {
     W_l = clip(W_l, 2.0f, 7.0f);
 
     FactorModel model;
-    model.Input[1] = a_l;
+    model.Input[1] = storeInput(a_l);
     model.Input[2] = storeInput(wide(L_l) + W_l);
     model.Input[3] = storeInput(wide(L_l) * W_l);
     model.Input[4] = storeInput(std::sqrt(wide(W_l)) + std::sqrt(wide(L_l)));
@@ -151,19 +142,19 @@ float corner_size_los(float& a_l, float& L_l, float& DP, float& DG) {
     DP = clip(DP, 2.0f, 130.0f);
 
     FactorModel model;
-    model.Input[1] = a_l;
-    model.Input[2] = L_l;
+    model.Input[1] = storeInput(a_l);
+    model.Input[2] = storeInput(L_l);
     model.Input[3] = storeInput(wide(a_l) * L_l);
     model.Input[4] = storeInput(wide(a_l) * DP);
-    model.Input[5] = DP;
-    model.Input[6] = DG;
+    model.Input[5] = storeInput(DP);
+    model.Input[6] = storeInput(DG);
     model.Input[7] = storeInput(wide(DP) / DG);
     model.Input[8] = storeInput(wide(a_l) * DG);
 
-    setWeights(model, 1,
-               {-0.9581f, 0.03604f, 0.28368f, -0.00231f, -0.00033f, -0.00236f, -0.00144f, 0.01621f});
-    setWeights(model, 2,
-               {0.99699f, -0.02358f, 0.05534f, -0.00265f, 0.00055f, 0.01611f, -0.00041f, -0.04602f});
+    // clang-format off
+    setWeights(model, 1, {-0.9581f, 0.03604f, 0.28368f, -0.00231f, -0.00033f, -0.00236f, -0.00144f, 0.01621f});
+    setWeights(model, 2, {0.99699f, -0.02358f, 0.05534f, -0.00265f, 0.00055f, 0.01611f, -0.00041f, -0.04602f});
+    // clang-format on
 
     setOutput(model, {0.9949f, 0.17037f, 0.0302f});
 
@@ -186,15 +177,15 @@ float corner_curl(float& a_l, float& L_l, float& ADT, float& DP, float& DG) {
     DP = clip(DP, 2.0f, 130.0f);
 
     FactorModel model;
-    model.Input[1] = a_l;
-    model.Input[2] = L_l;
-    model.Input[3] = ADT;
+    model.Input[1] = storeInput(a_l);
+    model.Input[2] = storeInput(L_l);
+    model.Input[3] = storeInput(ADT);
     model.Input[4] = storeInput(wide(a_l) * L_l);
     model.Input[5] = storeInput(wide(a_l) * ADT);
     model.Input[6] = storeInput(wide(L_l) * ADT);
     model.Input[7] = storeInput(wide(a_l) * L_l * ADT);
-    model.Input[8] = DP;
-    model.Input[9] = DG;
+    model.Input[8] = storeInput(DP);
+    model.Input[9] = storeInput(DG);
     model.Input[10] = storeInput(wide(DP) * DG);
     model.Input[11] = storeInput(wide(a_l) * DP);
     model.Input[12] = storeInput(wide(L_l) * DP);
@@ -204,15 +195,11 @@ float corner_curl(float& a_l, float& L_l, float& ADT, float& DP, float& DG) {
     model.Input[16] = storeInput(wide(ADT) * DG);
     model.Input[17] = storeInput(wide(a_l) * L_l * ADT * DP * DG);
 
-    setWeights(model, 1,
-               {-0.04291f, 0.56894f, -0.43915f, 0.05771f, -0.12609f, 0.02591f, 0.01885f, -0.15518f, 0.5027f,
-                -0.01229f, 0.31315f, -0.00903f, 0.00649f, 0.28839f, -0.04413f, 0.03329f, -0.00002f});
-    setWeights(model, 2,
-               {-0.02058f, 0.83621f, -0.36689f, 0.25029f, -0.16713f, 0.04484f, 0.0758f, 0.03647f, -0.09497f,
-                0.00207f, -0.04534f, -0.00721f, 0.0007f, 0.23382f, 0.01217f, 0.01038f, -0.00016f});
-    setWeights(model, 3,
-               {0.04637f, -0.44327f, 0.39157f, 0.4701f, -0.122f, -0.00537f, -0.00851f, -0.01246f, -0.48078f,
-                0.00443f, 0.0152f, 0.00322f, -0.00293f, 0.4243f, 0.01628f, -0.0137f, 0.00007f});
+    // clang-format off
+    setWeights(model, 1, {-0.04291f, 0.56894f, -0.43915f, 0.05771f, -0.12609f, 0.02591f, 0.01885f, -0.15518f, 0.5027f, -0.01229f, 0.31315f, -0.00903f, 0.00649f, 0.28839f, -0.04413f, 0.03329f, -0.00002f});
+    setWeights(model, 2, {-0.02058f, 0.83621f, -0.36689f, 0.25029f, -0.16713f, 0.04484f, 0.0758f, 0.03647f, -0.09497f, 0.00207f, -0.04534f, -0.00721f, 0.0007f, 0.23382f, 0.01217f, 0.01038f, -0.00016f});
+    setWeights(model, 3, {0.04637f, -0.44327f, 0.39157f, 0.4701f, -0.122f, -0.00537f, -0.00851f, -0.01246f, -0.48078f, 0.00443f, 0.0152f, 0.00322f, -0.00293f, 0.4243f, 0.01628f, -0.0137f, 0.00007f});
+    // clang-format on
 
     setOutput(model, {0.2548f, 0.3076f, 0.1058f, 0.05934f});
 

@@ -12,13 +12,12 @@ float edge_tied(float& AGG_kl, float& a_l) {
     AGG_kl = clip(AGG_kl, 0.0f, 50000.0f);
 
     FactorModel model;
-    float* X = model.Input;
-    X[1] = storeInput(log10ByNatural(static_cast<double>(AGG_kl) + 1.0));
-    X[2] = storeInput(10.0 * static_cast<double>(a_l));
-    X[3] = storeInput(static_cast<double>(X[1]) * X[1]);
-    X[4] = storeInput(static_cast<double>(X[2]) * X[2]);
-    X[5] = storeInput(static_cast<double>(X[1]) * X[2]);
-    X[6] = storeInput(static_cast<double>(X[1]) / X[2]);
+    model.Input[1] = storeInput(log10ByNatural(wide(AGG_kl) + 1.0));
+    model.Input[2] = storeInput(10.0 * wide(a_l));
+    model.Input[3] = storeInput(wide(model.Input[1]) * model.Input[1]);
+    model.Input[4] = storeInput(wide(model.Input[2]) * model.Input[2]);
+    model.Input[5] = storeInput(wide(model.Input[1]) * model.Input[2]);
+    model.Input[6] = storeInput(wide(model.Input[1]) / model.Input[2]);
 
     setWeights(model, 1, {-0.96616f, -0.14766f, 0.09408f, 0.02047f, -0.18758f, -0.01668f});
     setWeights(model, 2, {-0.3609f, 0.91982f, 0.05545f, -0.134f, 0.0372f, -0.03558f});
@@ -37,10 +36,9 @@ float edge_widen(float& D0_l, float& a_l) {
     D0_l = clip(D0_l, 0.0f, 2.0f);
 
     FactorModel model;
-    float* X = model.Input;
-    X[1] = storeInput(D0_l);
-    X[2] = storeInput(a_l);
-    X[3] = storeInput(static_cast<double>(D0_l) / a_l);
+    model.Input[1] = storeInput(D0_l);
+    model.Input[2] = storeInput(a_l);
+    model.Input[3] = storeInput(wide(D0_l) / a_l);
 
     setWeights(model, 1, {-0.98868f, -0.12214f, -0.08717f});
     setWeights(model, 2, {0.19802f, 0.98019f, 0.00305f});
@@ -60,10 +58,9 @@ float edge_dual(float& s_l, float& a_l) {
     s_l = clip(s_l, 0.2f, 4.0f);
 
     FactorModel model;
-    float* X = model.Input;
-    X[1] = storeInput(s_l);
-    X[2] = storeInput(a_l);
-    X[3] = storeInput(static_cast<double>(s_l) * a_l);
+    model.Input[1] = storeInput(s_l);
+    model.Input[2] = storeInput(a_l);
+    model.Input[3] = storeInput(wide(s_l) * a_l);
 
     setWeights(model, 1, {-0.75995f, 0.64713f, -0.06082f});
     setWeights(model, 2, {-0.03466f, -0.82967f, 0.55718f});
@@ -82,10 +79,9 @@ float edge_tandem(float& t_l, float& a_l) {
     t_l = clip(t_l, 0.0f, 4.0f);
 
     FactorModel model;
-    float* X = model.Input;
-    X[1] = storeInput(t_l);
-    X[2] = storeInput(a_l);
-    X[3] = storeInput(static_cast<double>(t_l) * a_l);
+    model.Input[1] = storeInput(t_l);
+    model.Input[2] = storeInput(a_l);
+    model.Input[3] = storeInput(wide(t_l) * a_l);
 
     setWeights(model, 1, {-0.5102f, 0.86005f, -0.00114f});
     setWeights(model, 2, {-0.04868f, -0.9528f, 0.29966f});
@@ -103,10 +99,9 @@ float edge_tridem(float& t_l, float& a_l) {
     t_l = clip(t_l, 0.0f, 3.0f);
 
     FactorModel model;
-    float* X = model.Input;
-    X[1] = storeInput(t_l);
-    X[2] = storeInput(a_l);
-    X[3] = storeInput(static_cast<double>(t_l) * a_l);
+    model.Input[1] = storeInput(t_l);
+    model.Input[2] = storeInput(a_l);
+    model.Input[3] = storeInput(wide(t_l) * a_l);
 
     setWeights(model, 1, {-0.74449f, 0.63504f, 0.20606f});
     setWeights(model, 2, {-0.06053f, -0.95139f, 0.30198f});
@@ -129,8 +124,8 @@ float edge_size(float& a_l, float& L_l, float& W_l) {
         std::swap(L_l, W_l);
     }
 
-    // Each step below is one expression, formed in extended precision, with its result
-    // stored in single precision; only the powers go through double.
+    // Each step is one expression formed in extended precision, its result stored in single precision;
+    // only the powers go through double.
     using Extended = long double;
     const float u1 =
         static_cast<float>(0.331 * static_cast<Extended>(L_l) - 0.9436 * static_cast<Extended>(a_l));
@@ -154,13 +149,12 @@ float edge_size_los(float& W_l, float& L_l, float& ADT, float& DG) {
     DG = clip(DG, 0.78f, 11.03f);
 
     FactorModel model;
-    float* X = model.Input;
-    X[1] = storeInput(W_l);
-    X[2] = storeInput(L_l);
-    X[3] = storeInput(ADT);
-    X[4] = storeInput(DG);
-    X[5] = storeInput(log10ByNatural(DG));
-    X[6] = storeInput(static_cast<double>(L_l) * DG);
+    model.Input[1] = storeInput(W_l);
+    model.Input[2] = storeInput(L_l);
+    model.Input[3] = storeInput(ADT);
+    model.Input[4] = storeInput(DG);
+    model.Input[5] = storeInput(log10ByNatural(DG));
+    model.Input[6] = storeInput(wide(L_l) * DG);
 
     setWeights(model, 1, {0.00656f, 0.09886f, -0.02621f, -0.01857f, 0.99456f, 0.00129f});
     setWeights(model, 2, {-0.00306f, 0.01649f, 0.02163f, 0.01336f, -0.99953f, 0.00413f});
@@ -185,27 +179,22 @@ float edge_curl(float& W_l, float& L_l, float& ADT, float& a_l, float& DP, float
     DP = clip(DP, 2.61f, 140.74f);
 
     FactorModel model;
-    float* X = model.Input;
-    X[1] = storeInput(W_l);
-    X[2] = storeInput(L_l);
-    X[3] = storeInput(ADT);
-    X[4] = storeInput(a_l);
-    X[5] = storeInput(DG);
-    X[6] = storeInput(DP);
-    X[7] = storeInput(static_cast<double>(a_l) * L_l);
-    X[8] = storeInput(static_cast<double>(L_l) * ADT);
-    X[9] = storeInput(static_cast<double>(L_l) * DG);
-    X[10] = storeInput(static_cast<double>(W_l) * DG);
+    model.Input[1] = storeInput(W_l);
+    model.Input[2] = storeInput(L_l);
+    model.Input[3] = storeInput(ADT);
+    model.Input[4] = storeInput(a_l);
+    model.Input[5] = storeInput(DG);
+    model.Input[6] = storeInput(DP);
+    model.Input[7] = storeInput(wide(a_l) * L_l);
+    model.Input[8] = storeInput(wide(L_l) * ADT);
+    model.Input[9] = storeInput(wide(L_l) * DG);
+    model.Input[10] = storeInput(wide(W_l) * DG);
 
-    setWeights(model, 1,
-               {-0.04724f, 0.56954f, -0.08408f, 0.20033f, -0.26647f, 0.00375f, 0.73881f, -0.01142f, 0.0953f,
-                0.01121f});
-    setWeights(model, 2,
-               {0.03869f, 0.35781f, 0.09078f, -0.04054f, 0.86388f, 0.01635f, -0.31246f, 0.00552f, -0.12677f,
-                -0.01765f});
-    setWeights(model, 3,
-               {0.58567f, 0.25804f, 0.14784f, 0.14984f, 0.12743f, -0.05012f, 0.72295f, -0.0131f, -0.01304f,
-                -0.06591f});
+    // clang-format off
+    setWeights(model, 1, {-0.04724f, 0.56954f, -0.08408f, 0.20033f, -0.26647f, 0.00375f, 0.73881f, -0.01142f, 0.0953f, 0.01121f});
+    setWeights(model, 2, {0.03869f, 0.35781f, 0.09078f, -0.04054f, 0.86388f, 0.01635f, -0.31246f, 0.00552f, -0.12677f, -0.01765f});
+    setWeights(model, 3, {0.58567f, 0.25804f, 0.14784f, 0.14984f, 0.12743f, -0.05012f, 0.72295f, -0.0131f, -0.01304f, -0.06591f});
+    // clang-format on
     setOutput(model, {0.94825f, 0.15054f, 0.03724f, 0.03395f});
     setKnots(model, 1, 3.0f, 7.0f);
     setKnots(model, 2, 3.0f, 7.0f);

@@ -6,7 +6,7 @@ namespace korvanex {
 
 // One fitted projection-pursuit model during one evaluation: up to three terms over up to seventeen
 // derived inputs, each term a polynomial ridge function of its projection, split into pieces at its
-// knots. Indices start at 0 and index 0 of each dimension exists; it is used only by OutCoef (the
+// knots. Indices count from 1 for terms, pieces and inputs; index 0 is used only by OutCoef (the
 // intercept). Every element starts at zero, so a term or input that a model leaves alone adds nothing.
 struct FactorModel {
     float Weight[4][18] = {};  // [term][input]
@@ -30,13 +30,19 @@ float ppr_eval(FactorModel& model);
 // to the upper knot, piece 3 above it.
 float ppr_eval3(FactorModel& model);
 
-// Fill a model from its coefficients, one row per call: the weights of a term, the output
-// coefficients, the knot of a term, the polynomial of one piece of a term.
+// Fill a model with its coefficients, one row of them per call: the weights of a term, the output
+// weights, the knots of a term, the polynomial of one piece.
 void setWeights(FactorModel& model, int term, std::initializer_list<float> w);          // w1, w2, ...
 void setOutput(FactorModel& model, std::initializer_list<float> b);                     // B0, B1, ...
 void setKnot(FactorModel& model, int term, float knot, bool singlePiece);               // two-piece terms
 void setKnots(FactorModel& model, int term, float lower, float upper);                  // three-piece terms
 void setPiece(FactorModel& model, int term, int piece, std::initializer_list<float> c); // c0, c1, ...
+
+// The inputs of every model follow one pattern: model.Input[n] = storeInput(formula), the formula
+// taking each single-precision ratio in double precision (wide) and rounded only when stored.
+inline double wide(float x) {
+    return static_cast<double>(x);
+}
 
 // A derived input, rounded to single precision as it is stored.
 inline float storeInput(double value) {

@@ -15,8 +15,8 @@ float interior_dual(float& s_l, float& a_l) {
     FactorModel model;
     model.Input[1] = storeInput(s_l);
     model.Input[2] = storeInput(a_l);
-    model.Input[3] = storeInput(static_cast<double>(s_l) * a_l);
-    model.Input[4] = storeInput(static_cast<double>(s_l) / a_l);
+    model.Input[3] = storeInput(wide(s_l) * a_l);
+    model.Input[4] = storeInput(wide(s_l) / a_l);
 
     setWeights(model, 1, {-0.42114f, 0.89947f, 0.10787f, -0.04424f});
     setWeights(model, 2, {-0.03365f, -0.97142f, 0.23496f, 0.00027f});
@@ -45,7 +45,7 @@ float interior_tridem(float& t_l, float& a_l) {
     FactorModel model;
     model.Input[1] = storeInput(t_l);
     model.Input[2] = storeInput(a_l);
-    model.Input[3] = storeInput(static_cast<double>(t_l) * a_l);
+    model.Input[3] = storeInput(wide(t_l) * a_l);
 
     setWeights(model, 1, {-0.50223f, 0.862f, -0.06873f});
     setWeights(model, 2, {0.14179f, 0.80027f, -0.58264f});
@@ -101,7 +101,7 @@ float interior_size_los(float& W_l, float& a_l, float& DP, float& DG) {
     FactorModel model;
     model.Input[1] = storeInput(1.0 / W_l);
     model.Input[2] = storeInput(a_l);
-    model.Input[3] = storeInput(static_cast<double>(a_l) / W_l);
+    model.Input[3] = storeInput(wide(a_l) / W_l);
     model.Input[4] = storeInput(DP);
     model.Input[5] = storeInput(DG);
 
@@ -138,21 +138,17 @@ float interior_curl(float& W_l, float& a_l, float& ADT, float& DP, float& DG) {
     model.Input[3] = storeInput(ADT);
     model.Input[4] = storeInput(DP);
     model.Input[5] = storeInput(DG);
-    model.Input[6] = storeInput(static_cast<double>(W_l) * a_l);
-    model.Input[7] = storeInput(static_cast<double>(W_l) * ADT);
-    model.Input[8] = storeInput(static_cast<double>(W_l) * DP);
-    model.Input[9] = storeInput(static_cast<double>(W_l) * DG);
-    model.Input[10] = storeInput(static_cast<double>(DP) * DG);
+    model.Input[6] = storeInput(wide(W_l) * a_l);
+    model.Input[7] = storeInput(wide(W_l) * ADT);
+    model.Input[8] = storeInput(wide(W_l) * DP);
+    model.Input[9] = storeInput(wide(W_l) * DG);
+    model.Input[10] = storeInput(wide(DP) * DG);
 
-    setWeights(model, 1,
-               {0.9637f, -0.02263f, 0.0552f, -0.00332f, -0.23136f, 0.03767f, -0.0243f, 0.00531f, 0.12549f,
-                -0.00234f});
-    setWeights(model, 2,
-               {-0.82137f, -0.16949f, -0.023f, -0.00818f, 0.26187f, -0.47149f, 0.0207f, 0.00419f, -0.07517f,
-                0.00137f});
-    setWeights(model, 3,
-               {-0.58518f, 0.25146f, -0.1576f, -0.04907f, 0.03673f, 0.76609f, 0.0013f, 0.0061f, 0.05759f,
-                -0.00893f});
+    // clang-format off
+    setWeights(model, 1, {0.9637f, -0.02263f, 0.0552f, -0.00332f, -0.23136f, 0.03767f, -0.0243f, 0.00531f, 0.12549f, -0.00234f});
+    setWeights(model, 2, {-0.82137f, -0.16949f, -0.023f, -0.00818f, 0.26187f, -0.47149f, 0.0207f, 0.00419f, -0.07517f, 0.00137f});
+    setWeights(model, 3, {-0.58518f, 0.25146f, -0.1576f, -0.04907f, 0.03673f, 0.76609f, 0.0013f, 0.0061f, 0.05759f, -0.00893f});
+    // clang-format on
 
     setOutput(model, {0.68081f, 0.42542f, 0.04037f, 0.01861f});
 

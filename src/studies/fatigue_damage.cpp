@@ -1,11 +1,12 @@
 #include "studies/fatigue_damage.h"
 
+#include "case/fault.h"
+#include "case/number_text.h"
 #include "case/typical_ranges.h"
+#include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
-#include "io/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,6 @@ namespace korvanex {
 namespace {
 
 // Stresses are computed in psi; metric cases give the modulus of rupture in kPa, psi × 6.89.
-constexpr double KpaPerPsi = 6.89;
 constexpr double GridStepsPerUnit = 100;
 
 struct Word {

@@ -1,9 +1,11 @@
 #include "studies/fatigue_output.h"
 
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "io/case_columns.h"
 #include "io/csv_cell.h"
-#include "io/number_text.h"
+#include "io/results_json.h"
+#include "studies/batch.h"
 
 #include <charconv>
 #include <cmath>

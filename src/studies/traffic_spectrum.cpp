@@ -2,9 +2,9 @@
 
 #include "case/case_check.h"
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "io/csv_cell.h"
 #include "io/csv_reader.h"
-#include "io/number_text.h"
 
 #include <algorithm>
 #include <cmath>

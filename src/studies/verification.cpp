@@ -1,8 +1,8 @@
 #include "studies/verification.h"
 
-#include "engine/fault.h"
+#include "case/fault.h"
+#include "case/number_text.h"
 #include "engine/westergaard.h"
-#include "io/number_text.h"
 #include "studies/fatigue_models.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "case/unit_conversion.h"
 
 #include "case/analysis_case.h"
-#include "engine/fault.h"
+#include "case/fault.h"
 
 #include <gtest/gtest.h>
 

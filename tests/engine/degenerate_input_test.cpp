@@ -5,10 +5,11 @@
 // single range) must end in the fault.
 
 #include "../case_row.h"
+#include "case/analysis_case.h"
+#include "case/fault.h"
+#include "case/number_text.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "engine/result_fields.h"
-#include "io/number_text.h"
 #include "io/report.h"
 
 #include <gtest/gtest.h>

@@ -13,8 +13,9 @@
 
 #include "../case_row.h"
 #include "../golden_file.h"
+#include "case/analysis_case.h"
+#include "case/fault.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "engine/result_fields.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "case/fault.h"
 #include "engine/westergaard.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // A batch on several threads writes what it writes on one: the same bytes in the input's order, the
 // same stop where the input is not CSV, and an early stop when the output fails.
 
-#include "io/batch.h"
+#include "studies/batch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "io/batch.h"
+#include "studies/batch.h"
 
 #include "../case_row.h"
+#include "case/number_text.h"
 #include "engine/compute_stresses.h"
 #include "io/csv_reader.h"
-#include "io/number_text.h"
 
 #include <gtest/gtest.h>
 

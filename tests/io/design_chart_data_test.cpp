@@ -1,4 +1,4 @@
-#include "io/design_chart_data.h"
+#include "studies/design_chart_data.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Numbers in CSV and JSON: the shortest text that reads back as the same float or double.
 
-#include "io/number_text.h"
+#include "case/number_text.h"
 
 #include <gtest/gtest.h>
 

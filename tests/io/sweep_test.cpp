@@ -1,7 +1,7 @@
-#include "io/sweep.h"
+#include "studies/sweep.h"
 
 #include "../case_row.h"
-#include "io/batch.h"
+#include "studies/batch.h"
 
 #include <gtest/gtest.h>
 

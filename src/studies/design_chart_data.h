@@ -1,7 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
-#include "io/sweep.h"
+#include "studies/sweep.h"
 
 #include <array>
 #include <cstddef>

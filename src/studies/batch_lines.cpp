@@ -1,12 +1,12 @@
-#include "io/batch_lines.h"
+#include "studies/batch_lines.h"
 
 #include "case/case_check.h"
+#include "case/fault.h"
+#include "case/number_text.h"
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "engine/result_fields.h"
 #include "io/csv_cell.h"
-#include "io/number_text.h"
 
 #include <array>
 

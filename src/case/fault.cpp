@@ -1,4 +1,4 @@
-#include "engine/fault.h"
+#include "case/fault.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "io/batch_row.h"
+#include "studies/batch_row.h"
 
 #include <utility>
 

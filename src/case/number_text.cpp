@@ -1,4 +1,4 @@
-#include "io/number_text.h"
+#include "case/number_text.h"
 
 #include "case/field_value.h"
 

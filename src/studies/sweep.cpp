@@ -1,9 +1,10 @@
-#include "io/sweep.h"
+#include "studies/sweep.h"
 
 #include "case/field_value.h"
-#include "io/batch_lines.h"
+#include "case/number_text.h"
 #include "io/case_columns.h"
-#include "io/number_text.h"
+#include "studies/batch.h"
+#include "studies/batch_lines.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "io/batch.h"
+#include "studies/batch.h"
 
-#include "io/batch_lines.h"
-#include "io/batch_row.h"
+#include "studies/batch_lines.h"
+#include "studies/batch_row.h"
 #include "io/case_columns.h"
 #include "io/csv_reader.h"
 

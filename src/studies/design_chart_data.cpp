@@ -1,13 +1,16 @@
-#include "io/design_chart_data.h"
+#include "studies/design_chart_data.h"
 
+#include "case/fault.h"
 #include "case/field_value.h"
+#include "case/number_text.h"
 #include "case/typical_ranges.h"
+#include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"
-#include "engine/fault.h"
 #include "io/case_columns.h"
-#include "io/number_text.h"
+#include "io/results_json.h"
+#include "studies/batch.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,7 +22,6 @@ namespace korvanex {
 namespace {
 
 // Stresses are computed in psi; metric cases show them in kPa with the report's factor.
-constexpr double KpaPerPsi = 6.89;
 
 // The decimals of a crossing label are capped so that a tiny span cannot ask for more digits than a
 // double holds.

@@ -1,0 +1,18 @@
+#include "case/case_words.h"
+
+namespace korvanex {
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t index = 0; index < a.size(); ++index) {
+        if (lower(a[index]) != lower(b[index])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace korvanex

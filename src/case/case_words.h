@@ -1,0 +1,76 @@
+#pragma once
+
+#include "case/analysis_case.h"
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace korvanex {
+
+// One word of a vocabulary and the value it stands for. Each vocabulary is one table, read by every
+// reader and writer of its words.
+template <typename T> struct Word {
+    std::string_view text;
+    T value;
+};
+
+// The words under which the report, the results file and the slab plan show the options.
+inline constexpr Word<WheelLocation> LocationWords[] = {
+    {"Interior", WheelLocation::Interior}, {"Edge", WheelLocation::Edge}, {"Corner", WheelLocation::Corner}};
+inline constexpr Word<GearConfiguration> GearWords[] = {
+    {"Single-Single", GearConfiguration::SingleSingle}, {"Single-Tandem", GearConfiguration::SingleTandem},
+    {"Single-Tridem", GearConfiguration::SingleTridem}, {"Dual-Single", GearConfiguration::DualSingle},
+    {"Dual-Tandem", GearConfiguration::DualTandem},     {"Dual-Tridem", GearConfiguration::DualTridem}};
+inline constexpr Word<LayerType> LayerWords[] = {{"One Layer", LayerType::OneLayer},
+                                                 {"Two Layer Bonded", LayerType::TwoLayerBonded},
+                                                 {"Two Layer Unbonded", LayerType::TwoLayerUnbonded}};
+inline constexpr Word<bool> YesNoWords[] = {{"Yes", true}, {"No", false}};
+
+// The title of an analysis by its location: the report's heading and line 5 of the case file.
+inline constexpr Word<WheelLocation> LocationTitles[] = {
+    {"Interior Stress Analysis", WheelLocation::Interior},
+    {"Edge Stress Analysis", WheelLocation::Edge},
+    {"Corner Stress Analysis", WheelLocation::Corner}};
+
+// The word of a value; a value missing from the table gets the table's first word.
+template <typename T, std::size_t N> constexpr std::string_view wordOf(const Word<T> (&words)[N], T value) {
+    for (const Word<T>& word : words) {
+        if (word.value == value) {
+            return word.text;
+        }
+    }
+    return words[0].text;
+}
+
+// The value of a word written exactly as in the table.
+template <typename T, std::size_t N>
+constexpr std::optional<T> valueOf(const Word<T> (&words)[N], std::string_view text) {
+    for (const Word<T>& word : words) {
+        if (word.text == text) {
+            return word.value;
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether two texts are equal when ASCII letters are compared without their case.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// The value of a word written in any case.
+template <typename T, std::size_t N>
+std::optional<T> valueIgnoringCase(const Word<T> (&words)[N], std::string_view text) {
+    for (const Word<T>& word : words) {
+        if (equalsIgnoringCase(word.text, text)) {
+            return word.value;
+        }
+    }
+    return std::nullopt;
+}
+
+// The one rule for a yes/no answer typed by a user: "yes" or "no" in any case.
+inline std::optional<bool> parseYesNo(std::string_view text) {
+    return valueIgnoringCase(YesNoWords, text);
+}
+
+} // namespace korvanex
