@@ -40,7 +40,7 @@ namespace korvanex {
 namespace {
 
 const QString ProgramTitle = QStringLiteral("KORVANEX");
-const QString ExampleSpectrum = QStringLiteral(":/examples/traffic-spectrum.csv");
+const QString ExampleSpectrum = QStringLiteral(":/examples/traffic-loads.csv");
 // The chart draws every tenth point of the thickness grid.
 constexpr int ChartGridStride = 10;
 // The decades one label of the damage axis may stand for, so that labels never crowd.

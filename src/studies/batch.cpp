@@ -1,9 +1,9 @@
 #include "studies/batch.h"
 
-#include "studies/batch_lines.h"
-#include "studies/batch_row.h"
 #include "io/case_columns.h"
 #include "io/csv_reader.h"
+#include "studies/batch_lines.h"
+#include "studies/batch_row.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "studies/fatigue_models.h"
-#include "studies/traffic_spectrum.h"
+#include "studies/traffic_loads.h"
 
 #include <optional>
 #include <string>

@@ -44,7 +44,7 @@ void FatigueWindowTest::exampleEditsFaultsAndTheSpectrumFile() {
     QTemporaryDir folder;
     prompt.saveNames << folder.filePath(QStringLiteral("spectrum.csv"));
     click(fatigue, "cmdExport");
-    QFile example(QStringLiteral(":/examples/traffic-spectrum.csv"));
+    QFile example(QStringLiteral(":/examples/traffic-loads.csv"));
     QFile written(folder.filePath(QStringLiteral("spectrum.csv")));
     QVERIFY(example.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), example.readAll());

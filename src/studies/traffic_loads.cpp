@@ -1,4 +1,4 @@
-#include "studies/traffic_spectrum.h"
+#include "studies/traffic_loads.h"
 
 #include "case/case_check.h"
 #include "case/field_value.h"
