@@ -1,5 +1,7 @@
 #include "app/design_chart_window.h"
 
+#include "app/saved_file.h"
+
 #include "app/design_chart_plot.h"
 #include "case/field_value.h"
 #include "case/number_text.h"
@@ -7,14 +9,11 @@
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "io/case_columns.h"
-#include "io/file_access.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +21,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -32,7 +30,6 @@ namespace korvanex {
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("KORVANEX");
 constexpr int DefaultPoints = 41;
 constexpr int MinimumPoints = 2;
 constexpr int MaximumPoints = 1000;
@@ -285,34 +282,18 @@ void frmDesignChart::changeEvent(QEvent* event) {
 
 void frmDesignChart::savePng() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.png)"));
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        saveChosenFile(prompt_, this, path, widgetPng(*chartView_),
+                       QStringLiteral("The chart was not saved: "));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    chartView_->grab().save(&buffer, "PNG");
-    saveBytes(path, QStringLiteral("The chart was not saved: "), bytes);
 }
 
 void frmDesignChart::saveSvg() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        saveChosenFile(prompt_, this, path, widgetSvg(*chartView_, windowTitle()),
+                       QStringLiteral("The chart was not saved: "));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(chartView_->size());
-    generator.setViewBox(chartView_->rect());
-    generator.setTitle(windowTitle());
-    QPainter painter;
-    if (painter.begin(&generator)) {
-        chartView_->render(&painter);
-        painter.end();
-    }
-    saveBytes(path, QStringLiteral("The chart was not saved: "), bytes);
 }
 
 void frmDesignChart::saveCsv() {
@@ -320,23 +301,9 @@ void frmDesignChart::saveCsv() {
     if (path.isEmpty()) {
         return;
     }
-    saveBytes(path, QStringLiteral("The chart data was not saved: "),
-              QByteArray::fromStdString(designChartCsv(data_)));
+    saveChosenFile(prompt_, this, path, QByteArray::fromStdString(designChartCsv(data_)),
+                   QStringLiteral("The chart data was not saved: "));
 }
 
 // A picture that could not be drawn leaves no bytes: nothing is written then, and the user is told.
-void frmDesignChart::saveBytes(const QString& path, const QString& failure, const QByteArray& bytes) {
-    std::string error = "the picture could not be drawn";
-    if (!bytes.isEmpty()) {
-        BusyCursor busy;
-        error = writeFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
-    }
-    if (!error.empty()) {
-        prompt_.showMessage(this, {ProgramTitle,
-                                   failure + QString::fromStdString(error),
-                                   {UserPrompt::Button::Ok},
-                                   UserPrompt::Icon::Warning});
-    }
-}
-
 } // namespace korvanex

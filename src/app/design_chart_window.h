@@ -51,7 +51,6 @@ class frmDesignChart : public QDialog {
     void savePng();
     void saveSvg();
     void saveCsv();
-    void saveBytes(const QString& path, const QString& failure, const QByteArray& bytes);
 
     const AnalysisCase& record_;
     UserPrompt& prompt_;

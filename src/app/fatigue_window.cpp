@@ -1,12 +1,13 @@
 #include "app/fatigue_window.h"
 
+#include "app/saved_file.h"
+
 #include "case/field_value.h"
 #include "case/number_text.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "io/file_access.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSplitter>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -39,7 +39,6 @@ namespace korvanex {
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("KORVANEX");
 const QString ExampleSpectrum = QStringLiteral(":/examples/traffic-loads.csv");
 // The chart draws every tenth point of the thickness grid.
 constexpr int ChartGridStride = 10;
@@ -445,34 +444,16 @@ void frmFatigue::saveTable() {
 
 void frmFatigue::savePng() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.png)"));
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        saveBytes(path, widgetPng(*chartView_));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    chartView_->grab().save(&buffer, "PNG");
-    saveBytes(path, bytes);
 }
 
 void frmFatigue::saveSvg() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        saveBytes(path, widgetSvg(*chartView_, windowTitle()));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(chartView_->size());
-    generator.setViewBox(chartView_->rect());
-    generator.setTitle(windowTitle());
-    QPainter painter;
-    if (painter.begin(&generator)) {
-        chartView_->render(&painter);
-        painter.end();
-    }
-    saveBytes(path, bytes);
 }
 
 // The damage table in a fixed-pitch font, then the chart below it on the same page.
@@ -499,14 +480,7 @@ void frmFatigue::printAll() {
 
 // A picture that could not be drawn leaves no bytes: nothing is written then, and the user is told.
 void frmFatigue::saveBytes(const QString& path, const QByteArray& bytes) {
-    std::string error = "the picture could not be drawn";
-    if (!bytes.isEmpty()) {
-        BusyCursor busy;
-        error = writeFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
-    }
-    if (!error.empty()) {
-        warn(QStringLiteral("The file was not saved: ") + text(error));
-    }
+    saveChosenFile(prompt_, this, path, bytes, QStringLiteral("The file was not saved: "));
 }
 
 void frmFatigue::warn(const QString& message) {

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/saved_file.h"
+
 #include "app/design_chart_window.h"
 #include "app/dialog_placement.h"
 #include "app/fatigue_window.h"
@@ -32,7 +34,6 @@ namespace korvanex {
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("KORVANEX");
 const QString CaseFileFilter = QStringLiteral("(*.DEF)");
 const QString ReportFileFilter = QStringLiteral("(*.PRN)");
 

@@ -1,12 +1,11 @@
 #include "app/slab_plan_pane.h"
 
-#include "dialogs/busy_cursor.h"
+#include "app/saved_file.h"
+
 #include "dialogs/user_prompt.h"
-#include "io/file_access.h"
 #include "io/slab_plan_svg.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
@@ -93,28 +92,18 @@ void SlabPlanPane::savePng() {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-    saveBytes(path, bytes.toStdString());
+    saveBytes(path, bytes);
 }
 
 void SlabPlanPane::saveSvg() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
     if (!path.isEmpty()) {
-        saveBytes(path, svg_);
+        saveBytes(path, QByteArray::fromStdString(svg_));
     }
 }
 
-void SlabPlanPane::saveBytes(const QString& path, const std::string& bytes) {
-    std::string error;
-    {
-        BusyCursor busy;
-        error = writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
-    }
-    if (!error.empty()) {
-        prompt_.showMessage(this, {QStringLiteral("KORVANEX"),
-                                   QStringLiteral("The plan was not saved: ") + QString::fromStdString(error),
-                                   {UserPrompt::Button::Ok},
-                                   UserPrompt::Icon::Warning});
-    }
+void SlabPlanPane::saveBytes(const QString& path, const QByteArray& bytes) {
+    saveChosenFile(prompt_, this, path, bytes, QStringLiteral("The plan was not saved: "));
 }
 
 } // namespace korvanex

@@ -2,6 +2,7 @@
 
 #include "case/analysis_case.h"
 
+#include <QByteArray>
 #include <QWidget>
 
 #include <string>
@@ -29,7 +30,7 @@ class SlabPlanPane : public QWidget {
   private:
     void savePng();
     void saveSvg();
-    void saveBytes(const QString& path, const std::string& bytes);
+    void saveBytes(const QString& path, const QByteArray& bytes);
 
     UserPrompt& prompt_;
     std::string svg_;

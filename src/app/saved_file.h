@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QWidget;
+
+namespace korvanex {
+
+class UserPrompt;
+
+// The title of the program's own message boxes.
+inline const QString ProgramTitle = QStringLiteral("KORVANEX");
+
+// A widget as the user sees it, as PNG bytes; and drawn as SVG under the given title. Empty when it
+// cannot be drawn.
+QByteArray widgetPng(QWidget& widget);
+QByteArray widgetSvg(QWidget& widget, const QString& title);
+
+// Writes a file the user chose through the core's writer, under the busy pointer. A failure, or bytes
+// that are empty because the picture could not be drawn, is told in a warning box: `failure` and then
+// the reason.
+void saveChosenFile(UserPrompt& prompt, QWidget* parent, const QString& path, const QByteArray& bytes,
+                    const QString& failure);
+
+} // namespace korvanex
