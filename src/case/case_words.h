@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace korvanex {
@@ -71,6 +72,11 @@ std::optional<T> valueIgnoringCase(const Word<T> (&words)[N], std::string_view t
 // The one rule for a yes/no answer typed by a user: "yes" or "no" in any case.
 inline std::optional<bool> parseYesNo(std::string_view text) {
     return valueIgnoringCase(YesNoWords, text);
+}
+
+// A text as a message names it: in double quotes, as it was given.
+inline std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
 }
 
 } // namespace korvanex

@@ -1,5 +1,7 @@
 #include "io/case_columns.h"
 
+#include "case/case_words.h"
+
 #include <algorithm>
 
 namespace korvanex {
@@ -26,36 +28,18 @@ const CaseColumn columnTable[] = {
     // clang-format on
 };
 
-template <typename T> struct Choice {
-    std::string_view word;
-    T value;
-};
-
-constexpr Choice<UnitSystem> unitChoices[] = {{"english", UnitSystem::English},
-                                              {"metric", UnitSystem::Metric}};
-constexpr Choice<WheelLocation> locationChoices[] = {
+// The words of the options in a batch file, written in lower case and read in any case.
+constexpr Word<UnitSystem> unitChoices[] = {{"english", UnitSystem::English}, {"metric", UnitSystem::Metric}};
+constexpr Word<WheelLocation> locationChoices[] = {
     {"interior", WheelLocation::Interior}, {"edge", WheelLocation::Edge}, {"corner", WheelLocation::Corner}};
-constexpr Choice<GearConfiguration> gearChoices[] = {
+constexpr Word<GearConfiguration> gearChoices[] = {
     {"single-single", GearConfiguration::SingleSingle}, {"single-tandem", GearConfiguration::SingleTandem},
     {"single-tridem", GearConfiguration::SingleTridem}, {"dual-single", GearConfiguration::DualSingle},
     {"dual-tandem", GearConfiguration::DualTandem},     {"dual-tridem", GearConfiguration::DualTridem}};
-constexpr Choice<LayerType> layerChoices[] = {{"one", LayerType::OneLayer},
-                                              {"bonded", LayerType::TwoLayerBonded},
-                                              {"unbonded", LayerType::TwoLayerUnbonded}};
-constexpr Choice<bool> yesNoChoices[] = {{"yes", true}, {"no", false}};
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t index = 0; index < a.size(); ++index) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[index]) != lower(b[index])) {
-            return false;
-        }
-    }
-    return true;
-}
+constexpr Word<LayerType> layerChoices[] = {{"one", LayerType::OneLayer},
+                                            {"bonded", LayerType::TwoLayerBonded},
+                                            {"unbonded", LayerType::TwoLayerUnbonded}};
+constexpr Word<bool> yesNoChoices[] = {{"yes", true}, {"no", false}};
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -66,27 +50,12 @@ std::string_view trimmed(std::string_view text) {
 }
 
 template <typename T, std::size_t N>
-bool choose(const Choice<T> (&choices)[N], std::string_view cell, T& value) {
-    for (const Choice<T>& choice : choices) {
-        if (equalsIgnoringCase(choice.word, cell)) {
-            value = choice.value;
-            return true;
-        }
+bool choose(const Word<T> (&choices)[N], std::string_view cell, T& value) {
+    const std::optional<T> chosen = valueIgnoringCase(choices, cell);
+    if (chosen) {
+        value = *chosen;
     }
-    return false;
-}
-
-template <typename T, std::size_t N> std::string_view wordOf(const Choice<T> (&choices)[N], T value) {
-    for (const Choice<T>& choice : choices) {
-        if (choice.value == value) {
-            return choice.word;
-        }
-    }
-    return choices[0].word;
-}
-
-std::string quotedValue(std::string_view cell) {
-    return "\"" + std::string(cell) + "\"";
+    return chosen.has_value();
 }
 
 std::string knownColumnNames(std::span<const std::string_view> extraNames) {
@@ -113,9 +82,9 @@ bool applyOption(const CaseColumn& column, std::string_view value, AnalysisCase&
     case Kind::Layer:
         return choose(layerChoices, value, record.layer);
     case Kind::Tied:
-        return choose(yesNoChoices, value, record.tiedShoulder);
+        return choose(YesNoWords, value, record.tiedShoulder);
     case Kind::Widened:
-        return choose(yesNoChoices, value, record.widenedLane);
+        return choose(YesNoWords, value, record.widenedLane);
     case Kind::Units:
     case Kind::Number:
         break;
@@ -148,14 +117,13 @@ std::string readCaseHeader(std::span<const std::string> names, std::span<const s
         const auto extra = std::find_if(extraNames.begin(), extraNames.end(), isName);
         const CaseColumn* column = extra == extraNames.end() ? findCaseColumn(name) : nullptr;
         if (column == nullptr && extra == extraNames.end()) {
-            return "unknown column " + quotedValue(given) + "; the columns are " +
-                   knownColumnNames(extraNames);
+            return "unknown column " + quoted(given) + "; the columns are " + knownColumnNames(extraNames);
         }
         const bool repeated =
             column == nullptr ? std::find(extrasSeen.begin(), extrasSeen.end(), *extra) != extrasSeen.end()
                               : std::find(columns.begin(), columns.end(), column) != columns.end();
         if (repeated) {
-            return "repeated column " + quotedValue(given);
+            return "repeated column " + quoted(given);
         }
         if (column == nullptr) {
             extrasSeen.push_back(*extra);
@@ -175,7 +143,7 @@ std::string readRowUnits(std::span<const CaseColumn* const> columns, std::span<c
         const std::string& cell = cells[position];
         const std::string_view value = trimmed(cell);
         if (!value.empty() && !choose(unitChoices, value, units)) {
-            return "unknown units " + quotedValue(cell);
+            return "unknown units " + quoted(cell);
         }
     }
     return {};
@@ -193,7 +161,7 @@ std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span
         if (column->kind == Kind::Number) {
             record.text(column->field) = cell;
         } else if (!applyOption(*column, value, record)) {
-            return "unknown " + std::string(column->name) + " " + quotedValue(cell);
+            return "unknown " + std::string(column->name) + " " + quoted(cell);
         }
     }
     return {};

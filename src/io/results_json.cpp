@@ -8,22 +8,32 @@
 
 namespace korvanex {
 
-namespace {
-
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+std::string jsonString(std::string_view text) {
+    std::string json = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr char hex[] = "0123456789abcdef";
+            json += "\\u00";
+            json += hex[(c >> 4) & 0xf];
+            json += hex[c & 0xf];
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
 }
-
-} // namespace
 
 std::string resultsJson(const AnalysisCase& record, const AnalysisResults& results) {
     std::string json = "{\n";
-    json += "  \"units\": " + quoted(record.units == UnitSystem::Metric ? "Metric" : "English") + ",\n";
-    json += "  \"location\": " + quoted(locationName(record.location)) + ",\n";
-    json += "  \"gear\": " + quoted(gearName(record.gear)) + ",\n";
-    json += "  \"layer\": " + quoted(layerName(record.layer)) + ",\n";
-    json += "  \"tiedShoulder\": " + quoted(wordOf(YesNoWords, record.tiedShoulder)) + ",\n";
-    json += "  \"widenedLane\": " + quoted(wordOf(YesNoWords, record.widenedLane)) + ",\n";
+    json += "  \"units\": " + jsonString(record.units == UnitSystem::Metric ? "Metric" : "English") + ",\n";
+    json += "  \"location\": " + jsonString(locationName(record.location)) + ",\n";
+    json += "  \"gear\": " + jsonString(gearName(record.gear)) + ",\n";
+    json += "  \"layer\": " + jsonString(layerName(record.layer)) + ",\n";
+    json += "  \"tiedShoulder\": " + jsonString(wordOf(YesNoWords, record.tiedShoulder)) + ",\n";
+    json += "  \"widenedLane\": " + jsonString(wordOf(YesNoWords, record.widenedLane)) + ",\n";
     json += "  \"results\": {";
     const bool edgeModelRan = runsEdgeStressModel(record);
     const char* separator = "\n";
@@ -32,7 +42,7 @@ std::string resultsJson(const AnalysisCase& record, const AnalysisResults& resul
             continue;
         }
         json += separator;
-        json += "    " + quoted(field.name) + ": ";
+        json += "    " + jsonString(field.name) + ": ";
         if (field.wide != nullptr) {
             appendDoubleText(json, results.*field.wide);
         } else {

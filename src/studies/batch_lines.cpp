@@ -1,5 +1,7 @@
 #include "studies/batch_lines.h"
 
+#include "case/unit_conversion.h"
+
 #include "case/case_check.h"
 #include "case/fault.h"
 #include "case/number_text.h"
@@ -16,8 +18,6 @@ namespace {
 
 // Stresses are computed in psi and the radius in inches; metric rows convert them with the report's
 // factors.
-constexpr double KpaPerPsi = 6.89;
-constexpr double CmPerInch = 2.54;
 
 // The result columns in the order of the report's quantities: the radius, the eleven ratios, the
 // composition of the stresses, then the edge model.

@@ -96,24 +96,6 @@ std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDa
     return tableLine(texts);
 }
 
-std::string quotedJson(std::string_view text) {
-    std::string json = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char hex[] = "0123456789abcdef";
-            json += "\\u00";
-            json += hex[(c >> 4) & 0xf];
-            json += hex[c & 0xf];
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
-}
-
 std::string jsonNumber(double value) {
     return std::isfinite(value) ? doubleText(value) : std::string("1e999");
 }
@@ -126,7 +108,7 @@ std::string groupJson(std::size_t row, const SpectrumGroup& group, const GroupDa
     const bool ok = damage.status == GroupDamage::Status::Ok;
     const auto okNumber = [ok](double value) { return ok ? jsonNumber(value) : std::string("null"); };
     std::string json = "    {\"row\": " + std::to_string(row);
-    json += ", \"status\": " + quotedJson(groupStatusText(damage));
+    json += ", \"status\": " + jsonString(groupStatusText(damage));
     json += ", \"stress\": " + (ok ? floatText(damage.stressPsi) : std::string("null"));
     json += ", \"stress_ratio\": " + okNumber(damage.stressRatio);
     json += ", \"allowable_repetitions\": " + (std::isinf(damage.allowableRepetitions)
@@ -251,8 +233,8 @@ std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& res
 std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                         const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
     std::string json = "{\n";
-    json += "  \"model\": " + quotedJson(modelWord(settings.model)) + ",\n";
-    json += "  \"stress\": " + quotedJson(stressWord(settings.stress)) + ",\n";
+    json += "  \"model\": " + jsonString(modelWord(settings.model)) + ",\n";
+    json += "  \"stress\": " + jsonString(stressWord(settings.stress)) + ",\n";
     json += "  \"modulus_of_rupture\": " + jsonNumber(modulusOfRupturePsi(settings, spectrum.units)) + ",\n";
     json += "  \"target_percent\": " + jsonNumber(settings.targetPercent) + ",\n";
     json += "  \"groups\": [";
@@ -269,7 +251,7 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
         const bool found = thickness->status == RequiredThickness::Status::Found;
         json += "  \"required_h1\": " + (found ? thickness->h1Text : std::string("null")) + ",\n";
     }
-    json += "  \"required_h1_units\": " + quotedJson(unitWords(spectrum.units).length) + "\n}\n";
+    json += "  \"required_h1_units\": " + jsonString(unitWords(spectrum.units).length) + "\n}\n";
     return json;
 }
 

@@ -1,5 +1,6 @@
 #include "studies/sweep.h"
 
+#include "case/case_words.h"
 #include "case/field_value.h"
 #include "case/number_text.h"
 #include "io/case_columns.h"
@@ -15,10 +16,6 @@
 namespace korvanex {
 
 namespace {
-
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
 
 std::string numericColumnNames() {
     std::string names;

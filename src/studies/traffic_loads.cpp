@@ -1,6 +1,7 @@
 #include "studies/traffic_loads.h"
 
 #include "case/case_check.h"
+#include "case/case_words.h"
 #include "case/field_value.h"
 #include "case/number_text.h"
 #include "io/csv_cell.h"
@@ -13,10 +14,6 @@
 namespace korvanex {
 
 namespace {
-
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
 
 std::string readRepetitions(const std::string& cell, double& repetitions) {
     if (cell.find_first_not_of(" \t") == std::string::npos) {
