@@ -1,6 +1,7 @@
 #include "app/design_chart_window.h"
 
 #include "app/saved_file.h"
+#include "app/window_parts.h"
 
 #include "app/design_chart_plot.h"
 #include "case/field_value.h"
@@ -65,15 +66,6 @@ bool sameCase(const AnalysisCase& a, const AnalysisCase& b) {
     }
     return a.units == b.units && a.location == b.location && a.gear == b.gear && a.layer == b.layer &&
            a.tiedShoulder == b.tiedShoulder && a.widenedLane == b.widenedLane && a.captions == b.captions;
-}
-
-QPushButton* addButton(QHBoxLayout& row, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    // Return in a text box takes the value typed; it must not press a button of the window.
-    button->setAutoDefault(false);
-    row.addWidget(button);
-    return button;
 }
 
 QLabel* addLabel(QGridLayout& grid, const QString& caption, QWidget& buddy, int row, int column) {

@@ -1,6 +1,7 @@
 #include "app/fatigue_window.h"
 
 #include "app/saved_file.h"
+#include "app/window_parts.h"
 
 #include "case/field_value.h"
 #include "case/number_text.h"
@@ -58,14 +59,6 @@ std::optional<double> numberIn(const QLineEdit& edit) {
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
-}
-
-QPushButton* addButton(QHBoxLayout& row, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    row.addWidget(button);
-    return button;
 }
 
 QLineEdit* newEdit(const char* name, const QString& value) {

@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 
-#include "app/saved_file.h"
+#include "app/window_parts.h"
 
 #include "app/design_chart_window.h"
 #include "app/dialog_placement.h"

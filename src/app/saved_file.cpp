@@ -1,5 +1,7 @@
 #include "app/saved_file.h"
 
+#include "app/window_parts.h"
+
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "io/file_access.h"

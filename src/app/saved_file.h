@@ -9,9 +9,6 @@ namespace korvanex {
 
 class UserPrompt;
 
-// The title of the program's own message boxes.
-inline const QString ProgramTitle = QStringLiteral("KORVANEX");
-
 // A widget as the user sees it, as PNG bytes; and drawn as SVG under the given title. Empty when it
 // cannot be drawn.
 QByteArray widgetPng(QWidget& widget);

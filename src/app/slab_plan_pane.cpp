@@ -1,6 +1,7 @@
 #include "app/slab_plan_pane.h"
 
 #include "app/saved_file.h"
+#include "app/window_parts.h"
 
 #include "dialogs/user_prompt.h"
 #include "io/slab_plan_svg.h"
@@ -41,13 +42,6 @@ class PlanView : public QWidget {
   private:
     QSvgRenderer& renderer_;
 };
-
-QPushButton* addButton(QHBoxLayout& row, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    row.addWidget(button);
-    return button;
-}
 
 } // namespace
 
