@@ -20,10 +20,20 @@ MessageBoxUp::~MessageBoxUp() {
     --messageBoxesUp;
 }
 
+namespace {
+
+// Whether a box stands over the dialog: one of the program's message boxes from before it shows until
+// after it has closed, or any other modal window.
+bool aBoxIsUp(const QWidget* dialog) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return messageBoxesUp > 0 || (modal != nullptr && modal != dialog);
+}
+
+} // namespace
+
 bool UserActivation::isUserActivation(const QEvent* event, const QWidget* dialog) {
     if (event->type() == QEvent::WindowDeactivate) {
-        const QWidget* modal = QApplication::activeModalWidget();
-        leftForModalBox_ = modal != nullptr && modal != dialog;
+        leftForModalBox_ = aBoxIsUp(dialog);
         return false;
     }
     if (event->type() != QEvent::WindowActivate) {
@@ -31,8 +41,7 @@ bool UserActivation::isUserActivation(const QEvent* event, const QWidget* dialog
     }
     // An activation that reaches the dialog while a box is still up (the window system's word of an
     // earlier box closing, handled while the next one shows) is no user's either.
-    const QWidget* modal = QApplication::activeModalWidget();
-    if (messageBoxesUp > 0 || (modal != nullptr && modal != dialog)) {
+    if (aBoxIsUp(dialog)) {
         leftForModalBox_ = true;
         return false;
     }
