@@ -7,8 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <clocale>
-
 using namespace korvanex;
 
 namespace {
@@ -58,18 +56,3 @@ void BM_ComputeCommandDetailedReport(benchmark::State& state) {
 BENCHMARK(BM_ComputeCommandDetailedReport)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

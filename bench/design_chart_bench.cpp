@@ -12,8 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <clocale>
-
 using namespace korvanex;
 
 namespace {
@@ -74,18 +72,3 @@ void BM_DesignChartUpdate(benchmark::State& state) {
 BENCHMARK(BM_DesignChartUpdate)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,6 +5,7 @@
 #include "dialogs/axle_dialog.h"
 #include "dialogs/environment_dialog.h"
 #include "dialogs/pavement_dialog.h"
+#include "offscreen_application.h"
 #include "scripted_prompt.h"
 
 #include <QAction>
@@ -14,8 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextStream>
-
-#include <clocale>
 
 using namespace korvanex;
 
@@ -38,11 +37,7 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
 // for the documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
+    OffscreenApplication application(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
 
     ScriptedPrompt prompt;

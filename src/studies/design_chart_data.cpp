@@ -21,12 +21,25 @@ namespace korvanex {
 
 namespace {
 
-// Stresses are computed in psi; metric cases show them in kPa with the report's factor.
-
 // The decimals of a crossing label are capped so that a tiny span cannot ask for more digits than a
 // double holds.
 constexpr int MaxCrossingDecimals = 17;
 
+// Each curve's legend title and CSV column name, in the order of ChartCurve.
+struct CurveNames {
+    std::string_view title;
+    std::string_view column;
+};
+// clang-format off
+constexpr std::array<CurveNames, ChartCurveCount> CurveNameRows = {{
+    {"Loading Stress Only",                "LoadingStressOnly"},
+    {"Combined Loading & Curling Stress",  "CombinedStress"},
+    {"MERIDOC Slab Edge Stress Top Layer", "MdTopLayerStress"},
+    {"MERIDOC Combined Slab Edge Stress",  "MdCombinedStress"},
+}};
+// clang-format on
+
+// Stresses are computed in psi; metric cases show them in kPa with the report's factor.
 double inStressUnit(float psi, UnitSystem units) {
     return units == UnitSystem::Metric ? psi * KpaPerPsi : psi;
 }
@@ -71,31 +84,11 @@ DesignChartData computeDesignChart(const AnalysisCase& base, const SweepRange& r
 }
 
 std::string_view curveTitle(ChartCurve curve) {
-    switch (curve) {
-    case ChartCurve::LoadingStressOnly:
-        return "Loading Stress Only";
-    case ChartCurve::CombinedStress:
-        return "Combined Loading & Curling Stress";
-    case ChartCurve::MdTopLayerStress:
-        return "MERIDOC Slab Edge Stress Top Layer";
-    case ChartCurve::MdCombinedStress:
-        return "MERIDOC Combined Slab Edge Stress";
-    }
-    return {};
+    return CurveNameRows[static_cast<std::size_t>(curve)].title;
 }
 
 std::string_view curveColumnName(ChartCurve curve) {
-    switch (curve) {
-    case ChartCurve::LoadingStressOnly:
-        return "LoadingStressOnly";
-    case ChartCurve::CombinedStress:
-        return "CombinedStress";
-    case ChartCurve::MdTopLayerStress:
-        return "MdTopLayerStress";
-    case ChartCurve::MdCombinedStress:
-        return "MdCombinedStress";
-    }
-    return {};
+    return CurveNameRows[static_cast<std::size_t>(curve)].column;
 }
 
 std::vector<double> allowableCrossings(const DesignChartData& data, ChartCurve curve, double allowable) {

@@ -87,18 +87,19 @@ void DesignChartTest::theChartAfterEachStep() {
     const auto look = [&](const char* step) {
         seen += QStringLiteral("== %1\n").arg(QLatin1String(step)) + describeChart(chart);
     };
+    const auto sweep = [&](const char* from, const char* to, int points) {
+        enter(chart, "txtFrom", QLatin1String(from));
+        enter(chart, "txtTo", QLatin1String(to));
+        child<QSpinBox>(chart, "spnPoints").setValue(points);
+    };
     look("opened");
-    enter(chart, "txtFrom", QStringLiteral("8"));
-    enter(chart, "txtTo", QStringLiteral("10"));
-    child<QSpinBox>(chart, "spnPoints").setValue(5);
+    sweep("8", "10", 5);
     look("5 points from 8 to 10");
     enter(chart, "txtAllowable", QStringLiteral("300"));
     look("allowable 300");
     QComboBox& fields = child<QComboBox>(chart, "cboField");
     fields.setCurrentIndex(fields.findData(static_cast<int>(Field::k)));
-    enter(chart, "txtFrom", QStringLiteral("-2"));
-    enter(chart, "txtTo", QStringLiteral("38"));
-    child<QSpinBox>(chart, "spnPoints").setValue(41);
+    sweep("-2", "38", 41);
     look("k from -2 to 38");
     enter(chart, "txtFrom", QStringLiteral("soft"));
     look("from soft");
