@@ -1,5 +1,6 @@
 #include "app/design_chart_plot.h"
 
+#include "case/unit_conversion.h"
 #include "io/label_placement.h"
 
 #include <QChart>
@@ -142,7 +143,7 @@ void markCrossings(QChart& chart, const DesignChartData& data, const QList<QLine
 } // namespace
 
 QString stressAxisTitle(UnitSystem units) {
-    return units == UnitSystem::Metric ? QStringLiteral("Stress (kPa)") : QStringLiteral("Stress (psi)");
+    return QStringLiteral("Stress (%1)").arg(QString::fromUtf8(stressUnitWord(units)));
 }
 
 void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& fieldCaption,

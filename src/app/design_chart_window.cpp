@@ -7,6 +7,7 @@
 #include "case/field_value.h"
 #include "case/number_text.h"
 #include "case/typical_ranges.h"
+#include "case/unit_conversion.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "io/case_columns.h"
@@ -175,8 +176,7 @@ void frmDesignChart::showCaseVocabulary() {
         cboField_->setItemText(index, QString::fromStdString(record_.caption(field)));
     }
     lblAllowable_->setText(
-        QStringLiteral("&Allowable Stress (%1):")
-            .arg(record_.units == UnitSystem::Metric ? QStringLiteral("kPa") : QStringLiteral("psi")));
+        QStringLiteral("&Allowable Stress (%1):").arg(QString::fromUtf8(stressUnitWord(record_.units))));
 }
 
 void frmDesignChart::setTypicalRange() {

@@ -5,6 +5,7 @@
 
 #include "case/field_value.h"
 #include "case/number_text.h"
+#include "case/unit_conversion.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "io/file_access.h"
@@ -261,8 +262,7 @@ bool frmFatigue::readSettings(FatigueSettings& settings) {
 void frmFatigue::recompute() {
     BusyCursor busy;
     lblModulus_->setText(
-        QStringLiteral("Modulus of &Rupture (%1):")
-            .arg(record_.units == UnitSystem::Metric ? QStringLiteral("kPa") : QStringLiteral("psi")));
+        QStringLiteral("Modulus of &Rupture (%1):").arg(QString::fromUtf8(stressUnitWord(record_.units))));
     FatigueSettings settings;
     const TrafficSpectrum spectrum = buildSpectrum(tableCells(), record_);
     if (!readSettings(settings)) {
@@ -285,8 +285,7 @@ void frmFatigue::recompute() {
 
 // A group that was not computed shows its status across the number columns, never a number.
 void frmFatigue::showResults(const TrafficSpectrum& spectrum, const FatigueResult& result) {
-    const QString stressUnit =
-        record_.units == UnitSystem::Metric ? QStringLiteral("kPa") : QStringLiteral("psi");
+    const QString stressUnit = QString::fromUtf8(stressUnitWord(record_.units));
     tblResults_->clearSpans();
     tblResults_->setRowCount(static_cast<int>(result.groups.size()));
     tblResults_->setHorizontalHeaderLabels({QStringLiteral("Stress (%1)").arg(stressUnit),

@@ -3,11 +3,29 @@
 #include "case/analysis_case.h"
 #include "case/field_numbers.h"
 
+#include <string_view>
+
 namespace korvanex {
 
 // The system's own rounded factors between its English and metric stresses and lengths.
 inline constexpr double KpaPerPsi = 6.89;
 inline constexpr double CmPerInch = 2.54;
+
+// A stress computed in psi, and a length computed in inches, in the given unit system.
+inline double inStressUnit(double psi, UnitSystem units) {
+    return units == UnitSystem::Metric ? psi * KpaPerPsi : psi;
+}
+inline double inLengthUnit(double inches, UnitSystem units) {
+    return units == UnitSystem::Metric ? inches * CmPerInch : inches;
+}
+
+// The words of those units: psi and in, or kPa and cm.
+inline std::string_view stressUnitWord(UnitSystem units) {
+    return units == UnitSystem::Metric ? "kPa" : "psi";
+}
+inline std::string_view lengthUnitWord(UnitSystem units) {
+    return units == UnitSystem::Metric ? "cm" : "in";
+}
 
 // The inputs of one case in the engine's computation units: lb, in, psi, pci (psi/in for k, lb/in^3
 // for unit weights), degF and 1/degF, each stored in single precision. P is the whole axle load.

@@ -1,5 +1,8 @@
 #include "engine/result_fields.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace korvanex {
 
 namespace {
@@ -62,6 +65,11 @@ const ResultField fields[] = {
 
 std::span<const ResultField> resultFields() {
     return fields;
+}
+
+const ResultField& resultFieldOf(float AnalysisResults::*single) {
+    return *std::find_if(std::begin(fields), std::end(fields),
+                         [single](const ResultField& field) { return field.single == single; });
 }
 
 double resultValue(const AnalysisResults& results, const ResultField& field) {

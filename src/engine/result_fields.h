@@ -24,6 +24,9 @@ struct ResultField {
 // Every result field under its name in the code, in the order driver, edge model, composition.
 std::span<const ResultField> resultFields();
 
+// The result field stored in the given single-precision member; every such member has one.
+const ResultField& resultFieldOf(float AnalysisResults::*single);
+
 double resultValue(const AnalysisResults& results, const ResultField& field);
 
 } // namespace korvanex

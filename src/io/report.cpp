@@ -37,8 +37,7 @@ std::size_t titleColumn(WheelLocation location) {
 class ReportWriter {
   public:
     ReportWriter(const AnalysisCase& record, const AnalysisResults& results)
-        : record_(record), results_(results), metric_(record.units == UnitSystem::Metric),
-          unit_(metric_ ? "kPa" : "psi") {
+        : record_(record), results_(results), unit_(stressUnitWord(record.units)) {
         lines_.reserve(MaxReportLines);
     }
 
@@ -71,9 +70,7 @@ class ReportWriter {
         line(10, {record_.caption(field), " = ", formatFieldText(record_.text(field), decimals)});
     }
 
-    std::string stress(float psi) const {
-        return metric_ ? formatFixed(static_cast<double>(psi) * KpaPerPsi, 1) : formatFixed(psi, 1);
-    }
+    std::string stress(float psi) const { return formatFixed(inStressUnit(psi, record_.units), 1); }
     static std::string factor(float value) { return formatFixed(value, 3); }
 
     bool twoLayers() const { return record_.layer != LayerType::OneLayer; }
@@ -82,7 +79,6 @@ class ReportWriter {
 
     const AnalysisCase& record_;
     const AnalysisResults& results_;
-    const bool metric_;
     const std::string_view unit_;
     std::vector<std::string> lines_;
 };
@@ -180,8 +176,9 @@ void ReportWriter::adjustmentFactors() {
     blank();
     line(10, {"               Adjustment Factors"});
     line(10, {StarLine});
-    const double radius = metric_ ? results_.l * CmPerInch : results_.l;
-    line(10, {" Radius of Relative stiffness (", metric_ ? "cm" : "in", ")", " = ", formatFixed(radius, 2)});
+    const double radius = inLengthUnit(results_.l, record_.units);
+    line(10, {" Radius of Relative stiffness (", lengthUnitWord(record_.units), ")", " = ",
+              formatFixed(radius, 2)});
     line(10, {" Westergaard Stress (", unit_, ") = ", stress(results_.WestergaardStress)});
     line(10, {" Gear Configuration Factor", " = ", factor(results_.GearFactor)});
     line(10, {" Other Transverse Wheels Factor = ", factor(results_.OtherWheelsFactor)});

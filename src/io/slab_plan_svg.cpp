@@ -335,7 +335,7 @@ std::string slabPlanSvg(const AnalysisCase& record) {
     svg.dimensionLine({drawing.left - size, 0}, {drawing.left - size, in.W});
     svg.text({drawing.left - 1.5 * size, in.W / 2}, "middle", dimension(record, Field::W, "W"), true);
 
-    const double radiusInCaseUnits = record.units == UnitSystem::Metric ? a * CmPerInch : a;
+    const double radiusInCaseUnits = inLengthUnit(a, record.units);
     const std::string caption = std::string(locationName(record.location)) + ", " +
                                 std::string(gearName(record.gear)) +
                                 (radius ? ": tire contact radius a = " + labelNumber(radiusInCaseUnits, 3) +

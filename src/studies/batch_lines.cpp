@@ -1,10 +1,9 @@
 #include "studies/batch_lines.h"
 
-#include "case/unit_conversion.h"
-
 #include "case/case_check.h"
 #include "case/fault.h"
 #include "case/number_text.h"
+#include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
 #include "engine/result_fields.h"
@@ -15,9 +14,6 @@
 namespace korvanex {
 
 namespace {
-
-// Stresses are computed in psi and the radius in inches; metric rows convert them with the report's
-// factors.
 
 // The result columns in the order of the report's quantities: the radius, the eleven ratios, the
 // composition of the stresses, then the edge model.
@@ -78,15 +74,13 @@ const ResultColumns& resultColumns() {
     return columns;
 }
 
+// Stresses are computed in psi and the radius in inches; metric rows show them in kPa and cm.
 double inRowUnits(double value, ResultKind kind, UnitSystem units) {
-    if (units != UnitSystem::Metric) {
-        return value;
-    }
     switch (kind) {
     case ResultKind::Stress:
-        return value * KpaPerPsi;
+        return inStressUnit(value, units);
     case ResultKind::Length:
-        return value * CmPerInch;
+        return inLengthUnit(value, units);
     case ResultKind::Factor:
         break;
     }

@@ -8,6 +8,7 @@
 #include "engine/analysis_driver.h"
 #include "engine/analysis_results.h"
 #include "engine/compute_stresses.h"
+#include "engine/result_fields.h"
 #include "io/case_columns.h"
 #include "io/results_json.h"
 #include "studies/batch.h"
@@ -25,28 +26,30 @@ namespace {
 // double holds.
 constexpr int MaxCrossingDecimals = 17;
 
-// Each curve's legend title and CSV column name, in the order of ChartCurve.
-struct CurveNames {
+// Each curve's legend title and the result it draws, in the order of ChartCurve.
+struct CurveRow {
     std::string_view title;
-    std::string_view column;
+    float AnalysisResults::*stress;
 };
 // clang-format off
-constexpr std::array<CurveNames, ChartCurveCount> CurveNameRows = {{
-    {"Loading Stress Only",                "LoadingStressOnly"},
-    {"Combined Loading & Curling Stress",  "CombinedStress"},
-    {"MERIDOC Slab Edge Stress Top Layer", "MdTopLayerStress"},
-    {"MERIDOC Combined Slab Edge Stress",  "MdCombinedStress"},
+constexpr std::array<CurveRow, ChartCurveCount> CurveRows = {{
+    {"Loading Stress Only",                &AnalysisResults::LoadingStressOnly},
+    {"Combined Loading & Curling Stress",  &AnalysisResults::CombinedStress},
+    {"MERIDOC Slab Edge Stress Top Layer", &AnalysisResults::MdTopLayerStress},
+    {"MERIDOC Combined Slab Edge Stress",  &AnalysisResults::MdCombinedStress},
 }};
 // clang-format on
 
-// Stresses are computed in psi; metric cases show them in kPa with the report's factor.
-double inStressUnit(float psi, UnitSystem units) {
-    return units == UnitSystem::Metric ? psi * KpaPerPsi : psi;
+const CurveRow& curveRow(ChartCurve curve) {
+    return CurveRows[static_cast<std::size_t>(curve)];
 }
 
 std::array<double, ChartCurveCount> curveStresses(const AnalysisResults& results, UnitSystem units) {
-    return {inStressUnit(results.LoadingStressOnly, units), inStressUnit(results.CombinedStress, units),
-            inStressUnit(results.MdTopLayerStress, units), inStressUnit(results.MdCombinedStress, units)};
+    std::array<double, ChartCurveCount> stresses{};
+    for (std::size_t index = 0; index < ChartCurveCount; ++index) {
+        stresses[index] = inStressUnit(results.*CurveRows[index].stress, units);
+    }
+    return stresses;
 }
 
 } // namespace
@@ -84,11 +87,11 @@ DesignChartData computeDesignChart(const AnalysisCase& base, const SweepRange& r
 }
 
 std::string_view curveTitle(ChartCurve curve) {
-    return CurveNameRows[static_cast<std::size_t>(curve)].title;
+    return curveRow(curve).title;
 }
 
 std::string_view curveColumnName(ChartCurve curve) {
-    return CurveNameRows[static_cast<std::size_t>(curve)].column;
+    return resultFieldOf(curveRow(curve).stress).name;
 }
 
 std::vector<double> allowableCrossings(const DesignChartData& data, ChartCurve curve, double allowable) {

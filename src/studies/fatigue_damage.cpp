@@ -91,7 +91,7 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
         return damage;
     }
     damage.stressPsi = chosenStress(results, settings.stress);
-    damage.stress = record.units == UnitSystem::Metric ? damage.stressPsi * KpaPerPsi : damage.stressPsi;
+    damage.stress = inStressUnit(damage.stressPsi, record.units);
     damage.stressRatio = damage.stress / settings.modulusOfRupture;
     damage.allowableRepetitions =
         settings.model == FatigueModel::Pca

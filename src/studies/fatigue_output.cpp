@@ -2,6 +2,7 @@
 
 #include "case/field_value.h"
 #include "case/number_text.h"
+#include "case/unit_conversion.h"
 #include "io/case_columns.h"
 #include "io/csv_cell.h"
 #include "io/results_json.h"
@@ -19,10 +20,8 @@ struct UnitWords {
 };
 
 UnitWords unitWords(UnitSystem units) {
-    if (units == UnitSystem::Metric) {
-        return {"kN", "oC", "kPa", "cm"};
-    }
-    return {"lbs", "oF", "psi", "in"};
+    const bool metric = units == UnitSystem::Metric;
+    return {metric ? "kN" : "lbs", metric ? "oC" : "oF", stressUnitWord(units), lengthUnitWord(units)};
 }
 
 // The table's columns: width and whether the text stands to the right.
