@@ -76,6 +76,7 @@ constexpr UsageCase usageCases[] = {
     {"", 2, "no command given"},
     {"frobnicate", 2, "unknown command \"frobnicate\""},
     {"-x", 2, "unknown command \"-x\""},
+    {" report", 2, "unknown command \"\""}, // an empty argument first
     {"--help frobnicate", 2, "unknown command \"frobnicate\""},
     {"report --bogus", 2, "unknown option --bogus"},
     {"report --metric=yes", 2, "unknown option --metric=yes"},
