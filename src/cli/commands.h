@@ -44,9 +44,10 @@ struct CommandRow {
     std::optional<std::string> CliOptions::*file; // where the file named goes
     std::string_view fileNoun;                    // "case file", "CSV file"
     std::string_view usage;                       // its line of the usage synopsis, if it has one
-    std::string_view help;                        // what it does, one help line each
+    std::string_view help;                        // what it does, its help lines
 };
 
+// Every command, in the order of the enum.
 std::span<const CommandRow> commandTable();
 
 const CommandRow& commandRow(Command command);
