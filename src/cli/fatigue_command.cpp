@@ -30,7 +30,11 @@ std::string readNumber(const char* option, const std::optional<std::string>& tex
     return {};
 }
 
+// The settings the fatigue options give; returns the first that is wrong, or empty.
 std::string readSettings(const FatigueArguments& arguments, FatigueSettings& settings) {
+    if (arguments.csv && arguments.json) {
+        return "--csv and --json cannot be given together";
+    }
     if (arguments.model && !modelFromWord(*arguments.model, settings.model)) {
         return "--model takes pca or power, not \"" + *arguments.model + "\"";
     }
@@ -52,23 +56,6 @@ std::string readSettings(const FatigueArguments& arguments, FatigueSettings& set
         if (!error.empty()) {
             return error;
         }
-    }
-    return {};
-}
-
-std::string checkArguments(const CliOptions& options) {
-    const FatigueArguments& arguments = options.fatigue;
-    if (!arguments.spectrumPath) {
-        return "fatigue needs --spectrum FILE.csv";
-    }
-    if (!arguments.modulusOfRupture) {
-        return "fatigue needs --modulus-of-rupture MR";
-    }
-    if (arguments.csv && arguments.json) {
-        return "--csv and --json cannot be given together";
-    }
-    if (options.detailed) {
-        return "--detailed does not apply to fatigue";
     }
     return {};
 }
@@ -98,11 +85,8 @@ void warnOfGroups(const TrafficSpectrum& spectrum, const AnalysisCase& record) {
 
 int fatigueCommand(const CliOptions& options) {
     FatigueSettings settings;
-    if (std::string error = checkArguments(options); !error.empty()) {
-        return fail(error + "\nTry 'korvanex-cli --help'.");
-    }
     if (std::string error = readSettings(options.fatigue, settings); !error.empty()) {
-        return fail(error + "\nTry 'korvanex-cli --help'.");
+        return failUsage(error);
     }
     AnalysisCase record;
     if (!loadCase(options, record) || !acceptCase(record)) {
