@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: Apache-2.0
+// The closed-form edge model, the two-layer sections and the factor composition against the values that
+// tests/data/engine/make_expected.py works out on its own from their formulas, at points that take every
+// branch. Every value is compared exactly: the script rounds to single precision wherever the engine
+// stores a value.
+
+#include "case/case_words.h"
+#include "case/fault.h"
+#include "engine/combs.h"
+#include "engine/edge_stress_model.h"
+#include "engine/layer_section.h"
+#include "engine/result_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+
+namespace korvanex {
+namespace {
+
+// One row of the table: its kind, and its inputs and expected values by name.
+struct Row {
+    std::string line;
+    std::map<std::string, std::string> in, out;
+
+    float number(const std::string& name) const { return std::stof(in.at(name)); }
+    // An option word, written with underscores for spaces.
+    template <typename T, std::size_t N> T option(const Word<T> (&words)[N], const std::string& name) const {
+        std::string text = in.at(name);
+        std::replace(text.begin(), text.end(), '_', ' ');
+        return valueOf(words, text).value();
+    }
+};
+
+std::vector<Row> rowsOf(const std::string& kind) {
+    std::ifstream file(KORVANEX_TEST_DATA "/engine/worked_values.txt");
+    EXPECT_TRUE(file) << "missing tests/data/engine/worked_values.txt";
+    std::vector<Row> rows;
+    for (std::string line; std::getline(file, line);) {
+        std::istringstream words(line);
+        std::string word;
+        if (!(words >> word) || word != kind) {
+            continue;
+        }
+        Row row{line, {}, {}};
+        auto* values = &row.in;
+        while (words >> word) {
+            const std::size_t equals = word.find('=');
+            if (word == "=>") {
+                values = &row.out;
+            } else {
+                (*values)[word.substr(0, equals)] = word.substr(equals + 1);
+            }
+        }
+        rows.push_back(row);
+    }
+    EXPECT_FALSE(rows.empty()) << kind;
+    return rows;
+}
+
+// Every expected value of the row but the calls against the value computed under its name.
+void expectValues(const Row& row, const std::function<float(const std::string&)>& computed) {
+    SCOPED_TRACE(row.line);
+    for (const auto& [name, expected] : row.out) {
+        if (name != "calls") {
+            EXPECT_EQ(computed(name), std::stof(expected)) << name;
+        }
+    }
+}
+
+const ResultField& fieldNamed(const std::string& name) {
+    for (const ResultField& field : resultFields()) {
+        if (field.name == name) {
+            return field;
+        }
+    }
+    throw std::out_of_range("no result field " + name);
+}
+
+EdgeModelInputs edgeInputs(const Row& row) {
+    static const std::pair<const char*, float EdgeModelInputs::*> Numbers[] = {
+        // clang-format off
+        {"h1", &EdgeModelInputs::h1}, {"L", &EdgeModelInputs::L}, {"tp", &EdgeModelInputs::tp},
+        {"k", &EdgeModelInputs::k}, {"P", &EdgeModelInputs::P}, {"dT", &EdgeModelInputs::dT},
+        {"alpha", &EdgeModelInputs::alpha}, {"mu", &EdgeModelInputs::mu}, {"E1", &EdgeModelInputs::E1},
+        {"E2", &EdgeModelInputs::E2}, {"h2", &EdgeModelInputs::h2}, {"d", &EdgeModelInputs::d},
+        {"S", &EdgeModelInputs::S}, {"t", &EdgeModelInputs::t}, {"d0", &EdgeModelInputs::d0},
+        {"AGG_kl", &EdgeModelInputs::AGG_kl},
+        // clang-format on
+    };
+    EdgeModelInputs in;
+    for (const auto& [name, member] : Numbers) {
+        in.*member = row.number(name);
+    }
+    in.gear = gearCode(row.option(GearWords, "gear")).value();
+    const LayerType layer = row.option(LayerWords, "layer");
+    in.layers = layer == LayerType::OneLayer         ? LayerCode::OneLayer
+                : layer == LayerType::TwoLayerBonded ? LayerCode::TwoLayerBonded
+                                                     : LayerCode::TwoLayerUnbonded;
+    in.tied = row.option(YesNoWords, "tied") ? TiedCode::Tied : TiedCode::NotTied;
+    in.widened = row.option(YesNoWords, "widened") ? WidenedFlag::Widened : WidenedFlag::NotWidened;
+    return in;
+}
+
+} // namespace
+
+TEST(EdgeModel, OnEachGearLayerShoulderLaneAndTemperature) {
+    for (const Row& row : rowsOf("model")) {
+        AnalysisResults results;
+        EdgeStressModel(edgeInputs(row), results);
+        const float l = static_cast<float>(std::stod(row.in.at("l")));
+        expectValues(row, [&](const std::string& name) {
+            return name == "a'" ? MdRadius(edgeInputs(row), l)
+                                : static_cast<float>(resultValue(results, fieldNamed(name)));
+        });
+    }
+}
+
+TEST(EdgeModel, EachRoutineOnEveryBranchAndBothSidesOfItsLimits) {
+    using Routine = float (*)(const EdgeModelInputs&, float);
+    const std::map<std::string, Routine> routines = {
+        {"MdEdgeInfSlab", MdInfSlab}, {"MdSecondLayer", MdLayer}, {"MdSlabSize", MdSize},
+        {"MdWidenedLane", MdWidened}, {"MdTiedShoulder", MdTied}, {"MdBottomLayerStress", MdBottom},
+    };
+    for (const Row& row : rowsOf("routines")) {
+        const EdgeModelInputs in = edgeInputs(row);
+        const float l = static_cast<float>(std::stod(row.in.at("l")));
+        expectValues(row, [&](const std::string& name) {
+            return name == "MdCurlStress" ? MdCurl(in, l) : routines.at(name)(in, row.number("a'"));
+        });
+    }
+}
+
+TEST(TwoLayerSection, UnbondedAndBonded) {
+    const FaultCheck check("test");
+    for (const Row& row : rowsOf("unbonded")) {
+        const EquivalentSection s =
+            unbondedSection(check, row.number("h1"), row.number("h2"), row.number("E1"), row.number("E2"));
+        expectValues(row, [&](const std::string& name) { return name == "he" ? s.he : s.stressFactor; });
+    }
+    for (const Row& row : rowsOf("bonded")) {
+        const BondedSection s =
+            bondedSection(check, row.number("h1"), row.number("h2"), row.number("E1"), row.number("E2"));
+        const std::map<std::string, float> values = {
+            {"x1", s.x1},   {"x2", s.x2},         {"h1e", s.h1e},
+            {"h2e", s.h2e}, {"he", s.section.he}, {"factor", s.section.stressFactor}};
+        expectValues(row, [&](const std::string& name) { return values.at(name); });
+    }
+}
+
+// The composition over models that return the row's factors and note the order of their calls.
+TEST(FactorComposition, EveryLocationAndGearWithAndWithoutShoulderAndLane) {
+    for (const Row& row : rowsOf("combs")) {
+        AnalysisCase record;
+        record.location = row.option(LocationWords, "location");
+        record.gear = row.option(GearWords, "gear");
+        record.tiedShoulder = row.option(YesNoWords, "tied");
+        record.widenedLane = row.option(YesNoWords, "widened");
+        AnalysisResults results;
+        for (const char* name : {"SlabEdgeStress", "SlabCornerStress", "SlabInteriorStress",
+                                 "SecondLayerFactor", "CurlStress"}) {
+            results.*fieldNamed(name).single = row.number(name);
+        }
+        std::string calls;
+        const auto note = [&](const std::string& name) {
+            calls += (calls.empty() ? "" : ",") + name;
+            return row.number(name);
+        };
+        const auto model = [&note](const char* name) {
+            return [&note, name](auto&...) { return note(name); };
+        };
+        const LocationModels models{
+            [&](float& ratio, float&) { return note(&ratio == &results.d_l ? "other" : "dual"); },
+            model("tandem"),
+            model("tridem"),
+            model("tied_model"),
+            model("widen"),
+            model("size"),
+            model("size_los"),
+            model("curl")};
+        combs(record, models, results);
+        EXPECT_EQ(calls, row.out.at("calls")) << row.line;
+        expectValues(row, [&](const std::string& name) {
+            return static_cast<float>(resultValue(results, fieldNamed(name)));
+        });
+    }
+}
+
+} // namespace korvanex
