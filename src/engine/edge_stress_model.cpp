@@ -16,27 +16,6 @@ float halfAxle(const FaultCheck& check, float P) {
     return check.single(P / 2.0, "P / 2");
 }
 
-struct CodedGear {
-    GearConfiguration gear;
-    GearCode code;
-};
-
-constexpr CodedGear CodedGears[] = {
-    {GearConfiguration::SingleSingle, GearCode::SingleSingle},
-    {GearConfiguration::DualSingle, GearCode::DualSingle},
-    {GearConfiguration::DualTandem, GearCode::DualTandem},
-    {GearConfiguration::DualTridem, GearCode::DualTridem},
-};
-
-GearConfiguration gearOf(GearCode code) {
-    for (const CodedGear& coded : CodedGears) {
-        if (coded.code == code) {
-            return coded.gear;
-        }
-    }
-    return GearConfiguration::SingleSingle;
-}
-
 // The spread of a dual wheel pair into one equivalent circle.
 double dualFactor(double a0, double S, double l) {
     const double x = S / a0, y = a0 / l, z = S / l;
@@ -62,7 +41,7 @@ double tridemFactor(double a0, double S, double t, double l) {
 // The top-layer stress of the equivalent slab relative to the slab alone, both at the edge.
 double layerStress(const FaultCheck& check, const EdgeModelInputs& in, float aEq) {
     EquivalentSection section;
-    if (in.layers == LayerCode::TwoLayerUnbonded) {
+    if (in.layer == LayerType::TwoLayerUnbonded) {
         section = unbondedSection(check, in.h1, in.h2, in.E1, in.E2);
     } else {
         section = bondedSection(check, in.h1, in.h2, in.E1, in.E2).section;
@@ -73,34 +52,31 @@ double layerStress(const FaultCheck& check, const EdgeModelInputs& in, float aEq
 }
 
 bool hasSecondLayer(const EdgeModelInputs& in) {
-    return in.layers == LayerCode::TwoLayerUnbonded || in.layers == LayerCode::TwoLayerBonded;
+    return in.layer != LayerType::OneLayer;
 }
 
 } // namespace
 
-std::optional<GearCode> gearCode(GearConfiguration gear) {
-    for (const CodedGear& coded : CodedGears) {
-        if (coded.gear == gear) {
-            return coded.code;
-        }
-    }
-    return std::nullopt;
+bool edgeStressModelSupports(GearConfiguration gear) {
+    return gear != GearConfiguration::SingleTandem && gear != GearConfiguration::SingleTridem;
 }
 
 float MdRadius(const EdgeModelInputs& in, float l) {
     const FaultCheck check("MdRadius");
-    const double tireCircles = 2.0 * tiresPerSide(gearOf(in.gear)) * Pi;
+    const double tireCircles = 2.0 * tiresPerSide(in.gear) * Pi;
     const double a0 = check(std::pow(check(in.P / (in.tp * tireCircles), "P / (tp c_n)"), 0.5), "a0");
     switch (in.gear) {
-    case GearCode::DualSingle:
+    case GearConfiguration::DualSingle:
         return check.single(check(dualFactor(a0, in.S, l), "f1") * a0, "a'");
-    case GearCode::DualTandem: {
+    case GearConfiguration::DualTandem: {
         const double a1 = check(dualFactor(a0, in.S, l) * a0, "a1");
         return check.single(check(tandemFactor(check, a1, in.t, l), "g") * a1, "a'");
     }
-    case GearCode::DualTridem:
+    case GearConfiguration::DualTridem:
         return check.single(check(tridemFactor(a0, in.S, in.t, l), "f3") * a0, "a'");
-    case GearCode::SingleSingle:
+    case GearConfiguration::SingleSingle: // a single wheel keeps the radius of its tire
+    case GearConfiguration::SingleTandem: // the model does not run for single-wheel tandems and tridems
+    case GearConfiguration::SingleTridem:
         break;
     }
     return check.single(a0, "a'");
@@ -142,7 +118,7 @@ float MdSize(const EdgeModelInputs& in, float aEq) {
 }
 
 float MdWidened(const EdgeModelInputs& in, float aEq) {
-    if (in.widened != WidenedFlag::Widened) {
+    if (!in.widenedLane) {
         return 1;
     }
     const FaultCheck check("MdWidened");
@@ -163,7 +139,7 @@ float MdWidened(const EdgeModelInputs& in, float aEq) {
 }
 
 float MdTied(const EdgeModelInputs& in, float aEq) {
-    if (in.tied != TiedCode::Tied) {
+    if (!in.tiedShoulder) {
         return 1;
     }
     const FaultCheck check("MdTied");
@@ -209,7 +185,7 @@ float MdBottom(const EdgeModelInputs& in, float aEq) {
     }
     const FaultCheck check("MdBottom");
     float h1x = in.h1, h2x = in.h2;
-    if (in.layers == LayerCode::TwoLayerBonded) {
+    if (in.layer == LayerType::TwoLayerBonded) {
         const BondedSection bonded = bondedSection(check, in.h1, in.h2, in.E1, in.E2);
         h1x = bonded.h1e;
         h2x = bonded.h2e;

@@ -3,27 +3,18 @@
 #include "case/analysis_case.h"
 #include "engine/analysis_results.h"
 
-#include <optional>
-
 namespace korvanex {
 
-// The codes of the edge model's options, each with the system's own integer code as its value.
-enum class GearCode { SingleSingle = 0, DualSingle = 1, DualTandem = 2, DualTridem = 3 };
-enum class LayerCode { OneLayer = 1, TwoLayerUnbonded = 2, TwoLayerBonded = 3 };
-enum class TiedCode { NotTied = 1, Tied = 2 };
-enum class WidenedFlag { NotWidened = 0, Widened = 1 };
-
-// The code of a gear, for the gears the model supports; Single-Tandem and Single-Tridem have none.
-std::optional<GearCode> gearCode(GearConfiguration gear);
+// Whether the model runs for a gear: for every gear but the single-wheel tandem and tridem.
+bool edgeStressModelSupports(GearConfiguration gear);
 
 // The inputs of the closed-form edge stress model, in computation units; P is the whole axle load.
 struct EdgeModelInputs {
     float h1 = 0, L = 0;
-    GearCode gear = GearCode::SingleSingle;
+    GearConfiguration gear = GearConfiguration::SingleSingle;
     float tp = 0, k = 0, P = 0, dT = 0, alpha = 0, mu = 0, E1 = 0, E2 = 0, h2 = 0, d = 0, S = 0, t = 0;
-    LayerCode layers = LayerCode::OneLayer;
-    TiedCode tied = TiedCode::NotTied;
-    WidenedFlag widened = WidenedFlag::NotWidened;
+    LayerType layer = LayerType::OneLayer;
+    bool tiedShoulder = false, widenedLane = false;
     float d0 = 0, AGG_kl = 0;
 };
 

@@ -97,13 +97,10 @@ EdgeModelInputs edgeInputs(const Row& row) {
     for (const auto& [name, member] : Numbers) {
         in.*member = row.number(name);
     }
-    in.gear = gearCode(row.option(GearWords, "gear")).value();
-    const LayerType layer = row.option(LayerWords, "layer");
-    in.layers = layer == LayerType::OneLayer         ? LayerCode::OneLayer
-                : layer == LayerType::TwoLayerBonded ? LayerCode::TwoLayerBonded
-                                                     : LayerCode::TwoLayerUnbonded;
-    in.tied = row.option(YesNoWords, "tied") ? TiedCode::Tied : TiedCode::NotTied;
-    in.widened = row.option(YesNoWords, "widened") ? WidenedFlag::Widened : WidenedFlag::NotWidened;
+    in.gear = row.option(GearWords, "gear");
+    in.layer = row.option(LayerWords, "layer");
+    in.tiedShoulder = row.option(YesNoWords, "tied");
+    in.widenedLane = row.option(YesNoWords, "widened");
     return in;
 }
 
