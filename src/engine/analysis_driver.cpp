@@ -129,6 +129,7 @@ void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, Ana
         edge.widenedLane = record.widenedLane;
         edge.d0 = in.d0;
         edge.AGG_kl = results.AGG_kl;
+        edge.l = results.l;
         EdgeStressModel(edge, results);
     }
 }

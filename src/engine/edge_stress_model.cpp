@@ -85,7 +85,7 @@ float MdRadius(const EdgeModelInputs& in, float l) {
 float MdInfSlab(const EdgeModelInputs& in, float aEq) {
     const FaultCheck check("MdInfSlab");
     const double singleWheel = WestergaardEdge(halfAxle(check, in.P), in.h1, in.E1, in.k, aEq, in.mu);
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = std::fmin(check(aEq / l, "a' / l"), 0.3);
     const double q = check(in.d / l, "d / l");
     double F = 0;
@@ -109,7 +109,7 @@ float MdLayer(const EdgeModelInputs& in, float aEq) {
 
 float MdSize(const EdgeModelInputs& in, float aEq) {
     const FaultCheck check("MdSize");
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = check(aEq / l, "a' / l");
     const double x = check(in.L / l, "L / l");
     const double S =
@@ -122,7 +122,7 @@ float MdWidened(const EdgeModelInputs& in, float aEq) {
         return 1;
     }
     const FaultCheck check("MdWidened");
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = check(aEq / l, "a' / l");
     // The wheel runs 18 in from the lane edge.
     const double q = check((in.d0 + 18.0) / l, "(d0 + 18) / l");
@@ -143,7 +143,7 @@ float MdTied(const EdgeModelInputs& in, float aEq) {
         return 1;
     }
     const FaultCheck check("MdTied");
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = check(aEq / l, "a' / l");
     const double g = in.AGG_kl;
     double T = 0;
@@ -200,7 +200,7 @@ float MdBottom(const EdgeModelInputs& in, float aEq) {
 
 void EdgeStressModel(const EdgeModelInputs& in, AnalysisResults& results) {
     const FaultCheck check("EdgeStressModel");
-    const float l = check.single(relativeStiffness(check, in.E1, in.h1, in.k, in.mu), "l");
+    const float l = check.single(in.l, "l");
     const float aEq = MdRadius(in, l);
 
     results.MdEdgeInfSlab = MdInfSlab(in, aEq);

@@ -16,6 +16,7 @@ struct EdgeModelInputs {
     LayerType layer = LayerType::OneLayer;
     bool tiedShoulder = false, widenedLane = false;
     float d0 = 0, AGG_kl = 0;
+    double l = 0; // the radius of relative stiffness of the slab (h1, E1, k, mu), in, as the driver formed it
 };
 
 // Runs the model and writes its nine result fields in order; a fault stops it with the fields
@@ -23,7 +24,8 @@ struct EdgeModelInputs {
 void EdgeStressModel(const EdgeModelInputs& in, AnalysisResults& results);
 
 // The routines of the model. Each reads the inputs it needs; all but two take the equivalent radius
-// a' of the wheels (MdRadius forms it from the radius of relative stiffness l, MdCurl uses l itself).
+// a' of the wheels. MdRadius forms a' from l and MdCurl uses l, both with l in single precision as the
+// model keeps it; the other routines read in.l in double precision.
 float MdRadius(const EdgeModelInputs& in, float l);
 float MdInfSlab(const EdgeModelInputs& in, float aEq);
 float MdLayer(const EdgeModelInputs& in, float aEq);

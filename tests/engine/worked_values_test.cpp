@@ -101,6 +101,7 @@ EdgeModelInputs edgeInputs(const Row& row) {
     in.layer = row.option(LayerWords, "layer");
     in.tiedShoulder = row.option(YesNoWords, "tied");
     in.widenedLane = row.option(YesNoWords, "widened");
+    in.l = std::stod(row.in.at("l"));
     return in;
 }
 
