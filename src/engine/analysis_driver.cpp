@@ -130,6 +130,7 @@ void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, Ana
         edge.d0 = in.d0;
         edge.AGG_kl = results.AGG_kl;
         edge.l = results.l;
+        edge.ADT = results.ADT;
         EdgeStressModel(edge, results);
     }
 }

@@ -159,7 +159,9 @@ float MdTied(const EdgeModelInputs& in, float aEq) {
 float MdCurl(const EdgeModelInputs& in, float l) {
     const FaultCheck check("MdCurl");
     const float x0 = check.single(static_cast<double>(in.L) / l, "L / l");
-    const float A = check.single(std::pow(10.0, 5.0) * in.dT * in.alpha, "100000 dT alpha");
+    const float A = in.ADT;
+    // Bradbury's coefficient from L / l in single precision and double-precision hyperbolic functions:
+    // it differs in its last bits from the one the driver's curling stress uses, so it is formed here.
     const double lambda = x0 / std::sqrt(8.0);
     const double coshLambda = check((std::exp(lambda) + std::exp(-lambda)) / 2, "cosh");
     const double sinhLambda = check((std::exp(lambda) - std::exp(-lambda)) / 2, "sinh");

@@ -16,7 +16,10 @@ struct EdgeModelInputs {
     LayerType layer = LayerType::OneLayer;
     bool tiedShoulder = false, widenedLane = false;
     float d0 = 0, AGG_kl = 0;
-    double l = 0; // the radius of relative stiffness of the slab (h1, E1, k, mu), in, as the driver formed it
+    // As the driver formed them: the radius of relative stiffness of the slab (h1, E1, k, mu), in, and
+    // the temperature term ADT = 100000 dT alpha.
+    double l = 0;
+    float ADT = 0;
 };
 
 // Runs the model and writes its nine result fields in order; a fault stops it with the fields

@@ -90,7 +90,7 @@ EdgeModelInputs edgeInputs(const Row& row) {
         {"alpha", &EdgeModelInputs::alpha}, {"mu", &EdgeModelInputs::mu}, {"E1", &EdgeModelInputs::E1},
         {"E2", &EdgeModelInputs::E2}, {"h2", &EdgeModelInputs::h2}, {"d", &EdgeModelInputs::d},
         {"S", &EdgeModelInputs::S}, {"t", &EdgeModelInputs::t}, {"d0", &EdgeModelInputs::d0},
-        {"AGG_kl", &EdgeModelInputs::AGG_kl},
+        {"AGG_kl", &EdgeModelInputs::AGG_kl}, {"ADT", &EdgeModelInputs::ADT},
         // clang-format on
     };
     EdgeModelInputs in;

@@ -5,13 +5,15 @@ worked out independently of the program's C++ code from the formulas of each ste
 
 Precision: every input and every result is a single-precision value; the arithmetic between them runs
 in double precision and is rounded where a value is stored: the load P/2 and the equivalent radius a',
-the radius of relative stiffness as the edge model keeps it for the radius and curling routines, L/l and
-A in the curling routine, the working values of a two-layer section (x1, x2, h1e, h2e, he and its stress
-factor) and every result. Each routine forms l in double precision from its own E, h, k and mu.
+the radius of relative stiffness as the edge model keeps it for the radius and curling routines, L/l in
+the curling routine, the temperature term ADT = 100000 dT alpha, the working values of a two-layer
+section (x1, x2, h1e, h2e, he and its stress factor) and every result. Each routine forms l in double
+precision from its own E, h, k and mu.
 
 Rows (one a line, "name=value" words, inputs before "=>", expected values after it):
   model     the whole edge model on one case: its equivalent radius a' and its nine results;
   routines  the seven routines after the radius, each on the inputs of the row and the a' given there;
+            both kinds also give l and ADT, which the driver forms and passes to the model;
   unbonded, bonded   the equivalent section of two layers;
   combs     the composition of the factors: the location, the options, the Westergaard stresses, the
             second layer factor, the curling stress and the factor each fitted model returns, giving the
@@ -179,7 +181,7 @@ def md_curl(c, a):
     l = single(c["l"])
     dT, E1, alpha, k = c["dT"], c["E1"], c["alpha"], c["k"]
     x0 = single(c["L"] / l)
-    A = single(10.0 ** 5 * dT * alpha)
+    A = c["ADT"]
     lam = x0 / math.sqrt(8)
     cosh = (math.exp(lam) + math.exp(-lam)) / 2
     sinh = (math.exp(lam) - math.exp(-lam)) / 2
@@ -351,10 +353,12 @@ def row(kind, inputs, results):
 
 
 def edge_case(changes):
-    """The inputs as written, and the case in single precision with its radius of relative stiffness."""
+    """The inputs as written, and the case in single precision, both with the two values the driver
+    forms for the model: the radius of relative stiffness l and the temperature term ADT."""
     written = {**SLAB, **changes}
     c = {name: (value if isinstance(value, str) else single(value)) for name, value in written.items()}
     written["l"] = c["l"] = slab_l(c)
+    written["ADT"] = c["ADT"] = single(10.0 ** 5 * c["dT"] * c["alpha"])
     return written, c
 
 
