@@ -23,7 +23,7 @@
 namespace korvanex {
 namespace {
 
-// One row of the table: its kind, and its inputs and expected values by name.
+// One row of the table: the line, and its inputs and expected values by name.
 struct Row {
     std::string line;
     std::map<std::string, std::string> in, out;
@@ -37,29 +37,26 @@ struct Row {
     }
 };
 
+std::map<std::string, std::string> namedValues(const std::string& text) {
+    std::map<std::string, std::string> values;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        values[word.substr(0, word.find('='))] = word.substr(word.find('=') + 1);
+    }
+    return values;
+}
+
 std::vector<Row> rowsOf(const std::string& kind) {
     std::ifstream file(KORVANEX_TEST_DATA "/engine/worked_values.txt");
-    EXPECT_TRUE(file) << "missing tests/data/engine/worked_values.txt";
     std::vector<Row> rows;
     for (std::string line; std::getline(file, line);) {
-        std::istringstream words(line);
-        std::string word;
-        if (!(words >> word) || word != kind) {
-            continue;
+        const std::size_t arrow = line.find(" => ");
+        if (line.starts_with(kind + ' ') && arrow != std::string::npos) {
+            rows.push_back({line, namedValues(line.substr(0, arrow).substr(kind.size())),
+                            namedValues(line.substr(arrow + 4))});
         }
-        Row row{line, {}, {}};
-        auto* values = &row.in;
-        while (words >> word) {
-            const std::size_t equals = word.find('=');
-            if (word == "=>") {
-                values = &row.out;
-            } else {
-                (*values)[word.substr(0, equals)] = word.substr(equals + 1);
-            }
-        }
-        rows.push_back(row);
     }
-    EXPECT_FALSE(rows.empty()) << kind;
+    EXPECT_FALSE(rows.empty()) << "no " << kind << " rows in tests/data/engine/worked_values.txt";
     return rows;
 }
 
@@ -74,23 +71,23 @@ void expectValues(const Row& row, const std::function<float(const std::string&)>
 }
 
 const ResultField& fieldNamed(const std::string& name) {
-    for (const ResultField& field : resultFields()) {
-        if (field.name == name) {
-            return field;
-        }
-    }
-    throw std::out_of_range("no result field " + name);
+    const auto fields = resultFields();
+    const auto field =
+        std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return f.name == name; });
+    return field != fields.end() ? *field : throw std::out_of_range("no result field " + name);
+}
+
+float valueNamed(const AnalysisResults& results, const std::string& name) {
+    return static_cast<float>(resultValue(results, fieldNamed(name)));
 }
 
 EdgeModelInputs edgeInputs(const Row& row) {
-    static const std::pair<const char*, float EdgeModelInputs::*> Numbers[] = {
+    using I = EdgeModelInputs;
+    static const std::pair<const char*, float I::*> Numbers[] = {
         // clang-format off
-        {"h1", &EdgeModelInputs::h1}, {"L", &EdgeModelInputs::L}, {"tp", &EdgeModelInputs::tp},
-        {"k", &EdgeModelInputs::k}, {"P", &EdgeModelInputs::P}, {"dT", &EdgeModelInputs::dT},
-        {"alpha", &EdgeModelInputs::alpha}, {"mu", &EdgeModelInputs::mu}, {"E1", &EdgeModelInputs::E1},
-        {"E2", &EdgeModelInputs::E2}, {"h2", &EdgeModelInputs::h2}, {"d", &EdgeModelInputs::d},
-        {"S", &EdgeModelInputs::S}, {"t", &EdgeModelInputs::t}, {"d0", &EdgeModelInputs::d0},
-        {"AGG_kl", &EdgeModelInputs::AGG_kl}, {"ADT", &EdgeModelInputs::ADT},
+        {"h1", &I::h1}, {"L", &I::L}, {"tp", &I::tp}, {"k", &I::k}, {"P", &I::P}, {"dT", &I::dT},
+        {"alpha", &I::alpha}, {"mu", &I::mu}, {"E1", &I::E1}, {"E2", &I::E2}, {"h2", &I::h2}, {"d", &I::d},
+        {"S", &I::S}, {"t", &I::t}, {"d0", &I::d0}, {"AGG_kl", &I::AGG_kl}, {"ADT", &I::ADT},
         // clang-format on
     };
     EdgeModelInputs in;
@@ -109,27 +106,25 @@ EdgeModelInputs edgeInputs(const Row& row) {
 
 TEST(EdgeModel, OnEachGearLayerShoulderLaneAndTemperature) {
     for (const Row& row : rowsOf("model")) {
+        const EdgeModelInputs in = edgeInputs(row);
         AnalysisResults results;
-        EdgeStressModel(edgeInputs(row), results);
-        const float l = static_cast<float>(std::stod(row.in.at("l")));
+        EdgeStressModel(in, results);
         expectValues(row, [&](const std::string& name) {
-            return name == "a'" ? MdRadius(edgeInputs(row), l)
-                                : static_cast<float>(resultValue(results, fieldNamed(name)));
+            return name == "a'" ? MdRadius(in, static_cast<float>(in.l)) : valueNamed(results, name);
         });
     }
 }
 
 TEST(EdgeModel, EachRoutineOnEveryBranchAndBothSidesOfItsLimits) {
-    using Routine = float (*)(const EdgeModelInputs&, float);
-    const std::map<std::string, Routine> routines = {
+    const std::map<std::string, float (*)(const EdgeModelInputs&, float)> routines = {
         {"MdEdgeInfSlab", MdInfSlab}, {"MdSecondLayer", MdLayer}, {"MdSlabSize", MdSize},
         {"MdWidenedLane", MdWidened}, {"MdTiedShoulder", MdTied}, {"MdBottomLayerStress", MdBottom},
     };
     for (const Row& row : rowsOf("routines")) {
         const EdgeModelInputs in = edgeInputs(row);
-        const float l = static_cast<float>(std::stod(row.in.at("l")));
         expectValues(row, [&](const std::string& name) {
-            return name == "MdCurlStress" ? MdCurl(in, l) : routines.at(name)(in, row.number("a'"));
+            return name == "MdCurlStress" ? MdCurl(in, static_cast<float>(in.l))
+                                          : routines.at(name)(in, row.number("a'"));
         });
     }
 }
@@ -172,20 +167,15 @@ TEST(FactorComposition, EveryLocationAndGearWithAndWithoutShoulderAndLane) {
         const auto model = [&note](const char* name) {
             return [&note, name](auto&...) { return note(name); };
         };
+        // clang-format off
         const LocationModels models{
             [&](float& ratio, float&) { return note(&ratio == &results.d_l ? "other" : "dual"); },
-            model("tandem"),
-            model("tridem"),
-            model("tied_model"),
-            model("widen"),
-            model("size"),
-            model("size_los"),
-            model("curl")};
+            model("tandem"), model("tridem"), model("tied_model"), model("widen"), model("size"),
+            model("size_los"), model("curl")};
+        // clang-format on
         combs(record, models, results);
         EXPECT_EQ(calls, row.out.at("calls")) << row.line;
-        expectValues(row, [&](const std::string& name) {
-            return static_cast<float>(resultValue(results, fieldNamed(name)));
-        });
+        expectValues(row, [&](const std::string& name) { return valueNamed(results, name); });
     }
 }
 
