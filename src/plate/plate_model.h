@@ -47,8 +47,10 @@ struct PlateFaceStress {
 };
 
 // The response of the slab under one load case. The stresses are the largest principal stresses of
-// the face (at the bottom of the top layer of two layers), tensile positive; they are the largest
-// values of the face even where the whole face is in compression. Deflections are downward positive.
+// the face (at the bottom of the top layer of two layers), tensile positive, over the nodes (the
+// moments averaged over the elements that meet there) and the elements' centres; they are the
+// largest values of the face even where the whole face is in compression. Deflections are downward
+// positive.
 struct PlateResponse {
     PlateFaceStress bottom, top;
     float referenceDeflection = 0; // in, at the model's reference point
