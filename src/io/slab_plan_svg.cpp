@@ -4,6 +4,7 @@
 #include "case/field_value.h"
 #include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
+#include "engine/tire_layout.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,10 +29,7 @@ constexpr double CharacterWidth = 0.6;
 // Tie bars across a tied shoulder's joint, about this far apart (in).
 constexpr double TieBarSpacing = 30;
 
-struct Point {
-    double x;
-    double y;
-};
+using Point = PlanPoint;
 
 struct Box {
     double left, top, right, bottom;
@@ -91,38 +89,6 @@ std::string lengthUnit(const AnalysisCase& record, Field field) {
 std::string dimension(const AnalysisCase& record, Field field, std::string_view symbol) {
     return std::string(symbol) + " = " + labelNumber(numericPrefix(record.text(field))) + " " +
            lengthUnit(record, field);
-}
-
-// The centres of the tires, outer side first, first axle first; the outer tire of the outer side
-// nearest the outer edge y = W.
-std::vector<Point> tireCentres(const AnalysisCase& record, const ComputationInputs& in, double a) {
-    const bool dual = isDual(record.gear);
-    const int axles = axleCount(record.gear);
-    const double groupWidth = dual ? in.S : 0.0;
-    const double axleSpan = (axles - 1) * static_cast<double>(in.t);
-
-    double outerGroupCentre = 0;
-    double firstAxle = 0;
-    if (record.location == WheelLocation::Interior) {
-        outerGroupCentre = in.W / 2.0 + in.d / 2.0;
-        firstAxle = in.L / 2.0 - axleSpan / 2;
-    } else {
-        const double offset = record.widenedLane ? in.d0 : 0.0;
-        outerGroupCentre = in.W - offset - a - groupWidth / 2;
-        firstAxle = record.location == WheelLocation::Corner ? a : in.L / 2.0 - axleSpan / 2;
-    }
-
-    std::vector<Point> centres;
-    for (double groupCentre : {outerGroupCentre, outerGroupCentre - in.d}) {
-        for (int axle = 0; axle < axles; ++axle) {
-            const double x = firstAxle + axle * static_cast<double>(in.t);
-            centres.push_back({x, groupCentre + groupWidth / 2});
-            if (dual) {
-                centres.push_back({x, groupCentre - groupWidth / 2});
-            }
-        }
-    }
-    return centres;
 }
 
 // Writes the elements of the picture and keeps the box that holds all of them.
