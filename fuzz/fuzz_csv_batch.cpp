@@ -3,6 +3,7 @@
 // and either finite numbers or empty result cells.
 
 #include "case/field_value.h"
+#include "formats/batch_lines.h"
 #include "fuzz_property.h"
 #include "io/csv_reader.h"
 #include "studies/batch.h"
@@ -79,7 +80,7 @@ void checkResultCells(const std::vector<std::string>& row, std::size_t first, bo
 void checkBatch(std::string_view bytes) {
     std::istringstream in{std::string(bytes)};
     std::ostringstream out;
-    const std::string error = runBatch(in, out);
+    const std::string error = runBatch(in, out, BatchLines());
     const std::string written = out.str();
 
     // The input as the batch reads it, record by record.

@@ -50,12 +50,7 @@ const char* const ConstantNames[] = {"txtC1", "txtC2", "txtC4", "txtC5"};
 const char* const ConstantCaptions[] = {"C&1:", "C&2:", "C&4:", "C&5:"};
 
 std::optional<double> numberIn(const QLineEdit& edit) {
-    const std::string text = edit.text().toStdString();
-    const double value = numericPrefix(text);
-    if (!isWholeNumberText(text) || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return finiteNumber(edit.text().toStdString());
 }
 
 QString text(const std::string& value) {
@@ -123,10 +118,10 @@ void frmFatigue::createControls() {
     cboStress_ = new QComboBox;
     cboStress_->setObjectName(QStringLiteral("cboStress"));
     for (FatigueModel model : {FatigueModel::Pca, FatigueModel::Power}) {
-        cboModel_->addItem(QString::fromUtf8(modelWord(model)), static_cast<int>(model));
+        cboModel_->addItem(QString::fromUtf8(wordOf(FatigueModelWords, model)), static_cast<int>(model));
     }
     for (FatigueStress stress : {FatigueStress::Combined, FatigueStress::Loading, FatigueStress::EdgeModel}) {
-        cboStress_->addItem(QString::fromUtf8(stressWord(stress)), static_cast<int>(stress));
+        cboStress_->addItem(QString::fromUtf8(wordOf(FatigueStressWords, stress)), static_cast<int>(stress));
     }
     inputs->addRow(QStringLiteral("&Model:"), cboModel_);
     const PowerModelConstants defaults;

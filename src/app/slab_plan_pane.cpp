@@ -4,7 +4,7 @@
 #include "app/window_parts.h"
 
 #include "dialogs/user_prompt.h"
-#include "io/slab_plan_svg.h"
+#include "formats/slab_plan_svg.h"
 
 #include <QBuffer>
 #include <QHBoxLayout>

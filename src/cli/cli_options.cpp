@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "case/case_words.h"
+#include "cli/sweep_range.h"
 #include "studies/batch.h"
 
 #include <charconv>

@@ -7,11 +7,12 @@
 #include "cli/fatigue_command.h"
 #include "cli/verify_command.h"
 #include "engine/compute_stresses.h"
+#include "formats/batch_lines.h"
+#include "formats/report.h"
+#include "formats/results_json.h"
+#include "formats/slab_plan_svg.h"
 #include "io/case_file.h"
 #include "io/file_access.h"
-#include "io/report.h"
-#include "io/results_json.h"
-#include "io/slab_plan_svg.h"
 #include "studies/batch.h"
 #include "studies/sweep.h"
 
@@ -56,7 +57,7 @@ int batchCommand(const CliOptions& options) {
         return fail(error);
     }
     return writeCommandOutput(options, [&](std::ostream& out) {
-        const std::string error = runBatch(in, out, options.jobs.value_or(machineCores()));
+        const std::string error = runBatch(in, out, BatchLines(), options.jobs.value_or(machineCores()));
         return error.empty() ? error : path + ": " + error;
     });
 }
@@ -73,7 +74,7 @@ int sweepCommand(const CliOptions& options) {
         return ExitFailure;
     }
     return writeCommandOutput(options, [&](std::ostream& out) {
-        runSweep(record, *options.vary, out);
+        runSweep(record, *options.vary, out, BatchLines());
         return std::string();
     });
 }

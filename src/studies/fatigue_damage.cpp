@@ -20,36 +20,6 @@ namespace {
 // Stresses are computed in psi; metric cases give the modulus of rupture in kPa, psi × 6.89.
 constexpr double GridStepsPerUnit = 100;
 
-struct Word {
-    std::string_view word;
-    int value;
-};
-
-constexpr Word modelWords[] = {{"pca", static_cast<int>(FatigueModel::Pca)},
-                               {"power", static_cast<int>(FatigueModel::Power)}};
-constexpr Word stressWords[] = {{"combined", static_cast<int>(FatigueStress::Combined)},
-                                {"loading", static_cast<int>(FatigueStress::Loading)},
-                                {"edge-model", static_cast<int>(FatigueStress::EdgeModel)}};
-
-template <typename T, std::size_t N> std::string_view wordOf(const Word (&words)[N], T value) {
-    for (const Word& word : words) {
-        if (word.value == static_cast<int>(value)) {
-            return word.word;
-        }
-    }
-    return words[0].word;
-}
-
-template <typename T, std::size_t N> bool valueOf(const Word (&words)[N], std::string_view text, T& value) {
-    for (const Word& word : words) {
-        if (word.word == text) {
-            value = static_cast<T>(word.value);
-            return true;
-        }
-    }
-    return false;
-}
-
 // What keeps a group from being computed at any thickness; empty when nothing does.
 std::string groupError(const SpectrumGroup& group, const FatigueSettings& settings) {
     if (!group.error.empty()) {
@@ -121,22 +91,6 @@ int gridHundredths(UnitSystem units, bool last) {
 
 double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units) {
     return units == UnitSystem::Metric ? settings.modulusOfRupture / KpaPerPsi : settings.modulusOfRupture;
-}
-
-std::string_view modelWord(FatigueModel model) {
-    return wordOf(modelWords, model);
-}
-
-std::string_view stressWord(FatigueStress stress) {
-    return wordOf(stressWords, stress);
-}
-
-bool modelFromWord(std::string_view word, FatigueModel& model) {
-    return valueOf(modelWords, word, model);
-}
-
-bool stressFromWord(std::string_view word, FatigueStress& stress) {
-    return valueOf(stressWords, word, stress);
 }
 
 FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "case/case_words.h"
 #include "studies/fatigue_models.h"
 #include "studies/traffic_loads.h"
 
@@ -27,11 +28,12 @@ struct FatigueSettings {
 // The modulus of rupture in psi, however the case's units give it.
 double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units);
 
-// The words of the command line and the files: "pca", "power"; "combined", "loading", "edge-model".
-std::string_view modelWord(FatigueModel model);
-std::string_view stressWord(FatigueStress stress);
-bool modelFromWord(std::string_view word, FatigueModel& model);
-bool stressFromWord(std::string_view word, FatigueStress& stress);
+// The words of the command line, the outputs and the fatigue window.
+inline constexpr Word<FatigueModel> FatigueModelWords[] = {{"pca", FatigueModel::Pca},
+                                                           {"power", FatigueModel::Power}};
+inline constexpr Word<FatigueStress> FatigueStressWords[] = {{"combined", FatigueStress::Combined},
+                                                             {"loading", FatigueStress::Loading},
+                                                             {"edge-model", FatigueStress::EdgeModel}};
 
 struct GroupDamage {
     enum class Status { Ok, Fault, Error };

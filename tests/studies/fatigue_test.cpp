@@ -1,4 +1,4 @@
-#include "studies/fatigue_output.h"
+#include "formats/fatigue_output.h"
 
 #include <gtest/gtest.h>
 

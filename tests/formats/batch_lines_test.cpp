@@ -1,9 +1,12 @@
-#include "studies/batch.h"
+// The result CSV of a batch: the header, each row's status, warnings and results in its own units.
+
+#include "formats/batch_lines.h"
 
 #include "../case_row.h"
 #include "case/number_text.h"
 #include "engine/compute_stresses.h"
 #include "io/csv_reader.h"
+#include "studies/batch.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +28,7 @@ BatchRun batch(const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out;
     BatchRun run;
-    run.error = runBatch(in, out);
+    run.error = runBatch(in, out, BatchLines());
     run.text = out.str();
     std::istringstream written(run.text);
     CsvReader reader(written);
