@@ -240,7 +240,7 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
     }
     if (thickness) {
         const bool found = thickness->status == RequiredThickness::Status::Found;
-        json["required_h1"] = found ? Json(numericPrefix(thickness->h1Text)) : Json();
+        json["required_h1"] = found ? Json(thickness->h1) : Json();
     }
     json["required_h1_units"] = unitWords(spectrum.units).length;
     return jsonText(json);

@@ -17,7 +17,7 @@ namespace korvanex {
 
 namespace {
 
-// Stresses are computed in psi; metric cases give the modulus of rupture in kPa, psi × 6.89.
+// The thickness grid's steps per inch or centimetre.
 constexpr double GridStepsPerUnit = 100;
 
 // What keeps a group from being computed at any thickness; empty when nothing does.
@@ -134,8 +134,26 @@ int thicknessGridPoints(UnitSystem units) {
     return gridHundredths(units, true) - gridHundredths(units, false) + 1;
 }
 
+double thicknessGridValue(UnitSystem units, int index) {
+    return (gridHundredths(units, false) + index) / GridStepsPerUnit;
+}
+
 std::string thicknessGridText(UnitSystem units, int index) {
-    return formatFixed((gridHundredths(units, false) + index) / GridStepsPerUnit, 2);
+    return formatFixed(thicknessGridValue(units, index), 2);
+}
+
+std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,
+                                                    const FatigueSettings& settings, int stride) {
+    std::vector<ThicknessDamage> curve;
+    if (spectrum.setsField(Field::h1)) {
+        return curve;
+    }
+    const int points = thicknessGridPoints(spectrum.units);
+    for (int point = 0; point < points; point += stride) {
+        curve.push_back({thicknessGridValue(spectrum.units, point),
+                         totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, point))});
+    }
+    return curve;
 }
 
 RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
@@ -193,9 +211,14 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
                 break;
             }
         }
-        if (!failed && knownSum(known) <= settings.targetPercent) {
+        if (failed) {
+            continue;
+        }
+        if (const double total = knownSum(known); total <= settings.targetPercent) {
             answer.status = RequiredThickness::Status::Found;
+            answer.h1 = thicknessGridValue(spectrum.units, point);
             answer.h1Text = text;
+            answer.totalDamagePercent = total;
             return answer;
         }
     }
