@@ -2,12 +2,10 @@
 
 #include "case/case_check.h"
 #include "case/case_words.h"
-#include "case/field_value.h"
 #include "case/number_text.h"
 #include "io/csv_reader.h"
 
 #include <algorithm>
-#include <cmath>
 #include <istream>
 
 namespace korvanex {
