@@ -2,6 +2,7 @@
 
 #include "app/saved_file.h"
 #include "app/window_parts.h"
+#include "app/window_picture.h"
 
 #include "app/design_chart_plot.h"
 #include "case/field_value.h"
@@ -151,10 +152,8 @@ void frmDesignChart::createControls() {
     lblNote_->setObjectName(QStringLiteral("lblNote"));
 
     auto* buttons = new QHBoxLayout;
-    connect(addButton(*buttons, "cmdSavePng", QStringLiteral("Save P&NG...")), &QPushButton::clicked, this,
-            &frmDesignChart::savePng);
-    connect(addButton(*buttons, "cmdSaveSvg", QStringLiteral("Save S&VG...")), &QPushButton::clicked, this,
-            &frmDesignChart::saveSvg);
+    addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this, widgetPicture(*chartView_),
+                      QStringLiteral("The chart was not saved: "));
     connect(addButton(*buttons, "cmdSaveCsv", QStringLiteral("Save &CSV...")), &QPushButton::clicked, this,
             &frmDesignChart::saveCsv);
     buttons->addStretch();
@@ -271,22 +270,6 @@ void frmDesignChart::changeEvent(QEvent* event) {
     }
 }
 
-void frmDesignChart::savePng() {
-    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.png)"));
-    if (!path.isEmpty()) {
-        saveChosenFile(prompt_, this, path, widgetPng(*chartView_),
-                       QStringLiteral("The chart was not saved: "));
-    }
-}
-
-void frmDesignChart::saveSvg() {
-    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
-    if (!path.isEmpty()) {
-        saveChosenFile(prompt_, this, path, widgetSvg(*chartView_, windowTitle()),
-                       QStringLiteral("The chart was not saved: "));
-    }
-}
-
 void frmDesignChart::saveCsv() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.csv)"));
     if (path.isEmpty()) {
@@ -296,5 +279,4 @@ void frmDesignChart::saveCsv() {
                    QStringLiteral("The chart data was not saved: "));
 }
 
-// A picture that could not be drawn leaves no bytes: nothing is written then, and the user is told.
 } // namespace korvanex

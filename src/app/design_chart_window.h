@@ -48,8 +48,6 @@ class frmDesignChart : public QDialog {
     void redraw();
     void placeLabels();
 
-    void savePng();
-    void saveSvg();
     void saveCsv();
 
     const AnalysisCase& record_;

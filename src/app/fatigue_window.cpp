@@ -2,6 +2,7 @@
 
 #include "app/saved_file.h"
 #include "app/window_parts.h"
+#include "app/window_picture.h"
 
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
@@ -164,10 +165,8 @@ void frmFatigue::createControls() {
     auto* buttons = new QHBoxLayout;
     connect(addButton(*buttons, "cmdSaveTable", QStringLiteral("Save &Table...")), &QPushButton::clicked,
             this, &frmFatigue::saveTable);
-    connect(addButton(*buttons, "cmdSavePng", QStringLiteral("Save P&NG...")), &QPushButton::clicked, this,
-            &frmFatigue::savePng);
-    connect(addButton(*buttons, "cmdSaveSvg", QStringLiteral("Save S&VG...")), &QPushButton::clicked, this,
-            &frmFatigue::saveSvg);
+    addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this, widgetPicture(*chartView_),
+                      QStringLiteral("The file was not saved: "));
     connect(addButton(*buttons, "cmdPrint", QStringLiteral("&Print...")), &QPushButton::clicked, this,
             &frmFatigue::printAll);
     buttons->addStretch();
@@ -425,20 +424,6 @@ void frmFatigue::saveTable() {
     }
 }
 
-void frmFatigue::savePng() {
-    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.png)"));
-    if (!path.isEmpty()) {
-        saveBytes(path, widgetPng(*chartView_));
-    }
-}
-
-void frmFatigue::saveSvg() {
-    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
-    if (!path.isEmpty()) {
-        saveBytes(path, widgetSvg(*chartView_, windowTitle()));
-    }
-}
-
 // The damage table in a fixed-pitch font, then the chart below it on the same page.
 void frmFatigue::printAll() {
     QPrinter printer(QPrinter::HighResolution);
@@ -461,7 +446,6 @@ void frmFatigue::printAll() {
     }
 }
 
-// A picture that could not be drawn leaves no bytes: nothing is written then, and the user is told.
 void frmFatigue::saveBytes(const QString& path, const QByteArray& bytes) {
     saveChosenFile(prompt_, this, path, bytes, QStringLiteral("The file was not saved: "));
 }

@@ -50,8 +50,6 @@ class frmFatigue : public QDialog {
     void importCsv();
     void exportCsv();
     void saveTable();
-    void savePng();
-    void saveSvg();
     void printAll();
     void saveBytes(const QString& path, const QByteArray& bytes);
     void warn(const QString& text);

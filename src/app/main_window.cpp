@@ -137,12 +137,12 @@ void frmMain::createMenus() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     connect(addNamedAction(*edit, "mnutStressPavementData", QStringLiteral("&Pavement Data...")),
-            &QAction::triggered, this, [this] { showDialog(pavementDialog()); });
+            &QAction::triggered, this, [this] { showDialog(inputDialog(pavement_)); });
     connect(addNamedAction(*edit, "mnuStressAxleData", QStringLiteral("&Axle Data...")), &QAction::triggered,
-            this, [this] { showDialog(axleDialog()); });
+            this, [this] { showDialog(inputDialog(axle_)); });
     temperatureData_ =
         addNamedAction(*edit, "mnuStressTemperatureData", QStringLiteral("&Temperature Data..."));
-    connect(temperatureData_, &QAction::triggered, this, [this] { showDialog(environmentDialog()); });
+    connect(temperatureData_, &QAction::triggered, this, [this] { showDialog(inputDialog(environment_)); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -154,9 +154,9 @@ void frmMain::createMenus() {
     connect(addNamedAction(*menuBar(), "mnuComputeStresses", QStringLiteral("&Compute Stresses")),
             &QAction::triggered, this, [this] { computeStresses(); });
     connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("&Design Chart...")),
-            &QAction::triggered, this, &frmMain::showDesignChart);
+            &QAction::triggered, this, [this] { showToolWindow(designChart_, &frmDesignChart::refresh); });
     connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("F&atigue...")), &QAction::triggered,
-            this, &frmMain::showFatigue);
+            this, [this] { showToolWindow(fatigue_, &frmFatigue::recompute); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -194,40 +194,20 @@ void frmMain::showUnitMarks() {
 }
 
 // Creating a dialog fixes the unit system of its defaults, and with it the unit system of the run.
-frmPvmtStrs& frmMain::pavementDialog() {
-    if (pavement_ == nullptr) {
-        pavement_ = new frmPvmtStrs(record_, prompt_, this);
-        followEdits(*pavement_);
+template <class Dialog> Dialog& frmMain::inputDialog(Dialog*& dialog) {
+    if (dialog == nullptr) {
+        dialog = new Dialog(record_, prompt_, this);
+        followEdits(*dialog);
         metricOption_->setEnabled(false);
         englishOption_->setEnabled(false);
     }
-    return *pavement_;
-}
-
-frmWheel& frmMain::axleDialog() {
-    if (axle_ == nullptr) {
-        axle_ = new frmWheel(record_, prompt_, this);
-        followEdits(*axle_);
-        metricOption_->setEnabled(false);
-        englishOption_->setEnabled(false);
-    }
-    return *axle_;
-}
-
-frmEnvironPct& frmMain::environmentDialog() {
-    if (environment_ == nullptr) {
-        environment_ = new frmEnvironPct(record_, prompt_, this);
-        followEdits(*environment_);
-        metricOption_->setEnabled(false);
-        englishOption_->setEnabled(false);
-    }
-    return *environment_;
+    return *dialog;
 }
 
 void frmMain::createAllDialogs() {
-    pavementDialog();
-    axleDialog();
-    environmentDialog();
+    inputDialog(pavement_);
+    inputDialog(axle_);
+    inputDialog(environment_);
 }
 
 // The plan follows every edit of the case: each text typed and each option chosen in a dialog.
@@ -277,35 +257,21 @@ void frmMain::showAbout() {
     showDialog(*about_);
 }
 
-// The chart computes the case as the dialogs hold it, so it touches them as the compute command does.
-// It opens centred once; later it keeps the place and size the user gave it, and draws the case anew.
-void frmMain::showDesignChart() {
+// A tool window (the design chart, fatigue) computes the case as the dialogs hold it, so it touches them
+// as the compute command does. It opens centred once; later it keeps the place and size the user gave
+// it, and computes the case anew.
+template <class Window> void frmMain::showToolWindow(Window*& window, void (Window::*refresh)()) {
     {
         BusyCursor busy;
         createAllDialogs();
-        if (designChart_ == nullptr) {
-            designChart_ = new frmDesignChart(record_, prompt_, this);
-            placement_->place(*designChart_);
+        if (window == nullptr) {
+            window = new Window(record_, prompt_, this);
+            placement_->place(*window);
         } else {
-            designChart_->refresh();
+            (window->*refresh)();
         }
     }
-    bringToFront(*designChart_);
-}
-
-// The fatigue window computes the case as the dialogs hold it, as the design chart does.
-void frmMain::showFatigue() {
-    {
-        BusyCursor busy;
-        createAllDialogs();
-        if (fatigue_ == nullptr) {
-            fatigue_ = new frmFatigue(record_, prompt_, this);
-            placement_->place(*fatigue_);
-        } else {
-            fatigue_->recompute();
-        }
-    }
-    bringToFront(*fatigue_);
+    bringToFront(*window);
 }
 
 // The file is read into a copy of the case, with the parts not yet in use initialised as their

@@ -44,14 +44,11 @@ class frmMain : public QMainWindow {
     void chooseUnitSystem(UnitSystem units);
     void showUnitMarks();
 
-    frmPvmtStrs& pavementDialog();
-    frmWheel& axleDialog();
-    frmEnvironPct& environmentDialog();
+    template <class Dialog> Dialog& inputDialog(Dialog*& dialog);
     void createAllDialogs();
     void showDialog(QDialog& dialog);
     void showAbout();
-    void showDesignChart();
-    void showFatigue();
+    template <class Window> void showToolWindow(Window*& window, void (Window::*refresh)());
     AnalysisCase caseWithEveryPartInitialised() const;
     void followEdits(QDialog& dialog);
     void redrawPlan();

@@ -6,37 +6,9 @@
 #include "dialogs/user_prompt.h"
 #include "io/file_access.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QPainter>
-#include <QSvgGenerator>
-#include <QWidget>
 
 namespace korvanex {
-
-QByteArray widgetPng(QWidget& widget) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    widget.grab().save(&buffer, "PNG");
-    return bytes;
-}
-
-QByteArray widgetSvg(QWidget& widget, const QString& title) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(widget.size());
-    generator.setViewBox(widget.rect());
-    generator.setTitle(title);
-    QPainter painter;
-    if (painter.begin(&generator)) {
-        widget.render(&painter);
-        painter.end();
-    }
-    return bytes;
-}
 
 void saveChosenFile(UserPrompt& prompt, QWidget* parent, const QString& path, const QByteArray& bytes,
                     const QString& failure) {

@@ -9,11 +9,6 @@ namespace korvanex {
 
 class UserPrompt;
 
-// A widget as the user sees it, as PNG bytes; and drawn as SVG under the given title. Empty when it
-// cannot be drawn.
-QByteArray widgetPng(QWidget& widget);
-QByteArray widgetSvg(QWidget& widget, const QString& title);
-
 // Writes a file the user chose through the core's writer, under the busy pointer. A failure, or bytes
 // that are empty because the picture could not be drawn, is told in a warning box: `failure` and then
 // the reason.

@@ -1,16 +1,12 @@
 #include "app/slab_plan_pane.h"
 
-#include "app/saved_file.h"
-#include "app/window_parts.h"
+#include "app/window_picture.h"
 
-#include "dialogs/user_prompt.h"
 #include "formats/slab_plan_svg.h"
 
-#include <QBuffer>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
-#include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
@@ -46,17 +42,18 @@ class PlanView : public QWidget {
 } // namespace
 
 SlabPlanPane::SlabPlanPane(UserPrompt& prompt, QWidget* parent)
-    : QWidget(parent), prompt_(prompt), renderer_(new QSvgRenderer(this)) {
+    : QWidget(parent), renderer_(new QSvgRenderer(this)) {
     setObjectName(QStringLiteral("slabPlan"));
     auto* view = new PlanView(*renderer_);
     connect(renderer_, &QSvgRenderer::repaintNeeded, view, qOverload<>(&QWidget::update));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    connect(addButton(*buttons, "cmdSavePlanPng", QStringLiteral("Save &PNG...")), &QPushButton::clicked,
-            this, &SlabPlanPane::savePng);
-    connect(addButton(*buttons, "cmdSavePlanSvg", QStringLiteral("Save &SVG...")), &QPushButton::clicked,
-            this, &SlabPlanPane::saveSvg);
+    addPictureButtons(
+        *buttons,
+        {"cmdSavePlanPng", QStringLiteral("Save &PNG..."), "cmdSavePlanSvg", QStringLiteral("Save &SVG...")},
+        prompt, *this, {[this] { return png(); }, [this] { return QByteArray::fromStdString(svg_); }},
+        QStringLiteral("The plan was not saved: "));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view, 1);
@@ -72,32 +69,13 @@ void SlabPlanPane::showCase(const AnalysisCase& record) {
     renderer_->load(QByteArray::fromStdString(svg_));
 }
 
-void SlabPlanPane::savePng() {
-    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.png)"));
-    if (path.isEmpty()) {
-        return;
-    }
+QByteArray SlabPlanPane::png() const {
     QImage image(renderer_->defaultSize() * PngScale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     renderer_->render(&painter);
     painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    saveBytes(path, bytes);
-}
-
-void SlabPlanPane::saveSvg() {
-    const QString path = prompt_.saveFileName(this, QStringLiteral("(*.svg)"));
-    if (!path.isEmpty()) {
-        saveBytes(path, QByteArray::fromStdString(svg_));
-    }
-}
-
-void SlabPlanPane::saveBytes(const QString& path, const QByteArray& bytes) {
-    saveChosenFile(prompt_, this, path, bytes, QStringLiteral("The plan was not saved: "));
+    return pngBytes(image);
 }
 
 } // namespace korvanex

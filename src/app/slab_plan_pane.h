@@ -28,11 +28,8 @@ class SlabPlanPane : public QWidget {
     const std::string& svg() const { return svg_; }
 
   private:
-    void savePng();
-    void saveSvg();
-    void saveBytes(const QString& path, const QByteArray& bytes);
+    QByteArray png() const;
 
-    UserPrompt& prompt_;
     std::string svg_;
     QSvgRenderer* renderer_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/commands.h"
 #include "studies/sweep.h"
 
 #include <optional>
@@ -18,7 +19,7 @@ struct FatigueArguments {
 
 // What the command line asks for.
 struct CliOptions {
-    std::string command; // "report", "json", "batch", "sweep", "plan", "fatigue" or "verify"
+    Command command = Command::Report;
     std::optional<std::string> casePath;
     std::optional<std::string> csvPath; // the input of batch
     std::optional<SweepRange> vary;     // the range of sweep
@@ -36,7 +37,5 @@ struct CliOptions {
 // Parses the arguments after the program name. Returns an empty string on success, otherwise what
 // is wrong with them.
 std::string parseArguments(const std::vector<std::string>& arguments, CliOptions& options);
-
-extern const char* const usageText;
 
 } // namespace korvanex::cli

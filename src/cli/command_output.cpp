@@ -46,6 +46,12 @@ int fail(std::string_view message) {
     return ExitFailure;
 }
 
+int failUsage(std::string_view message) {
+    std::cerr << "korvanex-cli: " << message << "\n"
+              << "Try 'korvanex-cli --help'.\n";
+    return ExitFailure;
+}
+
 void warn(std::string_view message) {
     std::cerr << "korvanex-cli: warning: " << message << "\n";
 }

@@ -16,6 +16,9 @@ inline constexpr int ExitFailure = 2;
 // Writes "korvanex-cli: MESSAGE" on standard error and returns ExitFailure.
 int fail(std::string_view message);
 
+// Writes "korvanex-cli: MESSAGE" and a pointer to the help on standard error and returns ExitFailure.
+int failUsage(std::string_view message);
+
 // Writes "korvanex-cli: warning: MESSAGE" on standard error.
 void warn(std::string_view message);
 

@@ -48,7 +48,11 @@ std::string readWord(const char* option, const Word<T> (&words)[N], const std::o
     return std::string(option) + " takes " + choices + ", not \"" + *text + "\"";
 }
 
+// The settings the fatigue options give; returns the first that is wrong, or empty.
 std::string readSettings(const FatigueArguments& arguments, FatigueSettings& settings) {
+    if (arguments.csv && arguments.json) {
+        return "--csv and --json cannot be given together";
+    }
     for (std::string error : {readWord("--model", FatigueModelWords, arguments.model, settings.model),
                               readWord("--stress", FatigueStressWords, arguments.stress, settings.stress)}) {
         if (!error.empty()) {
@@ -70,23 +74,6 @@ std::string readSettings(const FatigueArguments& arguments, FatigueSettings& set
         if (!error.empty()) {
             return error;
         }
-    }
-    return {};
-}
-
-std::string checkArguments(const CliOptions& options) {
-    const FatigueArguments& arguments = options.fatigue;
-    if (!arguments.spectrumPath) {
-        return "fatigue needs --spectrum FILE.csv";
-    }
-    if (!arguments.modulusOfRupture) {
-        return "fatigue needs --modulus-of-rupture MR";
-    }
-    if (arguments.csv && arguments.json) {
-        return "--csv and --json cannot be given together";
-    }
-    if (options.detailed) {
-        return "--detailed does not apply to fatigue";
     }
     return {};
 }
@@ -116,11 +103,8 @@ void warnOfGroups(const TrafficSpectrum& spectrum, const AnalysisCase& record) {
 
 int fatigueCommand(const CliOptions& options) {
     FatigueSettings settings;
-    if (std::string error = checkArguments(options); !error.empty()) {
-        return fail(error + "\nTry 'korvanex-cli --help'.");
-    }
     if (std::string error = readSettings(options.fatigue, settings); !error.empty()) {
-        return fail(error + "\nTry 'korvanex-cli --help'.");
+        return failUsage(error);
     }
     AnalysisCase record;
     if (!loadCase(options, record) || !acceptCase(record)) {

@@ -1,35 +1,24 @@
 #pragma once
 
-#include "case/analysis_case.h"
-#include "dialogs/checked_field_group.h"
-#include "dialogs/user_activation.h"
-
-#include <QDialog>
+#include "dialogs/input_dialog.h"
 
 #include <array>
-
-class QRadioButton;
+#include <utility>
 
 namespace korvanex {
 
-class UserPrompt;
-
 // The axle load dialog: load, tire pressure, wheel spacings, wheel location and gear configuration.
-// Creating it initialises the axle part of the case for the case's unit system.
-class frmWheel : public QDialog {
+class frmWheel : public InputDialog {
     Q_OBJECT
 
   public:
     frmWheel(AnalysisCase& record, UserPrompt& prompt, QWidget* parent);
 
     // Captions, texts, location and gear as the record holds them after a case file replaced them.
-    void showRecord();
-
-  protected:
-    bool event(QEvent* event) override;
+    void showRecord() override;
 
   private:
-    // The fields in the order OK checks them and the remembered copy holds them.
+    // The fields in the order OK checks them.
     enum CheckedField { P, tp, S, t, d };
     // The option buttons, in the order Cancel puts them back.
     enum Option {
@@ -41,26 +30,27 @@ class frmWheel : public QDialog {
         one_three,
         two_one,
         two_two,
-        two_three,
-        OptionCount
+        two_three
     };
 
-    void createOptions();
-    void layOut();
-    QRadioButton* option(Option which) const { return options_[which]; }
-    void selectOption(Option which);
-    void gearSelected(Option which);
-    void writeOptionsToRecord();
-    void rememberValues();
-    void ok();
-    void cancel();
+    // Each location and gear beside its option.
+    static constexpr std::array<std::pair<Option, WheelLocation>, 3> Locations = {{
+        {edge_loc, WheelLocation::Edge},
+        {corner_loc, WheelLocation::Corner},
+        {interior_loc, WheelLocation::Interior},
+    }};
+    static constexpr std::array<std::pair<Option, GearConfiguration>, 6> Gears = {{
+        {one_one, GearConfiguration::SingleSingle},
+        {one_two, GearConfiguration::SingleTandem},
+        {one_three, GearConfiguration::SingleTridem},
+        {two_one, GearConfiguration::DualSingle},
+        {two_two, GearConfiguration::DualTandem},
+        {two_three, GearConfiguration::DualTridem},
+    }};
 
-    AnalysisCase& record_;
-    UserPrompt& prompt_;
-    CheckedFieldGroup fields_;
-    std::array<QRadioButton*, OptionCount> options_{};
-    std::array<bool, OptionCount> rememberedSelections_{};
-    UserActivation activation_;
+    QLayout* layOutContent();
+    void writeOptionsToRecord() override;
+    void followOption(int which) override;
 };
 
 } // namespace korvanex

@@ -13,18 +13,6 @@ namespace korvanex {
 
 namespace {
 
-LayerCode layerCode(LayerType layer) {
-    switch (layer) {
-    case LayerType::TwoLayerUnbonded:
-        return LayerCode::TwoLayerUnbonded;
-    case LayerType::TwoLayerBonded:
-        return LayerCode::TwoLayerBonded;
-    case LayerType::OneLayer:
-        break;
-    }
-    return LayerCode::OneLayer;
-}
-
 void writeTopLayerStresses(const AnalysisCase& record, const ComputationInputs& in, float Pw, float a,
                            AnalysisResults& results) {
     const FaultCheck check("AnalysisDriver");
@@ -90,7 +78,7 @@ WheelLoad wheelLoad(const ComputationInputs& in, GearConfiguration gear) {
 }
 
 bool runsEdgeStressModel(const AnalysisCase& record) {
-    return record.location == WheelLocation::Edge && gearCode(record.gear).has_value();
+    return record.location == WheelLocation::Edge && edgeStressModelSupports(record.gear);
 }
 
 void AnalysisDriver(const AnalysisCase& record, AnalysisResults& results) {
@@ -123,7 +111,7 @@ void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, Ana
         EdgeModelInputs edge;
         edge.h1 = in.h1;
         edge.L = in.L;
-        edge.gear = gearCode(record.gear).value();
+        edge.gear = record.gear;
         edge.tp = in.tp;
         edge.k = in.k;
         edge.P = check.single(2.0 * Pw, "P");
@@ -136,11 +124,13 @@ void AnalysisDriver(const AnalysisCase& record, const FieldNumbers& numbers, Ana
         edge.d = in.d;
         edge.S = in.S;
         edge.t = in.t;
-        edge.layers = layerCode(record.layer);
-        edge.tied = record.tiedShoulder ? TiedCode::Tied : TiedCode::NotTied;
-        edge.widened = record.widenedLane ? WidenedFlag::Widened : WidenedFlag::NotWidened;
+        edge.layer = record.layer;
+        edge.tiedShoulder = record.tiedShoulder;
+        edge.widenedLane = record.widenedLane;
         edge.d0 = in.d0;
         edge.AGG_kl = results.AGG_kl;
+        edge.l = results.l;
+        edge.ADT = results.ADT;
         EdgeStressModel(edge, results);
     }
 }

@@ -9,24 +9,7 @@ namespace korvanex {
 
 namespace {
 
-using PairModel = float (*)(float&, float&);
-using ResultsModel = float (*)(AnalysisResults&);
-
-// The fitted models of one wheel location, and the Westergaard stress they adjust.
-struct LocationModels {
-    float AnalysisResults::*westergaardStress;
-    PairModel dual;
-    PairModel tandem;
-    PairModel tridem;
-    PairModel tied;
-    PairModel widen;
-    float (*size)(float&, float&, float&);
-    ResultsModel sizeWithLossOfSupport;
-    ResultsModel curl;
-};
-
 const LocationModels edgeModels = {
-    &AnalysisResults::SlabEdgeStress,
     edge_dual,
     edge_tandem,
     edge_tridem,
@@ -38,7 +21,6 @@ const LocationModels edgeModels = {
 };
 
 const LocationModels cornerModels = {
-    &AnalysisResults::SlabCornerStress,
     corner_dual,
     corner_tandem,
     corner_tridem,
@@ -50,7 +32,6 @@ const LocationModels cornerModels = {
 };
 
 const LocationModels interiorModels = {
-    &AnalysisResults::SlabInteriorStress,
     interior_dual,
     interior_tandem,
     interior_tridem,
@@ -60,6 +41,18 @@ const LocationModels interiorModels = {
     [](AnalysisResults& r) { return interior_size_los(r.W_l, r.a_l, r.DP, r.DG); },
     [](AnalysisResults& r) { return interior_curl(r.W_l, r.a_l, r.ADT, r.DP, r.DG); },
 };
+
+float westergaardStressAt(WheelLocation location, const AnalysisResults& r) {
+    switch (location) {
+    case WheelLocation::Edge:
+        return r.SlabEdgeStress;
+    case WheelLocation::Corner:
+        return r.SlabCornerStress;
+    case WheelLocation::Interior:
+        break;
+    }
+    return r.SlabInteriorStress;
+}
 
 const LocationModels& modelsAt(WheelLocation location) {
     switch (location) {
@@ -98,16 +91,19 @@ float gearFactor(const LocationModels& models, GearConfiguration gear, AnalysisR
 
 } // namespace
 
-void combs(const AnalysisCase& record, AnalysisResults& r) {
+void combs(const AnalysisCase& record, AnalysisResults& results) {
+    combs(record, modelsAt(record.location), results);
+}
+
+void combs(const AnalysisCase& record, const LocationModels& models, AnalysisResults& r) {
     const FaultCheck check("combs");
-    const LocationModels& models = modelsAt(record.location);
 
     r.GearFactor = gearFactor(models, record.gear, r);
     r.TiedFactor = record.tiedShoulder ? models.tied(r.AGG_kl, r.a_l) : 1.0f;
     r.WidenedFactor = record.widenedLane ? models.widen(r.D0_l, r.a_l) : 1.0f;
     r.SlabSizeFactor = models.size(r.a_l, r.L_l, r.W_l);
     r.OtherWheelsFactor = static_cast<float>(2.0 * models.dual(r.d_l, r.a_l));
-    r.WestergaardStress = r.*models.westergaardStress;
+    r.WestergaardStress = westergaardStressAt(record.location, r);
     r.InfiniteSlabStress = check.single(static_cast<double>(r.OtherWheelsFactor) *
                                             (static_cast<double>(r.GearFactor) * r.WestergaardStress),
                                         "infinite slab stress");

@@ -16,27 +16,6 @@ float halfAxle(const FaultCheck& check, float P) {
     return check.single(P / 2.0, "P / 2");
 }
 
-struct CodedGear {
-    GearConfiguration gear;
-    GearCode code;
-};
-
-constexpr CodedGear CodedGears[] = {
-    {GearConfiguration::SingleSingle, GearCode::SingleSingle},
-    {GearConfiguration::DualSingle, GearCode::DualSingle},
-    {GearConfiguration::DualTandem, GearCode::DualTandem},
-    {GearConfiguration::DualTridem, GearCode::DualTridem},
-};
-
-GearConfiguration gearOf(GearCode code) {
-    for (const CodedGear& coded : CodedGears) {
-        if (coded.code == code) {
-            return coded.gear;
-        }
-    }
-    return GearConfiguration::SingleSingle;
-}
-
 // The spread of a dual wheel pair into one equivalent circle.
 double dualFactor(double a0, double S, double l) {
     const double x = S / a0, y = a0 / l, z = S / l;
@@ -62,7 +41,7 @@ double tridemFactor(double a0, double S, double t, double l) {
 // The top-layer stress of the equivalent slab relative to the slab alone, both at the edge.
 double layerStress(const FaultCheck& check, const EdgeModelInputs& in, float aEq) {
     EquivalentSection section;
-    if (in.layers == LayerCode::TwoLayerUnbonded) {
+    if (in.layer == LayerType::TwoLayerUnbonded) {
         section = unbondedSection(check, in.h1, in.h2, in.E1, in.E2);
     } else {
         section = bondedSection(check, in.h1, in.h2, in.E1, in.E2).section;
@@ -73,34 +52,31 @@ double layerStress(const FaultCheck& check, const EdgeModelInputs& in, float aEq
 }
 
 bool hasSecondLayer(const EdgeModelInputs& in) {
-    return in.layers == LayerCode::TwoLayerUnbonded || in.layers == LayerCode::TwoLayerBonded;
+    return in.layer != LayerType::OneLayer;
 }
 
 } // namespace
 
-std::optional<GearCode> gearCode(GearConfiguration gear) {
-    for (const CodedGear& coded : CodedGears) {
-        if (coded.gear == gear) {
-            return coded.code;
-        }
-    }
-    return std::nullopt;
+bool edgeStressModelSupports(GearConfiguration gear) {
+    return gear != GearConfiguration::SingleTandem && gear != GearConfiguration::SingleTridem;
 }
 
 float MdRadius(const EdgeModelInputs& in, float l) {
     const FaultCheck check("MdRadius");
-    const double tireCircles = 2.0 * tiresPerSide(gearOf(in.gear)) * Pi;
+    const double tireCircles = 2.0 * tiresPerSide(in.gear) * Pi;
     const double a0 = check(std::pow(check(in.P / (in.tp * tireCircles), "P / (tp c_n)"), 0.5), "a0");
     switch (in.gear) {
-    case GearCode::DualSingle:
+    case GearConfiguration::DualSingle:
         return check.single(check(dualFactor(a0, in.S, l), "f1") * a0, "a'");
-    case GearCode::DualTandem: {
+    case GearConfiguration::DualTandem: {
         const double a1 = check(dualFactor(a0, in.S, l) * a0, "a1");
         return check.single(check(tandemFactor(check, a1, in.t, l), "g") * a1, "a'");
     }
-    case GearCode::DualTridem:
+    case GearConfiguration::DualTridem:
         return check.single(check(tridemFactor(a0, in.S, in.t, l), "f3") * a0, "a'");
-    case GearCode::SingleSingle:
+    case GearConfiguration::SingleSingle: // a single wheel keeps the radius of its tire
+    case GearConfiguration::SingleTandem: // the model does not run for single-wheel tandems and tridems
+    case GearConfiguration::SingleTridem:
         break;
     }
     return check.single(a0, "a'");
@@ -109,7 +85,7 @@ float MdRadius(const EdgeModelInputs& in, float l) {
 float MdInfSlab(const EdgeModelInputs& in, float aEq) {
     const FaultCheck check("MdInfSlab");
     const double singleWheel = WestergaardEdge(halfAxle(check, in.P), in.h1, in.E1, in.k, aEq, in.mu);
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = std::fmin(check(aEq / l, "a' / l"), 0.3);
     const double q = check(in.d / l, "d / l");
     double F = 0;
@@ -133,7 +109,7 @@ float MdLayer(const EdgeModelInputs& in, float aEq) {
 
 float MdSize(const EdgeModelInputs& in, float aEq) {
     const FaultCheck check("MdSize");
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = check(aEq / l, "a' / l");
     const double x = check(in.L / l, "L / l");
     const double S =
@@ -142,11 +118,11 @@ float MdSize(const EdgeModelInputs& in, float aEq) {
 }
 
 float MdWidened(const EdgeModelInputs& in, float aEq) {
-    if (in.widened != WidenedFlag::Widened) {
+    if (!in.widenedLane) {
         return 1;
     }
     const FaultCheck check("MdWidened");
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = check(aEq / l, "a' / l");
     // The wheel runs 18 in from the lane edge.
     const double q = check((in.d0 + 18.0) / l, "(d0 + 18) / l");
@@ -163,11 +139,11 @@ float MdWidened(const EdgeModelInputs& in, float aEq) {
 }
 
 float MdTied(const EdgeModelInputs& in, float aEq) {
-    if (in.tied != TiedCode::Tied) {
+    if (!in.tiedShoulder) {
         return 1;
     }
     const FaultCheck check("MdTied");
-    const double l = relativeStiffness(check, in.E1, in.h1, in.k, in.mu);
+    const double l = in.l;
     const double r = check(aEq / l, "a' / l");
     const double g = in.AGG_kl;
     double T = 0;
@@ -183,7 +159,9 @@ float MdTied(const EdgeModelInputs& in, float aEq) {
 float MdCurl(const EdgeModelInputs& in, float l) {
     const FaultCheck check("MdCurl");
     const float x0 = check.single(static_cast<double>(in.L) / l, "L / l");
-    const float A = check.single(std::pow(10.0, 5.0) * in.dT * in.alpha, "100000 dT alpha");
+    const float A = in.ADT;
+    // Bradbury's coefficient from L / l in single precision and double-precision hyperbolic functions:
+    // it differs in its last bits from the one the driver's curling stress uses, so it is formed here.
     const double lambda = x0 / std::sqrt(8.0);
     const double coshLambda = check((std::exp(lambda) + std::exp(-lambda)) / 2, "cosh");
     const double sinhLambda = check((std::exp(lambda) - std::exp(-lambda)) / 2, "sinh");
@@ -209,7 +187,7 @@ float MdBottom(const EdgeModelInputs& in, float aEq) {
     }
     const FaultCheck check("MdBottom");
     float h1x = in.h1, h2x = in.h2;
-    if (in.layers == LayerCode::TwoLayerBonded) {
+    if (in.layer == LayerType::TwoLayerBonded) {
         const BondedSection bonded = bondedSection(check, in.h1, in.h2, in.E1, in.E2);
         h1x = bonded.h1e;
         h2x = bonded.h2e;
@@ -224,7 +202,7 @@ float MdBottom(const EdgeModelInputs& in, float aEq) {
 
 void EdgeStressModel(const EdgeModelInputs& in, AnalysisResults& results) {
     const FaultCheck check("EdgeStressModel");
-    const float l = check.single(relativeStiffness(check, in.E1, in.h1, in.k, in.mu), "l");
+    const float l = check.single(in.l, "l");
     const float aEq = MdRadius(in, l);
 
     results.MdEdgeInfSlab = MdInfSlab(in, aEq);

@@ -3,28 +3,23 @@
 #include "case/analysis_case.h"
 #include "engine/analysis_results.h"
 
-#include <optional>
-
 namespace korvanex {
 
-// The codes of the edge model's options, each with the system's own integer code as its value.
-enum class GearCode { SingleSingle = 0, DualSingle = 1, DualTandem = 2, DualTridem = 3 };
-enum class LayerCode { OneLayer = 1, TwoLayerUnbonded = 2, TwoLayerBonded = 3 };
-enum class TiedCode { NotTied = 1, Tied = 2 };
-enum class WidenedFlag { NotWidened = 0, Widened = 1 };
-
-// The code of a gear, for the gears the model supports; Single-Tandem and Single-Tridem have none.
-std::optional<GearCode> gearCode(GearConfiguration gear);
+// Whether the model runs for a gear: for every gear but the single-wheel tandem and tridem.
+bool edgeStressModelSupports(GearConfiguration gear);
 
 // The inputs of the closed-form edge stress model, in computation units; P is the whole axle load.
 struct EdgeModelInputs {
     float h1 = 0, L = 0;
-    GearCode gear = GearCode::SingleSingle;
+    GearConfiguration gear = GearConfiguration::SingleSingle;
     float tp = 0, k = 0, P = 0, dT = 0, alpha = 0, mu = 0, E1 = 0, E2 = 0, h2 = 0, d = 0, S = 0, t = 0;
-    LayerCode layers = LayerCode::OneLayer;
-    TiedCode tied = TiedCode::NotTied;
-    WidenedFlag widened = WidenedFlag::NotWidened;
+    LayerType layer = LayerType::OneLayer;
+    bool tiedShoulder = false, widenedLane = false;
     float d0 = 0, AGG_kl = 0;
+    // As the driver formed them: the radius of relative stiffness of the slab (h1, E1, k, mu), in, and
+    // the temperature term ADT = 100000 dT alpha.
+    double l = 0;
+    float ADT = 0;
 };
 
 // Runs the model and writes its nine result fields in order; a fault stops it with the fields
@@ -32,7 +27,8 @@ struct EdgeModelInputs {
 void EdgeStressModel(const EdgeModelInputs& in, AnalysisResults& results);
 
 // The routines of the model. Each reads the inputs it needs; all but two take the equivalent radius
-// a' of the wheels (MdRadius forms it from the radius of relative stiffness l, MdCurl uses l itself).
+// a' of the wheels. MdRadius forms a' from l and MdCurl uses l, both with l in single precision as the
+// model keeps it; the other routines read in.l in double precision.
 float MdRadius(const EdgeModelInputs& in, float l);
 float MdInfSlab(const EdgeModelInputs& in, float aEq);
 float MdLayer(const EdgeModelInputs& in, float aEq);

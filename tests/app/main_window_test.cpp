@@ -27,6 +27,33 @@ QByteArray readFile(const QString& path) {
 const QByteArray metricTwoLayerFile =
     readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF"));
 
+// Every curve of a window's chart: its name and points.
+QString curves(const QWidget& window) {
+    QString seen;
+    for (QAbstractSeries* series : child<QChartView>(window, "chartView").chart()->series()) {
+        seen += series->name() + QLatin1Char(':');
+        for (const QPointF& at : qobject_cast<QXYSeries*>(series)->points()) {
+            seen += QStringLiteral(" (%1, %2)").arg(at.x()).arg(at.y());
+        }
+        seen += QLatin1Char('\n');
+    }
+    return seen;
+}
+
+// Opens a window from the menu with the subgrade modulus typed first, or typed after it opened and the
+// menu item chosen again.
+QString curvesWithModulus(const char* item, const char* name, const QString& modulus, bool typedFirst) {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    if (!typedFirst) {
+        trigger(window, item);
+    }
+    trigger(window, "mnutStressPavementData");
+    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", modulus);
+    trigger(window, item);
+    return curves(child<QWidget>(window, name));
+}
+
 // Opens the pavement dialog from the menu and gives the subgrade modulus a value the analysis cannot use.
 void breakSubgradeModulus(frmMain& window) {
     trigger(window, "mnutStressPavementData");
@@ -44,6 +71,7 @@ class MainWindowTest : public QObject {
     void readingAFileSetsTheDialogsAndRefusedFilesChangeNothing();
     void savingAReportComputesItFirst();
     void closingAsksToSaveAndNeverLosesTheCase();
+    void toolWindowsChosenAgainComputeTheCaseAnew();
 };
 
 // The unit items are available until the first of the input dialogs is created, by whichever command;
@@ -221,6 +249,17 @@ void MainWindowTest::closingAsksToSaveAndNeverLosesTheCase() {
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(!window.isVisible());
     QVERIFY(!child<frmPvmtStrs>(window, "frmPvmtStrs").isVisible());
+}
+
+// The design chart and fatigue, chosen again after an edit, show what they show when first opened on
+// the edited case.
+void MainWindowTest::toolWindowsChosenAgainComputeTheCaseAnew() {
+    for (const auto& [item, name] :
+         {std::pair{"mnuDesignChart", "frmDesignChart"}, {"mnuFatigue", "frmFatigue"}}) {
+        const QString fresh = curvesWithModulus(item, name, QStringLiteral("200"), true);
+        QVERIFY(fresh != curvesWithModulus(item, name, QStringLiteral("100"), true));
+        QCOMPARE(curvesWithModulus(item, name, QStringLiteral("200"), false), fresh);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

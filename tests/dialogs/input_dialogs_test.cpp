@@ -17,15 +17,15 @@ template <class Dialog> std::unique_ptr<QWidget> make(AnalysisCase& record, User
     return std::make_unique<Dialog>(record, prompt, nullptr);
 }
 
-struct InputDialog {
+struct DialogKind {
     const char* name;
-    std::vector<const char*> options; // clicked in turn
+    std::vector<const char*> options; // clicked in turn; the first is not selected at first
     const char* field;                // a field that every case checks
     const char* otherField;
     std::unique_ptr<QWidget> (*make)(AnalysisCase&, UserPrompt&);
 };
 
-const InputDialog inputDialogs[] = {
+const DialogKind inputDialogs[] = {
     {"pavement",
      {"two_bond", "OptTiedYes", "OptWidenedYes", "two_unbond", "one", "OptTiedNo", "OptWidenedNo"},
      "h1_V",
@@ -62,6 +62,7 @@ class InputDialogsTest : public QObject {
     void captionsOptionsAndBoundsOfEveryDialog();
     void refusedOkAndCancelPutBackWhatActivationRemembered();
     void hiddenFieldsAreNotChecked();
+    void sizeFollowsTheShownFields();
     void aboutBoxSwitchesItsTextAndCloses();
 };
 
@@ -69,7 +70,7 @@ class InputDialogsTest : public QObject {
 // above and then far below its typical range, each question answered Yes: the bounds reference holds
 // the fields asked about, in order, and the bounds written back.
 void InputDialogsTest::captionsOptionsAndBoundsOfEveryDialog() {
-    for (const InputDialog& kind : inputDialogs) {
+    for (const DialogKind& kind : inputDialogs) {
         for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
             const QString stem = QStringLiteral("dialogs/%1-%2")
                                      .arg(kind.name, units == UnitSystem::Metric ? "metric" : "english");
@@ -125,19 +126,22 @@ void InputDialogsTest::captionsOptionsAndBoundsOfEveryDialog() {
 }
 
 void InputDialogsTest::refusedOkAndCancelPutBackWhatActivationRemembered() {
-    for (const InputDialog& kind : inputDialogs) {
+    for (const DialogKind& kind : inputDialogs) {
         Desk desk;
         AnalysisCase record;
         ScriptedPrompt prompt;
         const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
         QVERIFY(desk.activate(*dialog));
         type(*dialog, kind.otherField, QStringLiteral("13"));
-        QVERIFY(desk.activate(*dialog)); // remembers the 13
+        if (!kind.options.empty()) {
+            click(*dialog, kind.options.front());
+        }
+        QVERIFY(desk.activate(*dialog)); // remembers the 13 and the option
         const QString remembered = describe(*dialog) + describe(record);
 
         type(*dialog, kind.field, QStringLiteral("abc"));
         type(*dialog, kind.otherField, QStringLiteral("14"));
-        click(*dialog, "OK");
+        QTest::keyClick(&child<QLineEdit>(*dialog, kind.field), Qt::Key_Return); // Return is OK
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages[0].buttons,
                  (QList<Button>{Button::Cancel, Button::TryAgain, Button::Continue}));
@@ -195,6 +199,26 @@ void InputDialogsTest::hiddenFieldsAreNotChecked() {
     QVERIFY(!axle.isVisible());
     QCOMPARE(record.t, std::string("10"));
     QCOMPARE(record.S, std::string("x"));
+}
+
+// A dialog is as large as its shown fields need and the user cannot resize it: the pavement dialog
+// grows when the second layer's fields show and shrinks back when they hide.
+void InputDialogsTest::sizeFollowsTheShownFields() {
+    Desk desk;
+    AnalysisCase record;
+    ScriptedPrompt prompt;
+    for (const DialogKind& kind : inputDialogs) {
+        const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
+        QVERIFY(desk.activate(*dialog));
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+    }
+    frmPvmtStrs pavement(record, prompt, nullptr);
+    QVERIFY(desk.activate(pavement));
+    const int oneLayer = pavement.height();
+    click(pavement, "two_bond");
+    QTRY_VERIFY(pavement.height() > oneLayer);
+    click(pavement, "one");
+    QTRY_COMPARE(pavement.height(), oneLayer);
 }
 
 void InputDialogsTest::aboutBoxSwitchesItsTextAndCloses() {

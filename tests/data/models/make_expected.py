@@ -21,17 +21,16 @@ The output is deterministic (a fixed random seed).
 """
 
 import math
+import os
 import random
 import struct
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from expected_values import altered, shortest, single  # noqa: E402
+
 DETECTION_ULPS = 4
 TOLERANCE_ULPS = 2
-
-
-def single(x):
-    """x rounded to the nearest single-precision value."""
-    return struct.unpack("f", struct.pack("f", x))[0]
 
 
 def ulp(x):
@@ -734,32 +733,6 @@ WIDE = {"a_l": (0.05, 0.5), "L_l": (2, 15), "W_l": (2, 17), "s_l": (0, 4), "t_l"
 def neat(x):
     """x as a short decimal text (three significant digits)."""
     return float("%.3g" % x)
-
-
-def shortest(x):
-    """The shortest decimal text that reads back as the single-precision value x."""
-    for digits in range(1, 10):
-        text = "%.*g" % (digits, x)
-        if single(float(text)) == x:
-            return text
-    raise AssertionError(x)
-
-
-def altered(text):
-    """The texts that a slip of one digit makes of text: last digit up and down, last two swapped."""
-    digits = [i for i, ch in enumerate(text) if ch.isdigit()]
-    if float(text) == 0:
-        return []
-    last = digits[-1]
-    results = []
-    for step in (1, -1):
-        d = (int(text[last]) + step) % 10
-        results.append(text[:last] + str(d) + text[last + 1:])
-    if len(digits) >= 2 and text[digits[-2]] != text[last]:
-        chars = list(text)
-        chars[digits[-2]], chars[last] = chars[last], chars[digits[-2]]
-        results.append("".join(chars))
-    return [r for r in results if float(r) != float(text)]
 
 
 def candidates(model, rng, count):

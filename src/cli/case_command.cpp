@@ -1,0 +1,59 @@
+#include "cli/case_command.h"
+
+#include "case/fault.h"
+#include "cli/command_case.h"
+#include "cli/command_output.h"
+#include "engine/compute_stresses.h"
+#include "formats/report.h"
+#include "formats/results_json.h"
+#include "formats/slab_plan_svg.h"
+#include "io/case_file.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace korvanex::cli {
+
+namespace {
+
+std::string reportText(const CliOptions& options, const AnalysisCase& record,
+                       const AnalysisResults& results) {
+    const std::vector<std::string> lines = WriteReport(record, options.detailed, results);
+    if (options.outputPath) {
+        return reportFileText(lines);
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+int caseCommand(const CliOptions& options) {
+    AnalysisCase record;
+    if (!loadCase(options, record) || !acceptCase(record)) {
+        return ExitFailure;
+    }
+    if (options.command == Command::Plan) {
+        return writeCommandOutput(options, slabPlanSvg(record));
+    }
+    AnalysisResults results;
+    try {
+        computeStresses(record, results);
+    } catch (const FloatingPointFault& fault) {
+        std::cerr << "korvanex-cli: the computation stopped on a floating-point fault in " << fault.routine()
+                  << " (" << fault.step()
+                  << "): the inputs are degenerate. Check k, h1, E1, mu1, the tire pressure"
+                  << " and the two-layer values.\n";
+        return ExitFault;
+    }
+    return writeCommandOutput(options, options.command == Command::Json
+                                           ? resultsJson(record, results)
+                                           : reportText(options, record, results));
+}
+
+} // namespace korvanex::cli

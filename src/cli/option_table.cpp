@@ -1,0 +1,219 @@
+#include "cli/option_table.h"
+
+#include "case/case_words.h"
+#include "cli/sweep_range.h"
+#include "studies/batch.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace korvanex::cli {
+
+namespace {
+
+// Where a member lives: in the options themselves or in the fatigue arguments among them.
+template <auto member> auto& memberOf(CliOptions& options) {
+    if constexpr (requires { options.*member; }) {
+        return options.*member;
+    } else {
+        return options.fatigue.*member;
+    }
+}
+
+template <auto member> std::string setFlag(std::string_view, const std::string&, CliOptions& options) {
+    memberOf<member>(options) = true;
+    return {};
+}
+
+template <auto member> std::string keepText(std::string_view, const std::string& value, CliOptions& options) {
+    memberOf<member>(options) = value;
+    return {};
+}
+
+template <auto member>
+std::string readYesNo(std::string_view option, const std::string& value, CliOptions& options) {
+    std::optional<bool>& target = memberOf<member>(options);
+    target = parseYesNo(value);
+    if (!target) {
+        return std::string(option) + " takes yes or no, not \"" + value + "\"";
+    }
+    return {};
+}
+
+std::string readRange(std::string_view option, const std::string& value, CliOptions& options) {
+    SweepRange range;
+    if (std::string error = parseSweepRange(value, range); !error.empty()) {
+        return std::string(option) + ": " + error;
+    }
+    options.vary = range;
+    return {};
+}
+
+std::string readJobs(std::string_view option, const std::string& value, CliOptions& options) {
+    unsigned count = 0;
+    const char* end = value.data() + value.size();
+    const auto [stop, error] = std::from_chars(value.data(), end, count);
+    if (value.empty() || error != std::errc() || stop != end || count < 1 || count > MaxBatchJobs) {
+        return std::string(option) + " takes a whole number from 1 to " + std::to_string(MaxBatchJobs) +
+               ", not \"" + value + "\"";
+    }
+    options.jobs = count;
+    return {};
+}
+
+using enum Command;
+
+// The commands that compute the case of a case file with the settings such a file does not hold.
+constexpr CommandSet caseCommands = {Report, Json, Sweep, Plan, Fatigue};
+constexpr CommandSet fatigueOnly = {Fatigue};
+
+constexpr RefusalFor rowGivesTheCase = {{Batch}, Refusal::EachRowGivesTheCase};
+constexpr RefusalFor csvHoldsEveryFactor = {{Batch, Sweep}, Refusal::CsvHoldsEveryFactor};
+constexpr RefusalFor verifyTakesNothing = {{Verify}, Refusal::TakesNothing};
+
+// In the order of the help, which is also the order in which they are checked against the command.
+constexpr OptionRow options[] = {
+    {.name = "--metric",
+     .read = setFlag<&CliOptions::metric>,
+     .commands = caseCommands,
+     .refusals = {rowGivesTheCase, verifyTakesNothing},
+     .heading = "Options:",
+     .help = "start from the metric defaults instead of the English ones"},
+    {.name = "--detailed",
+     .read = setFlag<&CliOptions::detailed>,
+     .commands = {Report, Json},
+     .refusals = {csvHoldsEveryFactor, verifyTakesNothing},
+     .help = "add the detailed section (adjustment factors) to the report"},
+    {.name = "--transverse-spacing",
+     .value = "TEXT",
+     .read = keepText<&CliOptions::transverseSpacing>,
+     .commands = caseCommands,
+     .refusals = {rowGivesTheCase, verifyTakesNothing},
+     .help = "transverse wheel spacing d, in the case's units"},
+    {.name = "--tied-shoulder",
+     .value = "yes|no",
+     .read = readYesNo<&CliOptions::tiedShoulder>,
+     .commands = caseCommands,
+     .refusals = {rowGivesTheCase, verifyTakesNothing},
+     .help = "tied concrete shoulder (default no)"},
+    {.name = "--widened-lane",
+     .value = "yes|no",
+     .read = readYesNo<&CliOptions::widenedLane>,
+     .commands = caseCommands,
+     .refusals = {rowGivesTheCase, verifyTakesNothing},
+     .help = "widened outer lane (default no)"},
+    {.name = "--vary",
+     .value = "FIELD=FROM:TO:STEPS",
+     .read = readRange,
+     .commands = {Sweep},
+     .requiredBy = {Sweep},
+     .refusals = {verifyTakesNothing},
+     .help = "sweep: STEPS points from FROM to TO, both included, of the\n"
+             "numeric field FIELD (P, tp, S, t, d, h1, h2, E1, E2, mu1, r1,\n"
+             "L, W, k, AGG, d0, F, alp), in the case's units"},
+    {.name = "--output",
+     .value = "FILE",
+     .read = keepText<&CliOptions::outputPath>,
+     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue},
+     .refusals = {verifyTakesNothing},
+     .help = "write to FILE instead of printing"},
+    {.name = "--jobs",
+     .value = "N",
+     .read = readJobs,
+     .commands = {Batch},
+     .help = "batch: compute the rows on N threads (default: one per core);\n"
+             "the output is the same for any N"},
+    {.name = "--spectrum",
+     .value = "FILE.csv",
+     .read = keepText<&FatigueArguments::spectrumPath>,
+     .commands = fatigueOnly,
+     .requiredBy = fatigueOnly,
+     .heading = "Fatigue options:",
+     .help = "the load groups: batch columns (but units) and repetitions"},
+    {.name = "--modulus-of-rupture",
+     .value = "MR",
+     .read = keepText<&FatigueArguments::modulusOfRupture>,
+     .commands = fatigueOnly,
+     .requiredBy = fatigueOnly,
+     .help = "the concrete's flexural strength, in psi or kPa (> 0)"},
+    {.name = "--model",
+     .value = "pca|power",
+     .read = keepText<&FatigueArguments::model>,
+     .commands = fatigueOnly,
+     .help = "the fatigue model (default pca)"},
+    {.name = "--c1",
+     .value = "VALUE",
+     .read = keepText<&FatigueArguments::c1>,
+     .commands = fatigueOnly,
+     .synopsis = "--c1 --c2 --c4 --c5 VALUE",
+     .help = "the constants of the power model (2.0, 1.22, 1, -1.98)"},
+    {.name = "--c2", .value = "VALUE", .read = keepText<&FatigueArguments::c2>, .commands = fatigueOnly},
+    {.name = "--c4", .value = "VALUE", .read = keepText<&FatigueArguments::c4>, .commands = fatigueOnly},
+    {.name = "--c5", .value = "VALUE", .read = keepText<&FatigueArguments::c5>, .commands = fatigueOnly},
+    {.name = "--stress",
+     .value = "combined|loading|edge-model",
+     .read = keepText<&FatigueArguments::stress>,
+     .commands = fatigueOnly,
+     .help = "the stress compared with MR (default combined)"},
+    {.name = "--target",
+     .value = "PERCENT",
+     .read = keepText<&FatigueArguments::target>,
+     .commands = fatigueOnly,
+     .help = "the damage the slab may take (default 100)"},
+    {.name = "--solve-thickness",
+     .read = setFlag<&FatigueArguments::solveThickness>,
+     .commands = fatigueOnly,
+     .help = "the least h1 on a 0.01 grid of its typical range that\n"
+             "carries the traffic"},
+    {.name = "--csv",
+     .read = setFlag<&FatigueArguments::csv>,
+     .commands = fatigueOnly,
+     .synopsis = "--csv, --json",
+     .help = "the per-group table as CSV, or everything as JSON (psi)"},
+    {.name = "--json", .read = setFlag<&FatigueArguments::json>, .commands = fatigueOnly},
+    {.name = "--help",
+     .alias = "-h",
+     .read = setFlag<&CliOptions::help>,
+     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Verify},
+     .help = "show this text"},
+};
+
+} // namespace
+
+std::span<const OptionRow> optionTable() {
+    return options;
+}
+
+const OptionRow* optionNamed(std::string_view argument) {
+    const auto named = std::ranges::find_if(options, [argument](const OptionRow& option) {
+        return argument == option.name || (!option.alias.empty() && argument == option.alias);
+    });
+    return named == std::end(options) ? nullptr : &*named;
+}
+
+std::string refusalOf(const OptionRow& option, Command command) {
+    Refusal refusal = Refusal::NotForCommand;
+    for (const RefusalFor& special : option.refusals) {
+        if (special.commands.contains(command)) {
+            refusal = special.refusal;
+        }
+    }
+    return refusalText(refusal, option.name, commandRow(command).name);
+}
+
+std::string refusalText(Refusal refusal, std::string_view option, std::string_view command) {
+    const std::string notFor = std::string(option) + " does not apply to " + std::string(command);
+    switch (refusal) {
+    case Refusal::NotForCommand:
+        break;
+    case Refusal::EachRowGivesTheCase:
+        return notFor + ": each row gives the whole case";
+    case Refusal::CsvHoldsEveryFactor:
+        return notFor + ": the CSV holds every factor";
+    case Refusal::TakesNothing:
+        return std::string(command) + " takes no case file and no options";
+    }
+    return notFor;
+}
+
+} // namespace korvanex::cli
