@@ -1,5 +1,5 @@
 #include "engine/compute_stresses.h"
-#include "io/report.h"
+#include "formats/report.h"
 
 #include <benchmark/benchmark.h>
 

@@ -14,8 +14,8 @@
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
 #include "engine/result_fields.h"
+#include "formats/report.h"
 #include "fuzz_property.h"
-#include "io/report.h"
 #include "pattern_text.h"
 
 #include <algorithm>

@@ -1,7 +1,8 @@
 #include "app/design_chart_plot.h"
 
+#include "app/label_placement.h"
 #include "case/unit_conversion.h"
-#include "io/label_placement.h"
+#include "formats/design_chart_text.h"
 
 #include <QChart>
 #include <QGraphicsSimpleTextItem>

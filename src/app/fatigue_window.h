@@ -1,7 +1,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
-#include "studies/fatigue_output.h"
+#include "formats/fatigue_output.h"
 
 #include <QDialog>
 

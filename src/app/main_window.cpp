@@ -16,8 +16,8 @@
 #include "dialogs/pavement_dialog.h"
 #include "dialogs/user_prompt.h"
 #include "engine/compute_stresses.h"
+#include "formats/report.h"
 #include "io/case_file.h"
-#include "io/report.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "app/window_picture.h"
 
-#include "io/slab_plan_svg.h"
+#include "formats/slab_plan_svg.h"
 
 #include <QHBoxLayout>
 #include <QImage>

@@ -192,6 +192,14 @@ bool isWholeNumberText(std::string_view text) {
     return readFieldNumber(text).whole;
 }
 
+std::optional<double> finiteNumber(std::string_view text, double largest) {
+    const FieldNumber number = readFieldNumber(text);
+    if (!number.whole || !(std::fabs(number.value) <= largest)) {
+        return std::nullopt;
+    }
+    return number.value;
+}
+
 std::string boundText(float bound) {
     if (!std::isfinite(bound)) {
         std::array<char, 16> buffer{};

@@ -4,10 +4,10 @@
 #include "cli/command_case.h"
 #include "cli/command_output.h"
 #include "engine/compute_stresses.h"
+#include "formats/report.h"
+#include "formats/results_json.h"
+#include "formats/slab_plan_svg.h"
 #include "io/case_file.h"
-#include "io/report.h"
-#include "io/results_json.h"
-#include "io/slab_plan_svg.h"
 
 #include <iostream>
 #include <string>

@@ -1,7 +1,7 @@
 #include "cli/verify_command.h"
 
 #include "cli/command_output.h"
-#include "studies/verification.h"
+#include "formats/verification_table.h"
 
 #include <string>
 #include <vector>

@@ -72,6 +72,11 @@ const ResultField& resultFieldOf(float AnalysisResults::*single) {
                          [single](const ResultField& field) { return field.single == single; });
 }
 
+const ResultField& resultFieldOf(double AnalysisResults::*wide) {
+    return *std::find_if(std::begin(fields), std::end(fields),
+                         [wide](const ResultField& field) { return field.wide == wide; });
+}
+
 double resultValue(const AnalysisResults& results, const ResultField& field) {
     return field.wide != nullptr ? results.*field.wide : static_cast<double>(results.*field.single);
 }

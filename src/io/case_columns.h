@@ -41,6 +41,10 @@ std::string readRowUnits(std::span<const CaseColumn* const> columns, std::span<c
 std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span<const std::string> cells,
                            AnalysisCase& record);
 
+// What is wrong with a row of `cells` cells under a header of `columns` columns: "3 cells where the
+// header has 4", or an empty string when the numbers agree.
+std::string rowWidthProblem(std::size_t cells, std::size_t columns);
+
 // The cell that describes one column of a case, in the words a batch file uses ("metric", "edge",
 // "dual-tandem", "bonded", "yes"), or the field text as it stands.
 std::string_view caseCellText(const AnalysisCase& record, const CaseColumn& column);

@@ -55,7 +55,4 @@ TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base);
 // Reads a spectrum CSV and builds its groups on the case.
 std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum);
 
-// The spectrum's cells as CSV, lines ending in LF.
-std::string spectrumCsv(const SpectrumCells& cells);
-
 } // namespace korvanex

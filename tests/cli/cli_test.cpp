@@ -183,4 +183,6 @@ TEST_F(CliTest, FatigueWritesTheTableCsvAndJson) {
     for (const std::string bad : {" --model wrong", " --c1 3", " --csv --json", " --target 0"}) {
         EXPECT_EQ(run(solving + bad).status, 2) << bad;
     }
+    EXPECT_EQ(run(common + " --stress edge").err, "korvanex-cli: --stress takes combined, loading or "
+                                                  "edge-model, not \"edge\"\nTry 'korvanex-cli --help'.\n");
 }

@@ -10,7 +10,7 @@
 #include "case/number_text.h"
 #include "engine/compute_stresses.h"
 #include "engine/result_fields.h"
-#include "io/report.h"
+#include "formats/report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "io/slab_plan_svg.h"
+#include "formats/slab_plan_svg.h"
 
 #include "../case_row.h"
 

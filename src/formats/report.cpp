@@ -1,4 +1,4 @@
-#include "io/report.h"
+#include "formats/report.h"
 
 #include "case/case_words.h"
 #include "case/field_value.h"

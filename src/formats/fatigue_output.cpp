@@ -1,12 +1,11 @@
-#include "studies/fatigue_output.h"
+#include "formats/fatigue_output.h"
 
+#include "case/case_words.h"
 #include "case/field_value.h"
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
-#include "io/case_columns.h"
+#include "formats/json_text.h"
 #include "io/csv_cell.h"
-#include "io/results_json.h"
-#include "studies/batch.h"
 
 #include <charconv>
 #include <cmath>
@@ -80,7 +79,7 @@ std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDa
         texts.push_back(groupStatusText(damage));
         return tableLine(texts);
     }
-    texts.push_back(std::string(caseCellText(group.record, *findCaseColumn("gear"))));
+    texts.push_back(std::string(wordOf(GearCellWords, group.record.gear)));
     texts.push_back(fieldNumber(group.record, Field::P));
     texts.push_back(fieldNumber(group.record, Field::F));
     if (damage.status == GroupDamage::Status::Fault) {
@@ -95,28 +94,23 @@ std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDa
     return tableLine(texts);
 }
 
-std::string jsonNumber(double value) {
-    return std::isfinite(value) ? doubleText(value) : std::string("1e999");
-}
-
-std::string jsonNumber(const std::optional<double>& value) {
-    return value ? jsonNumber(*value) : std::string("null");
-}
-
-std::string groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
+Json groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
     const bool ok = damage.status == GroupDamage::Status::Ok;
-    const auto okNumber = [ok](double value) { return ok ? jsonNumber(value) : std::string("null"); };
-    std::string json = "    {\"row\": " + std::to_string(row);
-    json += ", \"status\": " + jsonString(groupStatusText(damage));
-    json += ", \"stress\": " + (ok ? floatText(damage.stressPsi) : std::string("null"));
-    json += ", \"stress_ratio\": " + okNumber(damage.stressRatio);
-    json += ", \"allowable_repetitions\": " + (std::isinf(damage.allowableRepetitions)
-                                                   ? std::string("null")
-                                                   : okNumber(damage.allowableRepetitions));
-    json +=
-        ", \"repetitions\": " + (group.error.empty() ? jsonNumber(group.repetitions) : std::string("null"));
-    json += ", \"damage_percent\": " + okNumber(damage.damagePercent) + "}";
+    const auto okNumber = [ok](double value) { return ok ? Json(value) : Json(); };
+    Json json;
+    json["row"] = row;
+    json["status"] = groupStatusText(damage);
+    json["stress"] = okNumber(jsonFloat(damage.stressPsi));
+    json["stress_ratio"] = okNumber(damage.stressRatio);
+    json["allowable_repetitions"] =
+        std::isinf(damage.allowableRepetitions) ? Json() : okNumber(damage.allowableRepetitions);
+    json["repetitions"] = group.error.empty() ? Json(group.repetitions) : Json();
+    json["damage_percent"] = okNumber(damage.damagePercent);
     return json;
+}
+
+Json optionalNumber(const std::optional<double>& value) {
+    return value ? Json(*value) : Json();
 }
 
 } // namespace
@@ -171,8 +165,8 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
     const auto inUnit = [](std::string_view name, std::string_view unit) {
         return std::string(name) + " (" + std::string(unit) + ")";
     };
-    std::string text = "Fatigue model: " + std::string(modelWord(settings.model)) +
-                       "   Stress: " + std::string(stressWord(settings.stress)) +
+    std::string text = "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
+                       "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
                        "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
                        std::string(units.stress) + "   Target: " + formatFixed(settings.targetPercent, 2) +
                        " %\n\n";
@@ -231,27 +225,43 @@ std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& res
 
 std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                         const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
-    std::string json = "{\n";
-    json += "  \"model\": " + jsonString(modelWord(settings.model)) + ",\n";
-    json += "  \"stress\": " + jsonString(stressWord(settings.stress)) + ",\n";
-    json += "  \"modulus_of_rupture\": " + jsonNumber(modulusOfRupturePsi(settings, spectrum.units)) + ",\n";
-    json += "  \"target_percent\": " + jsonNumber(settings.targetPercent) + ",\n";
-    json += "  \"groups\": [";
+    Json json;
+    json["model"] = wordOf(FatigueModelWords, settings.model);
+    json["stress"] = wordOf(FatigueStressWords, settings.stress);
+    json["modulus_of_rupture"] = modulusOfRupturePsi(settings, spectrum.units);
+    json["target_percent"] = settings.targetPercent;
+    Json& groups = json["groups"] = Json::array();
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
-        json += index == 0 ? "\n" : ",\n";
-        json += groupJson(index + 1, spectrum.groups[index], result.groups[index]);
+        groups.push_back(groupJson(index + 1, spectrum.groups[index], result.groups[index]));
     }
-    json += result.groups.empty() ? "],\n" : "\n  ],\n";
-    json += "  \"total_damage_percent\": " + jsonNumber(result.totalDamagePercent) + ",\n";
+    json["total_damage_percent"] = optionalNumber(result.totalDamagePercent);
     if (settings.model == FatigueModel::Power) {
-        json += "  \"cracking_percent\": " + jsonNumber(result.crackingPercent) + ",\n";
+        json["cracking_percent"] = optionalNumber(result.crackingPercent);
     }
     if (thickness) {
         const bool found = thickness->status == RequiredThickness::Status::Found;
-        json += "  \"required_h1\": " + (found ? thickness->h1Text : std::string("null")) + ",\n";
+        json["required_h1"] = found ? Json(thickness->h1) : Json();
     }
-    json += "  \"required_h1_units\": " + jsonString(unitWords(spectrum.units).length) + "\n}\n";
-    return json;
+    json["required_h1_units"] = unitWords(spectrum.units).length;
+    return jsonText(json);
+}
+
+std::string spectrumCsv(const SpectrumCells& cells) {
+    std::string text;
+    const auto appendRow = [&text](const std::vector<std::string>& row) {
+        for (std::size_t index = 0; index < row.size(); ++index) {
+            if (index > 0) {
+                text += ',';
+            }
+            appendCsvCell(text, row[index]);
+        }
+        text += '\n';
+    };
+    appendRow(cells.header);
+    for (const std::vector<std::string>& row : cells.rows) {
+        appendRow(row);
+    }
+    return text;
 }
 
 } // namespace korvanex

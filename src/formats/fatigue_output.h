@@ -1,6 +1,7 @@
 #pragma once
 
 #include "studies/fatigue_damage.h"
+#include "studies/traffic_loads.h"
 
 #include <optional>
 #include <string>
@@ -31,9 +32,12 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
 // that reads back as its value (the stress rounded to single precision as a stored result).
 std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result);
 
-// The results as one JSON object, stresses and the modulus of rupture in psi, numbers as in the CSV;
-// a damage beyond the double range is written 1e999.
+// The results as one JSON object (jsonText), stresses and the modulus of rupture in psi, numbers as
+// in the CSV; a damage beyond the double range is written 1e999.
 std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                         const FatigueResult& result, const std::optional<RequiredThickness>& thickness);
+
+// The spectrum's cells as CSV, lines ending in LF.
+std::string spectrumCsv(const SpectrumCells& cells);
 
 } // namespace korvanex

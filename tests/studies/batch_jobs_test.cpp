@@ -3,6 +3,8 @@
 
 #include "studies/batch.h"
 
+#include "formats/batch_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -41,7 +43,7 @@ BatchRun batch(const std::string& csv, unsigned jobs) {
     std::istringstream in(csv);
     std::ostringstream out;
     BatchRun run;
-    run.error = runBatch(in, out, jobs);
+    run.error = runBatch(in, out, BatchLines(), jobs);
     run.text = out.str();
     return run;
 }
@@ -100,7 +102,7 @@ TEST(BatchJobs, AFailedOutputStopsTheBatchEarly) {
         FullOutput buffer(100000);
         std::ostream out(&buffer);
         std::istringstream in(csv);
-        EXPECT_EQ(runBatch(in, out, jobs), "");
+        EXPECT_EQ(runBatch(in, out, BatchLines(), jobs), "");
         EXPECT_TRUE(out.fail());
         EXPECT_EQ(buffer.written, full.substr(0, 100000)) << jobs << " jobs";
         // The input is left unread: the batch stopped, not merely wrote nothing more.

@@ -1,6 +1,6 @@
 // The comparison of worked examples: where a row stops passing, and the table's layout.
 
-#include "studies/verification.h"
+#include "formats/verification_table.h"
 
 #include <gtest/gtest.h>
 

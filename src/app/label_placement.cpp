@@ -1,4 +1,4 @@
-#include "io/label_placement.h"
+#include "app/label_placement.h"
 
 #include <algorithm>
 #include <numeric>

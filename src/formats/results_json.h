@@ -4,7 +4,6 @@
 #include "engine/analysis_results.h"
 
 #include <string>
-#include <string_view>
 
 namespace korvanex {
 
@@ -12,9 +11,6 @@ namespace korvanex {
 // computation units (psi, inches), each number the shortest text that reads back as the value (the
 // radius as the double it is kept in, every other result as its float). The edge model's results are
 // included only when it ran for this case.
-// A JSON string of the text: in double quotes, with quotes, backslashes and control characters escaped.
-std::string jsonString(std::string_view text);
-
 std::string resultsJson(const AnalysisCase& record, const AnalysisResults& results);
 
 } // namespace korvanex

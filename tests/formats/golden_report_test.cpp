@@ -12,7 +12,7 @@
 #include "../case_row.h"
 #include "../golden_file.h"
 #include "engine/compute_stresses.h"
-#include "io/report.h"
+#include "formats/report.h"
 
 #include <gtest/gtest.h>
 

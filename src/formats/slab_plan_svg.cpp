@@ -1,4 +1,4 @@
-#include "io/slab_plan_svg.h"
+#include "formats/slab_plan_svg.h"
 
 #include "case/fault.h"
 #include "case/field_value.h"

@@ -1,12 +1,17 @@
-#include "studies/batch.h"
+// The result CSV of a batch: the header, each row's status, warnings and results in its own units.
+
+#include "formats/batch_lines.h"
 
 #include "../case_row.h"
+#include "../golden_file.h"
 #include "case/number_text.h"
 #include "engine/compute_stresses.h"
 #include "io/csv_reader.h"
+#include "studies/batch.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace korvanex {
@@ -25,7 +30,7 @@ BatchRun batch(const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out;
     BatchRun run;
-    run.error = runBatch(in, out);
+    run.error = runBatch(in, out, BatchLines());
     run.text = out.str();
     std::istringstream written(run.text);
     CsvReader reader(written);
@@ -89,6 +94,17 @@ TEST(Batch, EachRowIsTheCaseOfItsCellsInItsOwnUnits) {
                           true, "h1=25.4 k=54.2 F=11"}),
                   true);
     expectResults(run, 2, AnalysisCase::defaults(UnitSystem::English), true);
+}
+
+// The example batch of the documentation, byte for byte: every column in its place, each number in
+// its shortest text.
+TEST(Batch, TheDocumentedExampleGivesItsReferenceRows) {
+    std::ifstream example(KORVANEX_TEST_DATA "/../../docs/examples/cases.csv", std::ios::binary);
+    std::ostringstream input;
+    input << example.rdbuf();
+    const BatchRun run = batch(input.str());
+    EXPECT_EQ(run.error, "");
+    EXPECT_EQ(goldenDifference(KORVANEX_TEST_DATA "/batch/cases-results.csv", run.text), "");
 }
 
 TEST(Batch, ABadRowIsAnErrorRowAndAFaultAFaultRow) {
