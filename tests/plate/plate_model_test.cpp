@@ -2,7 +2,7 @@
 // layers, symmetry, loads beyond the slab and degenerate inputs.
 
 #include "case/fault.h"
-#include "io/slab_plan_svg.h"
+#include "formats/slab_plan_svg.h"
 #include "plate/plate_case.h"
 
 #include "../case_row.h"
