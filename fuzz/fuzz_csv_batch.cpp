@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The batch runner on any input: it stops with a message on input that is not a batch CSV, and
 // otherwise writes one result record per data record, each echoing the record's cells, with a status
 // and either finite numbers or empty result cells.

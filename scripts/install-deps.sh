@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages that building, testing and packaging need, only those that are missing
 # (dpkg-dev and file: the Debian package's dependencies are worked out by dpkg-shlibdeps).
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/batch_command.h"
 
 #include "cli/command_output.h"

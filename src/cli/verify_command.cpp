@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/verify_command.h"
 
 #include "cli/command_output.h"

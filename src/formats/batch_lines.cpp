@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "formats/batch_lines.h"
 
 #include "case/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "formats/results_json.h"
 
 #include "case/case_words.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "formats/verification_table.h"
 
 #include "case/number_text.h"

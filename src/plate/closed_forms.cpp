@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plate/closed_forms.h"
 
 #include "engine/pi.h"

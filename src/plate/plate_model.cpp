@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plate/plate_model.h"
 
 #include "case/fault.h"

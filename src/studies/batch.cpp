@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/batch.h"
 
 #include "io/case_columns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/fatigue_damage.h"
 
 #include "case/fault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/sweep.h"
 
 #include "case/field_value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/traffic_loads.h"
 
 #include "case/case_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command-line tool as a user runs it: output, exit status and messages.
 
 #include "../golden_file.h"

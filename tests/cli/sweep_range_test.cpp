@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The sweep's range as the command line takes it, FIELD=FROM:TO:STEPS.
 
 #include "cli/sweep_range.h"

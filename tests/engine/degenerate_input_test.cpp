@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Degenerate inputs: every numeric field set in turn to texts that a damaged or hand-edited case can
 // hold. The analysis must either end in the typed fault or leave a finite number in every result field
 // and give a report that shows numbers; the inputs that it cannot compute with (zero or negative

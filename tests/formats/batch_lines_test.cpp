@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The result CSV of a batch: the header, each row's status, warnings and results in its own units.
 
 #include "formats/batch_lines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "formats/design_chart_text.h"
 
 #include "../chart_point.h"

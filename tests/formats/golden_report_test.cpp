@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Golden reports: whole report files of cases that together take every wheel location with every gear,
 // each option alone (a tied shoulder without a widened lane and the reverse, bonded and unbonded layers)
 // and temperature differentials of both signs, compared byte for byte.

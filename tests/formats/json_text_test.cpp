@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every JSON the program writes: the layout, the numbers and the strings of jsonText, and the keys
 // and numbers of the results JSON.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The comparison of worked examples: where a row stops passing, and the table's layout.
 
 #include "formats/verification_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The plate model against the closed forms of the literature, the load and its mirror image, and
 // the closed forms themselves against values worked by hand.
 

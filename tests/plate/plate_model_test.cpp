@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The plate model on whole cases: where the tires stand, the mesh's convergence, the shoulder, two
 // layers, symmetry, loads beyond the slab and degenerate inputs.
 

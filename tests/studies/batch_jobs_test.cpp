@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A batch on several threads writes what it writes on one: the same bytes in the input's order, the
 // same stop where the input is not CSV, and an early stop when the output fails.
 
