@@ -23,47 +23,6 @@ struct Refused {
     throw Refused{std::move(why)};
 }
 
-// The members of one object of the document, each taken by its key once, so that a key left over
-// at the end is unknown. Keys are named by their path from the top ("case.fields").
-class Members {
-  public:
-    Members(const Json& object, std::string path) : object_(object), path_(std::move(path)) {
-        if (!object.is_object()) {
-            refuse(path_ + " must be an object");
-        }
-    }
-
-    std::string pathOf(std::string_view key) const {
-        return path_.empty() ? std::string(key) : path_ + "." + std::string(key);
-    }
-
-    const Json* optional(std::string_view key) {
-        taken_.emplace(key);
-        const auto member = object_.find(std::string(key));
-        return member == object_.end() ? nullptr : &*member;
-    }
-
-    const Json& required(std::string_view key) {
-        if (const Json* member = optional(key)) {
-            return *member;
-        }
-        refuse(pathOf(key) + " is missing");
-    }
-
-    void finish() const {
-        for (auto member = object_.begin(); member != object_.end(); ++member) {
-            if (!taken_.contains(member.key())) {
-                refuse("unknown key " + korvanex::quoted(pathOf(member.key())));
-            }
-        }
-    }
-
-  private:
-    const Json& object_;
-    std::string path_;
-    std::set<std::string, std::less<>> taken_;
-};
-
 std::string textOf(const Json& value, const std::string& path) {
     if (!value.is_string()) {
         refuse(path + " must be a string");
@@ -107,6 +66,56 @@ T wordIn(const Json& value, const std::string& path, const Word<T> (&words)[N]) 
     refuse(path + " must be " + choices + ", not " + korvanex::quoted(text));
 }
 
+// The members of one object of the document, each taken by its key once, so that a key left over
+// at the end is unknown. Keys are named by their path from the top ("case.fields").
+class Members {
+  public:
+    Members(const Json& object, std::string path) : object_(object), path_(std::move(path)) {
+        if (!object.is_object()) {
+            refuse(path_ + " must be an object");
+        }
+    }
+
+    std::string pathOf(std::string_view key) const {
+        return path_.empty() ? std::string(key) : path_ + "." + std::string(key);
+    }
+
+    const Json* optional(std::string_view key) {
+        taken_.emplace(key);
+        const auto member = object_.find(std::string(key));
+        return member == object_.end() ? nullptr : &*member;
+    }
+
+    const Json& required(std::string_view key) {
+        if (const Json* member = optional(key)) {
+            return *member;
+        }
+        refuse(pathOf(key) + " is missing");
+    }
+
+    // A required member read as the type of its value.
+    std::string text(std::string_view key) { return textOf(required(key), pathOf(key)); }
+    double number(std::string_view key) { return numberOf(required(key), pathOf(key)); }
+    double positiveNumber(std::string_view key) { return positiveNumberOf(required(key), pathOf(key)); }
+    bool flag(std::string_view key) { return flagOf(required(key), pathOf(key)); }
+    template <typename T, std::size_t N> T word(std::string_view key, const Word<T> (&words)[N]) {
+        return wordIn(required(key), pathOf(key), words);
+    }
+
+    void finish() const {
+        for (auto member = object_.begin(); member != object_.end(); ++member) {
+            if (!taken_.contains(member.key())) {
+                refuse("unknown key " + korvanex::quoted(pathOf(member.key())));
+            }
+        }
+    }
+
+  private:
+    const Json& object_;
+    std::string path_;
+    std::set<std::string, std::less<>> taken_;
+};
+
 std::vector<std::string> textsOf(const Json& value, const std::string& path) {
     if (!value.is_array()) {
         refuse(path + " must be an array of strings");
@@ -123,7 +132,7 @@ void readFields(Members& members, AnalysisCase& record) {
     for (std::size_t index = 0; index < FieldCount; ++index) {
         const Field field = static_cast<Field>(index);
         const std::string path = fields.pathOf(fieldName(field));
-        record.text(field) = textOf(fields.required(fieldName(field)), path);
+        record.text(field) = fields.text(fieldName(field));
         // A field text stays on one line, as a case file holds it.
         if (record.text(field).find_first_of("\r\n") != std::string::npos) {
             refuse(path + " must be one line");
@@ -160,13 +169,12 @@ void readCaptions(Members& members, AnalysisCase& record) {
 
 AnalysisCase readCase(const Json& value) {
     Members members(value, "case");
-    AnalysisCase record =
-        AnalysisCase::defaults(wordIn(members.required("units"), "case.units", UnitCellWords));
-    record.location = wordIn(members.required("location"), "case.location", LocationCellWords);
-    record.gear = wordIn(members.required("gear"), "case.gear", GearCellWords);
-    record.layer = wordIn(members.required("layer"), "case.layer", LayerCellWords);
-    record.tiedShoulder = flagOf(members.required("tied_shoulder"), "case.tied_shoulder");
-    record.widenedLane = flagOf(members.required("widened_lane"), "case.widened_lane");
+    AnalysisCase record = AnalysisCase::defaults(members.word("units", UnitCellWords));
+    record.location = members.word("location", LocationCellWords);
+    record.gear = members.word("gear", GearCellWords);
+    record.layer = members.word("layer", LayerCellWords);
+    record.tiedShoulder = members.flag("tied_shoulder");
+    record.widenedLane = members.flag("widened_lane");
     readFields(members, record);
     readCaptions(members, record);
     members.finish();
@@ -176,7 +184,7 @@ AnalysisCase readCase(const Json& value) {
 SpectrumCells readSpectrumOf(const Json& value) {
     Members members(value, "spectrum");
     SpectrumCells cells;
-    cells.header = textsOf(members.required("header"), "spectrum.header");
+    cells.header = textsOf(members.required("header"), members.pathOf("header"));
     std::vector<const CaseColumn*> columns;
     CountColumn count;
     if (std::string error = readSpectrumHeader(cells.header, columns, count); !error.empty()) {
@@ -199,7 +207,7 @@ TrafficSettings readTraffic(const Json& value) {
     const std::span<const TrafficInput> inputs = trafficInputs();
     for (std::size_t index = 0; index < inputs.size(); ++index) {
         const std::string path = members.pathOf(trafficKeys()[index]);
-        const double number = numberOf(members.required(trafficKeys()[index]), path);
+        const double number = members.number(trafficKeys()[index]);
         if (!inputs[index].accepts(number)) {
             refuse(path + " must be " + std::string(inputs[index].requirement) + ", not " +
                    doubleText(number));
@@ -213,10 +221,10 @@ TrafficSettings readTraffic(const Json& value) {
 PowerModelConstants readConstants(const Json& value) {
     Members members(value, "fatigue.constants");
     PowerModelConstants constants;
-    constants.c1 = numberOf(members.required("c1"), "fatigue.constants.c1");
-    constants.c2 = numberOf(members.required("c2"), "fatigue.constants.c2");
-    constants.c4 = numberOf(members.required("c4"), "fatigue.constants.c4");
-    constants.c5 = numberOf(members.required("c5"), "fatigue.constants.c5");
+    constants.c1 = members.number("c1");
+    constants.c2 = members.number("c2");
+    constants.c4 = members.number("c4");
+    constants.c5 = members.number("c5");
     members.finish();
     return constants;
 }
@@ -224,12 +232,11 @@ PowerModelConstants readConstants(const Json& value) {
 FatigueSettings readFatigue(const Json& value) {
     Members members(value, "fatigue");
     FatigueSettings settings;
-    settings.modulusOfRupture =
-        positiveNumberOf(members.required("modulus_of_rupture"), "fatigue.modulus_of_rupture");
-    settings.model = wordIn(members.required("model"), "fatigue.model", FatigueModelWords);
+    settings.modulusOfRupture = members.positiveNumber("modulus_of_rupture");
+    settings.model = members.word("model", FatigueModelWords);
     settings.constants = readConstants(members.required("constants"));
-    settings.stress = wordIn(members.required("stress"), "fatigue.stress", FatigueStressWords);
-    settings.targetPercent = positiveNumberOf(members.required("target_percent"), "fatigue.target_percent");
+    settings.stress = members.word("stress", FatigueStressWords);
+    settings.targetPercent = members.positiveNumber("target_percent");
     members.finish();
     return settings;
 }

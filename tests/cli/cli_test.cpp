@@ -261,16 +261,31 @@ TEST_F(CliTest, TruckTrafficGivesTheRepetitionsAndOptionsOverrideTheDesign) {
         std::string::npos)
         << table.out;
     EXPECT_NE(table.out.find("1.264E+03"), std::string::npos);
+    const std::string csv = run("fatigue --design " + design + " --csv").out;
+    EXPECT_TRUE(csv.starts_with("P,per_1000_trucks,growth_factor,repetitions,status,")) << csv;
+    EXPECT_NE(csv.find("\n30000,0.19,36.459264"), std::string::npos);
+    EXPECT_NE(csv.find(",1264.22"), std::string::npos);
+    const std::string json = run("fatigue --design " + design + " --json").out;
+    EXPECT_NE(
+        json.find(
+            "\"traffic\": {\n    \"adtt\": 1000,\n    \"growth_percent\": 3,\n    \"design_life_years\": "
+            "25,\n    \"directional_percent\": 50,\n    \"lane_percent\": 100\n  },\n  \"growth_factor\": "
+            "36.459264"),
+        std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"repetitions\": 1264.22"), std::string::npos);
     EXPECT_NE(run("fatigue --design " + design + " --adtt 2000").out.find("2.528E+03"), std::string::npos);
     EXPECT_NE(run("report --design " + design).out.find("Tied Concrete Shoulder : Yes\n"), std::string::npos);
     EXPECT_NE(
         run("report --design " + design + " --tied-shoulder no").out.find("Tied Concrete Shoulder : No\n"),
         std::string::npos);
     // A spectrum of repetitions replaces the design's, whose traffic it has no use for.
-    const ToolRun repetitions =
-        run("fatigue --design " + design + " --spectrum " + file("reps.csv", "repetitions\n1E4\n"));
+    const std::string resaved = (folder / "resaved.kvx").string();
+    const ToolRun repetitions = run("fatigue --design " + design + " --spectrum " +
+                                    file("reps.csv", "repetitions\n1E4\n") + " --save-design " + resaved);
     EXPECT_EQ(repetitions.status, 0);
     EXPECT_EQ(repetitions.out.find("Traffic:"), std::string::npos);
+    EXPECT_EQ(contentsOf(resaved).find("traffic"), std::string::npos);
 
     const std::string caseOnly = (folder / "case.kvx").string();
     ASSERT_EQ(run("json --save-design " + caseOnly).status, 0);
