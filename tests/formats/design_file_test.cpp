@@ -44,6 +44,7 @@ TEST(DesignFile, ReadsBackEveryPartAsItWasWritten) {
                   written.record.text(static_cast<Field>(index)));
     }
     EXPECT_EQ(read.spectrum->rows, written.spectrum->rows);
+    EXPECT_TRUE(read.record.tiedShoulder);
     EXPECT_EQ(read.traffic->adtt, 1234.5);
     EXPECT_EQ(read.fatigue->constants.c5, -2);
     EXPECT_EQ(read.fatigue->modulusOfRupture, 4478.5);
