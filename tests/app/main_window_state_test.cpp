@@ -3,12 +3,14 @@
 // the files opened at start and by drop, and the layout kept from one run to the next.
 
 #include "app/dialog_placement.h"
+#include "app/slab_plan_pane.h"
 #include "app/start_arguments.h"
 #include "widget_test.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPrinter>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -102,6 +104,7 @@ class MainWindowStateTest : public QObject {
     void filesOpenFromTheCommandLineAndByDropAsFileReadOpensThem();
     void reportAndPlanFillTheWindowWhoseLayoutIsKept();
     void inputDialogsOpenClearOfThePlan();
+    void aMetricRunIsMetricThroughout();
 };
 
 // The report text stays as computed; the window says when the case no longer is the one computed, and
@@ -313,6 +316,47 @@ void MainWindowStateTest::inputDialogsOpenClearOfThePlan() {
     }
     // Too wide for the report: as far from the plan as the screen allows.
     QCOMPARE(cornerBesidePlan({700, 300}, owner, plan, report, {100, 0, 900, 700}), QPoint(100, 219));
+}
+
+// Metric from the menu to the printed page: the status bar, the dialogs' captions and tooltips, the plan,
+// the report on screen and as saved (the metric default case's report), and the printed report.
+void MainWindowStateTest::aMetricRunIsMetricThroughout() {
+    QTemporaryDir folder;
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    trigger(window, "MetricOption");
+    QCOMPARE(child<QLabel>(window, "lblStatusUnits").text(), QStringLiteral("Metric units (kN, kPa, cm, m)"));
+    trigger(window, "mnuStressAxleData");
+    QWidget& axle = child<QWidget>(window, "frmWheel");
+    QCOMPARE(child<QLabel>(axle, "P").text(), QStringLiteral("Axle Load, P (kN)"));
+    QVERIFY(child<QLineEdit>(axle, "P_V").toolTip().endsWith(QStringLiteral("Typical range: 0 to 445 kN.")));
+    const QString plan = QString::fromStdString(child<SlabPlanPane>(window, "slabPlan").svg());
+    for (const char* label : {">L = 4.57 m<", ">W = 3.66 m<", ">s = 30.5 cm<", ">d = 223.5 cm<"}) {
+        QVERIFY2(plan.contains(QLatin1String(label)), label);
+    }
+
+    const QString path = folder.filePath(QStringLiteral("metric.PRN"));
+    prompt.saveNames = {path};
+    trigger(window, "mnuSaveReport");
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QFile expected(QStringLiteral(KORVANEX_TEST_DATA "/reports/default-metric.PRN"));
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    const QByteArray report = expected.readAll();
+    QCOMPARE(saved.readAll(), report);
+    QCOMPARE(reportText(window).toUtf8(), QByteArray(report).replace("\r\n", "\n"));
+
+    QCOMPARE(prompt.messages.size(), 1); // "Metric System Selected"
+    prompt.clearRecord();
+    const QString printed = folder.filePath(QStringLiteral("metric.pdf"));
+    prompt.printerSetUp = [&printed](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    };
+    trigger(window, "mnuPrintReport");
+    QVERIFY(prompt.messages.isEmpty());
+    QVERIFY(QFileInfo(printed).size() > 0);
 }
 
 QTEST_MAIN(MainWindowStateTest)
