@@ -32,9 +32,39 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
     return true;
 }
 
+// The main window of a run in metric units: an edge Dual-Tandem axle group with a tied shoulder and a
+// temperature differential.
+bool saveMetricMainWindow(const QDir& folder) {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    window.resize(1180, 720);
+    window.show();
+    const auto trigger = [&window](const char* name) {
+        window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    };
+    trigger("MetricOption");
+    trigger("mnutStressPavementData");
+    window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("OptTiedYes"))->click();
+    trigger("mnuStressAxleData");
+    window.findChild<frmWheel*>()->findChild<QRadioButton*>(QStringLiteral("two_two"))->click();
+    window.findChild<frmWheel*>()
+        ->findChild<QLineEdit*>(QStringLiteral("P_V"))
+        ->setText(QStringLiteral("142"));
+    trigger("mnuStressTemperatureData");
+    window.findChild<frmEnvironPct*>()
+        ->findChild<QLineEdit*>(QStringLiteral("F_V"))
+        ->setText(QStringLiteral("8"));
+    for (QDialog* dialog : window.findChildren<QDialog*>()) {
+        dialog->hide();
+    }
+    trigger("mnuComputeStresses");
+    return save(window, folder, QStringLiteral("main-window-metric.png"));
+}
+
 } // namespace
 
-// Renders the main window with a report and the slab plan, each dialog and the design chart into PNG files,
+// Renders the main window with a report and the slab plan (in English and in metric units), each dialog,
+// the About box, the design chart and fatigue into PNG files,
 // for the documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
@@ -63,6 +93,7 @@ int main(int argc, char* argv[]) {
     saved =
         save(*window.findChild<frmEnvironPct*>(), folder, QStringLiteral("environmental-data.png")) && saved;
     saved = save(*window.findChild<frmAbout*>(), folder, QStringLiteral("about.png")) && saved;
+    saved = saveMetricMainWindow(folder) && saved;
 
     // The edge case with one layer and a temperature differential over the slab thickness, against an
     // allowable stress that the curves cross.
