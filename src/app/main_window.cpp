@@ -338,6 +338,10 @@ void frmMain::openCaseFile(const QString& path) {
             environment_->showRecord();
             if (result.oneLayerFile) {
                 temperatureData_->setProperty("oneLayerFile", *result.oneLayerFile);
+                // Selecting the layer opens the pavement dialog: beside the plan, as the menu opens it.
+                if (!pavement_->isVisible()) {
+                    placement_->placeBesidePlan(*pavement_);
+                }
                 pavement_->selectLayer(record_.layer);
             }
             caseFileOpened(path);

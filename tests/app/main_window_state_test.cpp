@@ -297,7 +297,8 @@ void MainWindowStateTest::reportAndPlanFillTheWindowWhoseLayoutIsKept() {
 }
 
 // Beside the main window on the plan's side where the screen has room, then on the other side, then over
-// the report; where nothing leaves the plan clear, where the least of it is covered.
+// the report; where nothing leaves the plan clear, where the least of it is covered. Every way a dialog
+// opens places it so.
 void MainWindowStateTest::inputDialogsOpenClearOfThePlan() {
     const QRect owner(100, 50, 900, 640);
     const QRect report(100, 80, 540, 580);
@@ -316,6 +317,25 @@ void MainWindowStateTest::inputDialogsOpenClearOfThePlan() {
     }
     // Too wide for the report: as far from the plan as the screen allows.
     QCOMPARE(cornerBesidePlan({700, 300}, owner, plan, report, {100, 0, 900, 700}), QPoint(100, 219));
+
+    // The pavement dialog that reading a file opens stands where the menu opens it (once shown, so that
+    // its frame is known).
+    QTemporaryDir folder;
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    trigger(window, "mnutStressPavementData");
+    QWidget& pavementDialog = child<QWidget>(window, "frmPvmtStrs");
+    pavementDialog.hide();
+    trigger(window, "mnutStressPavementData");
+    const QPoint byMenu = pavementDialog.pos();
+    pavementDialog.hide();
+    pavementDialog.move(0, 0);
+    prompt.openNames = {caseFile(folder, "metric-two-layer-corner.DEF", "read.DEF")};
+    trigger(window, "FileLoad");
+    QVERIFY(pavementDialog.isVisible());
+    QCOMPARE(pavementDialog.pos(), byMenu);
 }
 
 // Metric from the menu to the printed page: the status bar, the dialogs' captions and tooltips, the plan,
