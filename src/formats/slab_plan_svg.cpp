@@ -215,6 +215,11 @@ void drawSpacings(SvgDrawing& svg, const AnalysisCase& record, const Computation
         }
         return places;
     };
+    // The longest line first, the shortest last: the short ones find room in more places.
+    const double groupOffset = dual ? in.S / 2.0 : 0.0;
+    Dimension d(record, Field::d, "d");
+    d.places = beside(outer.y - groupOffset, tires[perSide].y - groupOffset);
+    drawDimension(svg, d, notes);
     if (dual) {
         Dimension s(record, Field::S, "s");
         s.places = beside(outer.y, tires[1].y);
@@ -231,10 +236,6 @@ void drawSpacings(SvgDrawing& svg, const AnalysisCase& record, const Computation
         }
         drawDimension(svg, t, notes);
     }
-    const double groupOffset = dual ? in.S / 2.0 : 0.0;
-    Dimension d(record, Field::d, "d");
-    d.places = beside(outer.y - groupOffset, tires[perSide].y - groupOffset);
-    drawDimension(svg, d, notes);
 }
 
 void drawWidenedLane(SvgDrawing& svg, const ComputationInputs& in) {
