@@ -61,18 +61,20 @@ QString bound(float value) {
 
 } // namespace
 
+// Rich text, so that the tooltip wraps its lines: the meaning, then the unit and the range.
 QString fieldToolTip(const AnalysisCase& record, Field field) {
     const auto meaning = std::find_if(std::begin(Meanings), std::end(Meanings),
                                       [field](const Meaning& entry) { return entry.field == field; });
-    QString tip = QString::fromUtf8(meaning->text);
     const QString unit = unitOf(QString::fromStdString(record.caption(field)));
-    tip += unit.isEmpty() ? QStringLiteral("\nNo unit.") : QStringLiteral("\nUnit: %1.").arg(unit);
+    QString tip =
+        QStringLiteral("<p>") + QString::fromUtf8(meaning->text).toHtmlEscaped() + QStringLiteral("</p><p>") +
+        (unit.isEmpty() ? QStringLiteral("No unit.") : QStringLiteral("Unit: %1.").arg(unit.toHtmlEscaped()));
     if (const std::optional<TypicalRange> range = typicalRange(field, record.units)) {
-        tip += QStringLiteral("\nTypical range: %1 to %2%3.")
+        tip += QStringLiteral("<br>Typical range: %1 to %2%3.")
                    .arg(bound(range->minimum), bound(range->maximum),
-                        unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
+                        unit.isEmpty() ? QString() : QLatin1Char(' ') + unit.toHtmlEscaped());
     }
-    return tip;
+    return tip + QStringLiteral("</p>");
 }
 
 } // namespace korvanex

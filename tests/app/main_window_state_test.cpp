@@ -349,7 +349,7 @@ void MainWindowStateTest::aMetricRunIsMetricThroughout() {
     trigger(window, "mnuStressAxleData");
     QWidget& axle = child<QWidget>(window, "frmWheel");
     QCOMPARE(child<QLabel>(axle, "P").text(), QStringLiteral("Axle Load, P (kN)"));
-    QVERIFY(child<QLineEdit>(axle, "P_V").toolTip().endsWith(QStringLiteral("Typical range: 0 to 445 kN.")));
+    QVERIFY(child<QLineEdit>(axle, "P_V").toolTip().contains(QStringLiteral("Typical range: 0 to 445 kN.")));
     const QString plan = QString::fromStdString(child<SlabPlanPane>(window, "slabPlan").svg());
     for (const char* label : {">L = 4.57 m<", ">W = 3.66 m<", ">s = 30.5 cm<", ">d = 223.5 cm<"}) {
         QVERIFY2(plan.contains(QLatin1String(label)), label);

@@ -6,6 +6,8 @@
 #include "dialogs/about_dialog.h"
 #include "widget_test.h"
 
+#include <QTextDocument>
+
 #include <memory>
 
 using namespace korvanex;
@@ -54,13 +56,14 @@ QString describe(const AnalysisCase& record) {
     return line + QLatin1Char('\n');
 }
 
-// Each field's tooltip, after the field's name.
+// Each field's tooltip as it reads, after the field's name.
 QString toolTips(const QWidget& dialog) {
     QString lines;
     for (const QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+        QTextDocument tip;
+        tip.setHtml(field->toolTip());
         lines += field->objectName() + QStringLiteral(" tip: ") +
-                 QString(field->toolTip()).replace(QLatin1Char('\n'), QStringLiteral(" / ")) +
-                 QLatin1Char('\n');
+                 tip.toPlainText().replace(QLatin1Char('\n'), QStringLiteral(" / ")) + QLatin1Char('\n');
     }
     return lines;
 }
