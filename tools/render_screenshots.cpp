@@ -32,16 +32,23 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
     return true;
 }
 
+// The main window at the size of the screenshots.
+void showMainWindow(frmMain& window) {
+    window.resize(1180, 720);
+    window.show();
+}
+
+void choose(const frmMain& window, const char* item) {
+    window.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+}
+
 // The main window of a run in metric units: an edge Dual-Tandem axle group with a tied shoulder and a
 // temperature differential.
 bool saveMetricMainWindow(const QDir& folder) {
     ScriptedPrompt prompt;
     frmMain window(prompt);
-    window.resize(1180, 720);
-    window.show();
-    const auto trigger = [&window](const char* name) {
-        window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
-    };
+    showMainWindow(window);
+    const auto trigger = [&window](const char* item) { choose(window, item); };
     trigger("MetricOption");
     trigger("mnutStressPavementData");
     window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("OptTiedYes"))->click();
@@ -73,11 +80,8 @@ int main(int argc, char* argv[]) {
 
     ScriptedPrompt prompt;
     frmMain window(prompt);
-    window.resize(1180, 720);
-    window.show();
-    const auto trigger = [&window](const char* name) {
-        window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
-    };
+    showMainWindow(window);
+    const auto trigger = [&window](const char* item) { choose(window, item); };
     trigger("mnutStressPavementData");
     window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("two_bond"))->click();
     window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("OptTiedYes"))->click();
