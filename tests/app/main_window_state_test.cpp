@@ -78,9 +78,8 @@ bool drop(frmMain& window, const QStringList& paths) {
 
 QStringList recentFiles(const frmMain& window) {
     QStringList names;
-    const QMenu& menu = child<QMenu>(window, "mnuRecentFiles");
-    for (const QAction* item : menu.actions()) {
-        names << item->text() + (menu.isEnabled() ? QString() : QStringLiteral(" [unavailable]"));
+    for (const QAction* item : child<QMenu>(window, "mnuRecentFiles").actions()) {
+        names << item->text();
     }
     return names;
 }
