@@ -2,6 +2,7 @@
 
 #include "case/fault.h"
 #include "engine/pi.h"
+#include "models/integer_power.h"
 
 #include <cmath>
 
@@ -15,9 +16,9 @@ constexpr double EulerGamma = 0.577215664901;
 } // namespace
 
 double relativeStiffness(const FaultCheck& check, float E, float h, float k, float mu) {
-    const double h3 = check(std::pow(static_cast<double>(h), 3.0), "h^3");
+    const double h3 = check(integerPower(h, 3), "h^3");
     const double stiffness = check(static_cast<double>(E) * h3, "E h^3");
-    const double mu2 = check(std::pow(static_cast<double>(mu), 2.0), "mu^2");
+    const double mu2 = check(integerPower(mu, 2), "mu^2");
     const double support = check(12.0 * (1.0 - mu2) * k, "12 (1 - mu^2) k");
     const double ratio = check(stiffness / support, "E h^3 / (12 (1 - mu^2) k)");
     return check(std::pow(ratio, 0.25), "l");
@@ -26,10 +27,10 @@ double relativeStiffness(const FaultCheck& check, float E, float h, float k, flo
 float WestergaardInterior(float P, float h, float E, float k, float a, float mu) {
     const FaultCheck check("WestergaardInterior");
     const double l = relativeStiffness(check, E, h, k, mu);
-    const double h2 = check(std::pow(static_cast<double>(h), 2.0), "h^2");
+    const double h2 = check(integerPower(h, 2), "h^2");
     const double factor = check((mu + 1.0) * (3.0 / TwoPi) * P / h2, "3 (1 + mu) P / (2 pi h^2)");
     const double logTerm = check(std::log(check(2 * l / a, "2 l / a")), "ln(2 l / a)");
-    const double correction = check(Pi / 32 * std::pow(check(a / l, "a / l"), 2), "(pi / 32) (a / l)^2");
+    const double correction = check(Pi / 32 * square(check(a / l, "a / l")), "(pi / 32) (a / l)^2");
     const double bracket = check(logTerm - EulerGamma + 0.5 + correction, "bracket");
     return check.single(factor * bracket, "interior stress");
 }
@@ -37,11 +38,11 @@ float WestergaardInterior(float P, float h, float E, float k, float a, float mu)
 float WestergaardEdge(float P, float h, float E, float k, float a, float mu) {
     const FaultCheck check("WestergaardEdge");
     const double l = relativeStiffness(check, E, h, k, mu);
-    const double h2 = check(std::pow(static_cast<double>(h), 2.0), "h^2");
+    const double h2 = check(integerPower(h, 2), "h^2");
     const double factor =
         check(3.0 * (1.0 + mu) * P / (h2 * Pi * (mu + 3.0)), "3 (1 + mu) P / (pi (3 + mu) h^2)");
-    const double h3 = check(std::pow(static_cast<double>(h), 3.0), "h^3");
-    const double a4 = check(std::pow(static_cast<double>(a), 4.0), "a^4");
+    const double h3 = check(integerPower(h, 3), "h^3");
+    const double a4 = check(integerPower(a, 4), "a^4");
     const double logArgument = check(E * h3 / (a4 * (100.0 * k)), "E h^3 / (100 k a^4)");
     const double logTerm = check(std::log(logArgument), "ln(E h^3 / (100 k a^4))");
     const double radiusTerm = check(a / l, "a / l") * (1.18 * (2.0 * mu + 1.0));
@@ -52,7 +53,7 @@ float WestergaardEdge(float P, float h, float E, float k, float a, float mu) {
 float WestergaardCorner(float P, float h, float E, float k, float a, float mu) {
     const FaultCheck check("WestergaardCorner");
     const double l = relativeStiffness(check, E, h, k, mu);
-    const double h2 = check(std::pow(static_cast<double>(h), 2.0), "h^2");
+    const double h2 = check(integerPower(h, 2), "h^2");
     const double factor = check(3.0 * P / h2, "3 P / h^2");
     const double radius = check(std::sqrt(2.0) * a / l, "sqrt(2) a / l");
     const double bracket = check(1.0 - std::pow(radius, 0.6), "1 - (sqrt(2) a / l)^0.6");

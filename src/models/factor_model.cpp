@@ -1,5 +1,7 @@
 #include "models/factor_model.h"
 
+#include "models/integer_power.h"
+
 #include <cmath>
 
 namespace korvanex {
@@ -30,25 +32,10 @@ TermValues projections(const FactorModel& model, const ModelInputs& X) {
     return terms;
 }
 
-// z^n as std::pow returns it. Up to the square the power is exact, so the library can return nothing
-// else: the square of a single-precision value fits in double precision.
-double power(float z, int n) {
-    switch (n) {
-    case 0:
-        return 1;
-    case 1:
-        return z;
-    case 2:
-        return static_cast<double>(z) * z;
-    default:
-        return std::pow(static_cast<double>(z), static_cast<double>(n));
-    }
-}
-
 // The coefficients after the piece's last non-zero one are left out: each would add a zero.
 void accumulateRidge(const FactorModel& model, int j, int piece, TermValues& terms) {
     for (int p = 1; p <= model.Coefficients[j][piece]; ++p) {
-        terms.Ridge[j] = static_cast<float>(power(terms.Proj[j], p - 1) * model.Poly[j][piece][p] +
+        terms.Ridge[j] = static_cast<float>(integerPower(terms.Proj[j], p - 1) * model.Poly[j][piece][p] +
                                             static_cast<double>(terms.Ridge[j]));
     }
 }
@@ -61,16 +48,6 @@ float combineTerms(const FactorModel& model, const TermValues& terms) {
 }
 
 } // namespace
-
-float clip(float x, float lo, float hi) {
-    if (x < lo) {
-        return lo;
-    }
-    if (x <= hi) {
-        return x;
-    }
-    return hi;
-}
 
 float ppr_eval(const FactorModel& model, const ModelInputs& X) {
     TermValues terms = projections(model, X);

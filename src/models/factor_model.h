@@ -32,7 +32,15 @@ struct ModelInputs {
 };
 
 // lo below lo, x up to and including hi, hi above.
-float clip(float x, float lo, float hi);
+inline float clip(float x, float lo, float hi) {
+    if (x < lo) {
+        return lo;
+    }
+    if (x <= hi) {
+        return x;
+    }
+    return hi;
+}
 
 // Evaluates a model whose ridge functions have one or two pieces (piece 2 strictly above the knot,
 // unless the term is flagged single-piece).
