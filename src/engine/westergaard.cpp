@@ -4,7 +4,10 @@
 #include "engine/pi.h"
 #include "models/integer_power.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace korvanex {
 
@@ -13,15 +16,38 @@ namespace {
 constexpr double TwoPi = 6.2831853; // kept as its own constant, not formed from Pi
 constexpr double EulerGamma = 0.577215664901;
 
-} // namespace
-
-double relativeStiffness(const FaultCheck& check, float E, float h, float k, float mu) {
+double formRelativeStiffness(const FaultCheck& check, float E, float h, float k, float mu) {
     const double h3 = check(integerPower(h, 3), "h^3");
     const double stiffness = check(static_cast<double>(E) * h3, "E h^3");
     const double mu2 = check(integerPower(mu, 2), "mu^2");
     const double support = check(12.0 * (1.0 - mu2) * k, "12 (1 - mu^2) k");
     const double ratio = check(stiffness / support, "E h^3 / (12 (1 - mu^2) k)");
     return check(std::pow(ratio, 0.25), "l");
+}
+
+// The radius last formed on this thread, and the bits of the slab values it was formed from.
+struct LastRadius {
+    std::array<std::uint32_t, 4> slab{};
+    double l = 0;
+    bool formed = false;
+};
+
+} // namespace
+
+// One analysis asks for the radius of the same slab several times (each closed form, the driver,
+// the edge model), so the radius last formed on this thread is kept. A fault keeps nothing: the same
+// slab asked for again faults again, under the routine that asks.
+double relativeStiffness(const FaultCheck& check, float E, float h, float k, float mu) {
+    thread_local LastRadius last;
+    const std::array<std::uint32_t, 4> slab = {
+        std::bit_cast<std::uint32_t>(E), std::bit_cast<std::uint32_t>(h), std::bit_cast<std::uint32_t>(k),
+        std::bit_cast<std::uint32_t>(mu)};
+    if (!last.formed || slab != last.slab) {
+        last.l = formRelativeStiffness(check, E, h, k, mu);
+        last.slab = slab;
+        last.formed = true;
+    }
+    return last.l;
 }
 
 float WestergaardInterior(float P, float h, float E, float k, float a, float mu) {
