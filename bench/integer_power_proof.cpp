@@ -27,20 +27,10 @@ struct Counts {
     std::uint64_t plainProductOff[Powers] = {};
 };
 
-double plainProduct(double z, int n) {
-    const double square = z * z;
-    switch (n) {
-    case 0:
-        return 1;
-    case 1:
-        return z;
-    case 2:
-        return square;
-    case 3:
-        return square * z;
-    default:
-        return square * square;
-    }
+// The cube or the fourth power as a product rounded to nearest; below the cube integerPower is the product.
+double plainProduct(float x, int n) {
+    const double z = x;
+    return n < 3 ? integerPower(x, n) : n == 3 ? z * z * z : (z * z) * (z * z);
 }
 
 void check(std::uint64_t first, std::uint64_t last, Counts& counts) {
