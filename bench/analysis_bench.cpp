@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "analysis_mix.h"
 #include "case/analysis_case.h"
 #include "engine/analysis_driver.h"

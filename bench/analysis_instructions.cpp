@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The fixed mix of analyses (analysis_mix.h) for counting instructions under callgrind
 // (bench/analysis_instructions.sh): each case computed REPEATS times from its field numbers as read
 // once. The script subtracts a run with REPEATS = 0 (the start-up and the reading of the cases) and

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Instructions per analysis, counted by callgrind over the fixed mix of bench/analysis_instructions.cpp:
 # a run of REPEATS rounds less a run of none (the start-up and the reading of the cases), divided by
 # the analyses. Deterministic: the same build gives the same figures.

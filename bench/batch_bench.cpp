@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "case/analysis_case.h"
+#include "formats/batch_lines.h"
 #include "studies/batch.h"
 #include "studies/sweep.h"
 
@@ -56,7 +58,7 @@ void batchRows(benchmark::State& state) {
     std::ostream out(&discard);
     for (auto _ : state) {
         std::istringstream in(csv);
-        const std::string error = runBatch(in, out, jobs);
+        const std::string error = runBatch(in, out, BatchLines(), jobs);
         benchmark::DoNotOptimize(error);
     }
     state.counters["rows/s"] =
@@ -73,7 +75,7 @@ void sweep200Points(benchmark::State& state) {
     NullBuffer discard;
     std::ostream out(&discard);
     for (auto _ : state) {
-        runSweep(record, range, out);
+        runSweep(record, range, out, BatchLines());
     }
     state.counters["points/s"] = benchmark::Counter(static_cast<double>(range.points) * state.iterations(),
                                                     benchmark::Counter::kIsRate);

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # The batch figures that a benchmark cannot take: instructions per row (callgrind over 20,000 rows,
 # less a run of the header alone, divided by the rows) and the peak memory on 1,000,000 rows.
 # Usage: sh bench/batch_figures.sh [build/src/cli/korvanex-cli] [JOBS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "models/corner_models.h"
 #include "models/edge_models.h"
 #include "models/interior_models.h"

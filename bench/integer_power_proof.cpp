@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The proof that integerPower returns the bits of std::pow: every finite single-precision value, raised
 // to each power from 0 to 4 both ways, compared bit for bit. A few minutes on two cores; it also counts
 // the values whose plain product, rounded to nearest, differs from pow, which integerPower must catch.

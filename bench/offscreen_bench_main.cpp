@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "offscreen_application.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "engine/compute_stresses.h"
-#include "io/report.h"
+#include "formats/report.h"
 
 #include <benchmark/benchmark.h>
 

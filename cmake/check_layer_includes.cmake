@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Run by the build before a core layer compiles (see core_layers.cmake):
 #   cmake -DFOLDER=dir -DLAYER=name -DREACHABLE=folder,folder,... -DCHECKED=file -P check_layer_includes.cmake
 # Every quoted include of the folder's files must name a header of a reachable folder ("engine/x.h")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The core is built as one static library per folder of src/, each linked only to the layers it
 # builds on. The include root is src/ for all of them, so the link alone would not stop a file from
 # including a header of a layer above its own: before a layer compiles, check_layer_includes.cmake

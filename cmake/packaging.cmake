@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # `cmake --build build --target package` makes the Debian package korvanex_VERSION_ARCH.deb from the
 # install rules, with its dependencies worked out from the installed programs by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The whole analysis on a case whose twenty texts come from the input: it either ends in the typed
 // fault or leaves finite numbers in every field it wrote, and the report of a finished run shows a
 // number in the pattern on every result line.
@@ -14,8 +15,8 @@
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
 #include "engine/result_fields.h"
+#include "formats/report.h"
 #include "fuzz_property.h"
-#include "io/report.h"
 #include "pattern_text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The case-file reader: a file that loads writes back to the same record, and a file that does not
 // load leaves the record as it was.
 

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: Apache-2.0
 // The batch runner on any input: it stops with a message on input that is not a batch CSV, and
 // otherwise writes one result record per data record, each echoing the record's cells, with a status
 // and either finite numbers or empty result cells.
 
 #include "case/field_value.h"
+#include "formats/batch_lines.h"
 #include "fuzz_property.h"
 #include "io/csv_reader.h"
 #include "studies/batch.h"
@@ -24,6 +26,9 @@ namespace {
 constexpr std::size_t ComposedResults = 25;
 constexpr std::size_t EdgeModelResults = 9;
 constexpr std::size_t ResultCells = ComposedResults + EdgeModelResults;
+
+// The status and the warnings stand between the input cells and the results.
+constexpr std::size_t StatusCells = 2;
 
 // An output record echoes a whole input record and may quote it again in its status.
 constexpr std::size_t MaxOutputRecordBytes = 4 * MaxCsvRecordBytes;
@@ -79,7 +84,7 @@ void checkResultCells(const std::vector<std::string>& row, std::size_t first, bo
 void checkBatch(std::string_view bytes) {
     std::istringstream in{std::string(bytes)};
     std::ostringstream out;
-    const std::string error = runBatch(in, out);
+    const std::string error = runBatch(in, out, BatchLines());
     const std::string written = out.str();
 
     // The input as the batch reads it, record by record.
@@ -100,10 +105,11 @@ void checkBatch(std::string_view bytes) {
     std::vector<std::string> outputRow;
     require(output.read(outputRow) == CsvReader::Status::Record, "the result starts with its header");
     const std::size_t width = header.size();
-    require(outputRow.size() == width + 1 + ResultCells, "the result header has every column");
+    require(outputRow.size() == width + StatusCells + ResultCells, "the result header has every column");
     require(std::equal(header.begin(), header.end(), outputRow.begin()),
             "the result header echoes the input");
-    require(outputRow[width] == "status", "the status column follows the input columns");
+    require(outputRow[width] == "status" && outputRow[width + 1] == "warnings",
+            "the status and warnings columns follow the input columns");
 
     std::vector<std::string> row;
     for (;;) {
@@ -115,7 +121,8 @@ void checkBatch(std::string_view bytes) {
             return;
         }
         require(output.read(outputRow) == CsvReader::Status::Record, "one result record per data record");
-        require(outputRow.size() == width + 1 + ResultCells, "every result record has every column");
+        require(outputRow.size() == width + StatusCells + ResultCells,
+                "every result record has every column");
         const bool rightWidth = row.size() == width;
         row.resize(width);
         require(std::equal(row.begin(), row.end(), outputRow.begin()), "a result record echoes its input");
@@ -124,7 +131,7 @@ void checkBatch(std::string_view bytes) {
         require(computed || startsWith(rowStatus, "fault: ") || startsWith(rowStatus, "error: "),
                 "every record has a status");
         require(rightWidth || startsWith(rowStatus, "error: "), "a record of the wrong width is an error");
-        checkResultCells(outputRow, width + 1, computed);
+        checkResultCells(outputRow, width + StatusCells, computed);
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The number texts: the numeric-prefix rule, the whole-text test, the fixed patterns applied to texts
 // and to values, and the bound text of the range messages.
 

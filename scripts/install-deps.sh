@@ -1,8 +1,9 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages that building, testing and packaging need, only those that are missing
 # (dpkg-dev and file: the Debian package's dependencies are worked out by dpkg-shlibdeps).
 set -eu
-packages="build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-base-dev qt6-charts-dev qt6-svg-dev dpkg-dev file"
+packages="build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev clang-format qt6-base-dev qt6-charts-dev qt6-svg-dev nlohmann-json3-dev dpkg-dev file"
 missing=""
 for package in $packages; do
     dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"

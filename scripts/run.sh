@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Builds the two programs (no tests, no benchmarks: the test command builds those) and runs one: the
 # desktop window where a display exists, otherwise the command-line tool on the built-in default case.
 set -eu

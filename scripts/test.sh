@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Builds everything and runs every test twice: once in a plain build and once in a build with
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu

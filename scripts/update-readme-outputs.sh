@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
 # command prints now: the Verification table (`korvanex-cli verify`) and the fatigue worked example.
 # With --check it changes nothing and fails when the README differs.

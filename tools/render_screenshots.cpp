@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/design_chart_window.h"
 #include "app/fatigue_window.h"
 #include "app/main_window.h"

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/design_chart_plot.h"
 
+#include "app/label_placement.h"
 #include "case/unit_conversion.h"
-#include "io/label_placement.h"
+#include "formats/design_chart_text.h"
 
 #include <QChart>
 #include <QGraphicsSimpleTextItem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/design_chart_window.h"
 
 #include "app/saved_file.h"
@@ -11,6 +12,7 @@
 #include "case/unit_conversion.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
+#include "formats/design_chart_text.h"
 #include "io/case_columns.h"
 
 #include <QChart>
@@ -26,7 +28,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <limits>
 
 namespace korvanex {
@@ -39,8 +40,7 @@ constexpr int MaximumPoints = 1000;
 
 // A range bound or an allowable stress: one number within single precision, as the sweep takes it.
 bool isNumberText(const QString& text) {
-    const std::string number = text.toStdString();
-    return isWholeNumberText(number) && std::fabs(numericPrefix(number)) <= std::numeric_limits<float>::max();
+    return finiteNumber(text.toStdString(), std::numeric_limits<float>::max()).has_value();
 }
 
 // A typical bound in the fewest decimal digits that read back as the same float.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/dialog_placement.h"
 
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/fatigue_window.h"
 
 #include "app/saved_file.h"
 #include "app/window_parts.h"
 #include "app/window_picture.h"
 
-#include "case/field_value.h"
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
 #include "dialogs/busy_cursor.h"
@@ -51,12 +51,7 @@ const char* const ConstantNames[] = {"txtC1", "txtC2", "txtC4", "txtC5"};
 const char* const ConstantCaptions[] = {"C&1:", "C&2:", "C&4:", "C&5:"};
 
 std::optional<double> numberIn(const QLineEdit& edit) {
-    const std::string text = edit.text().toStdString();
-    const double value = numericPrefix(text);
-    if (!isWholeNumberText(text) || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return finiteNumber(edit.text().toStdString());
 }
 
 QString text(const std::string& value) {
@@ -124,10 +119,10 @@ void frmFatigue::createControls() {
     cboStress_ = new QComboBox;
     cboStress_->setObjectName(QStringLiteral("cboStress"));
     for (FatigueModel model : {FatigueModel::Pca, FatigueModel::Power}) {
-        cboModel_->addItem(QString::fromUtf8(modelWord(model)), static_cast<int>(model));
+        cboModel_->addItem(QString::fromUtf8(wordOf(FatigueModelWords, model)), static_cast<int>(model));
     }
     for (FatigueStress stress : {FatigueStress::Combined, FatigueStress::Loading, FatigueStress::EdgeModel}) {
-        cboStress_->addItem(QString::fromUtf8(stressWord(stress)), static_cast<int>(stress));
+        cboStress_->addItem(QString::fromUtf8(wordOf(FatigueStressWords, stress)), static_cast<int>(stress));
     }
     inputs->addRow(QStringLiteral("&Model:"), cboModel_);
     const PowerModelConstants defaults;
@@ -329,19 +324,16 @@ void frmFatigue::drawChart(const TrafficSpectrum& spectrum, const FatigueSetting
     damage->setObjectName(QStringLiteral("TotalDamage"));
     double low = settings.targetPercent;
     double high = settings.targetPercent;
-    const int points = thicknessGridPoints(record_.units);
-    const bool solvable = !spectrum.setsField(Field::h1);
-    for (int point = 0; solvable && point < points; point += ChartGridStride) {
-        const std::string h1 = thicknessGridText(record_.units, point);
-        const std::optional<double> total = totalDamageAt(spectrum, settings, h1);
+    for (const ThicknessDamage& point : damageAgainstThickness(spectrum, settings, ChartGridStride)) {
+        const std::optional<double> total = point.totalDamagePercent;
         if (total && *total > 0 && std::isfinite(*total)) {
-            damage->append(numericPrefix(h1), *total);
+            damage->append(point.h1, *total);
             low = std::min(low, *total);
             high = std::max(high, *total);
         }
     }
-    const double thinnest = numericPrefix(thicknessGridText(record_.units, 0));
-    const double thickest = numericPrefix(thicknessGridText(record_.units, points - 1));
+    const double thinnest = thicknessGridValue(record_.units, 0);
+    const double thickest = thicknessGridValue(record_.units, thicknessGridPoints(record_.units) - 1);
     auto* target = new QLineSeries;
     target->setName(QStringLiteral("Target %1 %").arg(text(formatFixed(settings.targetPercent, 2))));
     target->setObjectName(QStringLiteral("Target"));
@@ -370,8 +362,8 @@ void frmFatigue::drawChart(const TrafficSpectrum& spectrum, const FatigueSetting
                       text(requiredThicknessText(*thickness_, record_.units)));
         mark->setObjectName(QStringLiteral("RequiredThickness"));
         mark->setMarkerSize(10);
-        const std::optional<double> there = totalDamageAt(spectrum, settings, thickness_->h1Text);
-        mark->append(numericPrefix(thickness_->h1Text), there && *there > 0 ? *there : low);
+        const double there = thickness_->totalDamagePercent;
+        mark->append(thickness_->h1, there > 0 ? there : low);
         chart_->addSeries(mark);
         mark->attachAxis(x);
         mark->attachAxis(y);

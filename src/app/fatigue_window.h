@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include "case/analysis_case.h"
-#include "studies/fatigue_output.h"
+#include "formats/fatigue_output.h"
 
 #include <QDialog>
 

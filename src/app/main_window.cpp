@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/main_window.h"
 
 #include "app/window_parts.h"
@@ -16,8 +17,8 @@
 #include "dialogs/pavement_dialog.h"
 #include "dialogs/user_prompt.h"
 #include "engine/compute_stresses.h"
+#include "formats/report.h"
 #include "io/case_file.h"
-#include "io/report.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/saved_file.h"
 
 #include "app/window_parts.h"

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/slab_plan_pane.h"
 
 #include "app/window_picture.h"
 
-#include "io/slab_plan_svg.h"
+#include "formats/slab_plan_svg.h"
 
 #include <QHBoxLayout>
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "case/case_check.h"
 
 #include "case/input_check.h"

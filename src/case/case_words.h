@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include "case/analysis_case.h"
@@ -27,6 +28,26 @@ inline constexpr Word<LayerType> LayerWords[] = {{"One Layer", LayerType::OneLay
                                                  {"Two Layer Bonded", LayerType::TwoLayerBonded},
                                                  {"Two Layer Unbonded", LayerType::TwoLayerUnbonded}};
 inline constexpr Word<bool> YesNoWords[] = {{"Yes", true}, {"No", false}};
+
+// The words of the options in the cells of a batch file and a traffic spectrum, written in lower case
+// and read in any case.
+inline constexpr Word<UnitSystem> UnitCellWords[] = {{"english", UnitSystem::English},
+                                                     {"metric", UnitSystem::Metric}};
+inline constexpr Word<WheelLocation> LocationCellWords[] = {
+    {"interior", WheelLocation::Interior}, {"edge", WheelLocation::Edge}, {"corner", WheelLocation::Corner}};
+inline constexpr Word<GearConfiguration> GearCellWords[] = {
+    {"single-single", GearConfiguration::SingleSingle}, {"single-tandem", GearConfiguration::SingleTandem},
+    {"single-tridem", GearConfiguration::SingleTridem}, {"dual-single", GearConfiguration::DualSingle},
+    {"dual-tandem", GearConfiguration::DualTandem},     {"dual-tridem", GearConfiguration::DualTridem}};
+inline constexpr Word<LayerType> LayerCellWords[] = {{"one", LayerType::OneLayer},
+                                                     {"bonded", LayerType::TwoLayerBonded},
+                                                     {"unbonded", LayerType::TwoLayerUnbonded}};
+inline constexpr Word<bool> YesNoCellWords[] = {{"yes", true}, {"no", false}};
+
+// The layer line of a case file, read and written with these words.
+inline constexpr Word<LayerType> LayerLineWords[] = {{"OneLayer", LayerType::OneLayer},
+                                                     {"TwoLayer Unbond", LayerType::TwoLayerUnbonded},
+                                                     {"TwoLayer Bond", LayerType::TwoLayerBonded}};
 
 // The title of an analysis by its location: the report's heading and line 5 of the case file.
 inline constexpr Word<WheelLocation> LocationTitles[] = {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "case/input_check.h"
 
 #include "case/field_value.h"

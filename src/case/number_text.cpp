@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "case/number_text.h"
 
 #include "case/field_value.h"
@@ -190,6 +191,14 @@ std::string formatFieldText(std::string_view text, int decimals) {
 
 bool isWholeNumberText(std::string_view text) {
     return readFieldNumber(text).whole;
+}
+
+std::optional<double> finiteNumber(std::string_view text, double largest) {
+    const FieldNumber number = readFieldNumber(text);
+    if (!number.whole || !(std::fabs(number.value) <= largest)) {
+        return std::nullopt;
+    }
+    return number.value;
 }
 
 std::string boundText(float bound) {

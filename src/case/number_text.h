@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +20,12 @@ std::string formatFieldText(std::string_view text, int decimals);
 // Whether the whole text reads as one number: blanks around, an optional sign, digits with at most one
 // decimal point, and an optional exponent (E or e, optional sign, digits). Empty text fails.
 bool isWholeNumberText(std::string_view text);
+
+// The value of a number typed where a number is asked for: a text that is one number
+// (isWholeNumberText) no larger in magnitude than `largest`, the double range unless it is given.
+// None for any other text, "1e999" among them.
+std::optional<double> finiteNumber(std::string_view text,
+                                   double largest = std::numeric_limits<double>::max());
 
 // The text in which a range message shows a bound: a leading blank for non-negative values, at most
 // seven significant digits without trailing zeros, no 0 before the point below 1, and exponent form

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/batch_command.h"
 
 #include "cli/command_output.h"
+#include "formats/batch_lines.h"
 #include "io/file_access.h"
 #include "studies/batch.h"
 
@@ -15,7 +17,7 @@ int batchCommand(const CliOptions& options) {
         return fail(error);
     }
     return writeCommandOutput(options, [&](std::ostream& out) {
-        const std::string error = runBatch(in, out, options.jobs.value_or(machineCores()));
+        const std::string error = runBatch(in, out, BatchLines(), options.jobs.value_or(machineCores()));
         return error.empty() ? error : path + ": " + error;
     });
 }

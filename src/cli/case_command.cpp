@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/case_command.h"
 
 #include "case/fault.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
 #include "engine/compute_stresses.h"
+#include "formats/report.h"
+#include "formats/results_json.h"
+#include "formats/slab_plan_svg.h"
 #include "io/case_file.h"
-#include "io/report.h"
-#include "io/results_json.h"
-#include "io/slab_plan_svg.h"
 
 #include <iostream>
 #include <string>

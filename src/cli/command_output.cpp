@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/command_output.h"
 
 #include "io/descriptor_output.h"

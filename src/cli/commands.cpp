@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/commands.h"
 
 #include "cli/cli_options.h"

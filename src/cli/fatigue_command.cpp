@@ -1,15 +1,14 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/fatigue_command.h"
 
 #include "case/case_check.h"
-#include "case/field_value.h"
 #include "case/number_text.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
+#include "formats/fatigue_output.h"
 #include "io/file_access.h"
-#include "studies/fatigue_output.h"
 
 #include <algorithm>
-#include <cmath>
 #include <fstream>
 
 namespace korvanex::cli {
@@ -22,12 +21,32 @@ std::string readNumber(const char* option, const std::optional<std::string>& tex
     if (!text) {
         return {};
     }
-    value = numericPrefix(*text);
-    if (!isWholeNumberText(*text) || !std::isfinite(value) || (positive && !(value > 0))) {
+    const std::optional<double> number = finiteNumber(*text);
+    if (!number || (positive && !(*number > 0))) {
         return std::string(option) + " takes a number" + (positive ? " greater than 0" : "") + ", not \"" +
                *text + "\"";
     }
+    value = *number;
     return {};
+}
+
+// A word option: one of the table's words, written as it stands there.
+template <typename T, std::size_t N>
+std::string readWord(const char* option, const Word<T> (&words)[N], const std::optional<std::string>& text,
+                     T& value) {
+    if (!text) {
+        return {};
+    }
+    if (const std::optional<T> chosen = valueOf(words, *text)) {
+        value = *chosen;
+        return {};
+    }
+    std::string choices;
+    for (std::size_t index = 0; index < N; ++index) {
+        choices += index == 0 ? "" : index + 1 == N ? " or " : ", ";
+        choices += words[index].text;
+    }
+    return std::string(option) + " takes " + choices + ", not \"" + *text + "\"";
 }
 
 // The settings the fatigue options give; returns the first that is wrong, or empty.
@@ -35,11 +54,11 @@ std::string readSettings(const FatigueArguments& arguments, FatigueSettings& set
     if (arguments.csv && arguments.json) {
         return "--csv and --json cannot be given together";
     }
-    if (arguments.model && !modelFromWord(*arguments.model, settings.model)) {
-        return "--model takes pca or power, not \"" + *arguments.model + "\"";
-    }
-    if (arguments.stress && !stressFromWord(*arguments.stress, settings.stress)) {
-        return "--stress takes combined, loading or edge-model, not \"" + *arguments.stress + "\"";
+    for (std::string error : {readWord("--model", FatigueModelWords, arguments.model, settings.model),
+                              readWord("--stress", FatigueStressWords, arguments.stress, settings.stress)}) {
+        if (!error.empty()) {
+            return error;
+        }
     }
     if (settings.model == FatigueModel::Pca &&
         (arguments.c1 || arguments.c2 || arguments.c4 || arguments.c5)) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/help_text.h"
 
 #include "cli/commands.h"

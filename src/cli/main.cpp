@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // korvanex-cli: the stress analysis of one case from the command line, for scripts and batches.
 
 #include "cli/batch_command.h"

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/option_table.h"
 
 #include "case/case_words.h"
+#include "cli/sweep_range.h"
 #include "studies/batch.h"
-#include "studies/sweep.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/sweep_command.h"
 
 #include "cli/command_case.h"
 #include "cli/command_output.h"
+#include "formats/batch_lines.h"
 #include "studies/sweep.h"
 
 namespace korvanex::cli {
@@ -18,7 +20,7 @@ int sweepCommand(const CliOptions& options) {
         return ExitFailure;
     }
     return writeCommandOutput(options, [&](std::ostream& out) {
-        runSweep(record, *options.vary, out);
+        runSweep(record, *options.vary, out, BatchLines());
         return std::string();
     });
 }

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/verify_command.h"
 
 #include "cli/command_output.h"
-#include "studies/verification.h"
+#include "formats/verification_table.h"
 
 #include <string>
 #include <vector>

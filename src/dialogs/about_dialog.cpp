@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/about_dialog.h"
 
 #include "dialogs/about_pictures.h"

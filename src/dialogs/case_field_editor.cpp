@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/case_field_editor.h"
 
 #include <QGridLayout>

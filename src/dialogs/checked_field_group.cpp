@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/checked_field_group.h"
 
 #include "case/input_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/environment_dialog.h"
 
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/input_dialog.h"
 
 #include "dialogs/busy_cursor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/pavement_dialog.h"
 
 #include <QGridLayout>

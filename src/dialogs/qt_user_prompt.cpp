@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/qt_user_prompt.h"
 
 #include "dialogs/user_activation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "engine/analysis_driver.h"
 
 #include "case/fault.h"

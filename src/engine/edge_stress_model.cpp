@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "engine/edge_stress_model.h"
 
 #include "case/fault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "engine/layer_section.h"
 
 #include "models/integer_power.h"

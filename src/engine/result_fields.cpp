@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "engine/result_fields.h"
 
 #include <algorithm>
@@ -70,6 +71,11 @@ std::span<const ResultField> resultFields() {
 const ResultField& resultFieldOf(float AnalysisResults::*single) {
     return *std::find_if(std::begin(fields), std::end(fields),
                          [single](const ResultField& field) { return field.single == single; });
+}
+
+const ResultField& resultFieldOf(double AnalysisResults::*wide) {
+    return *std::find_if(std::begin(fields), std::end(fields),
+                         [wide](const ResultField& field) { return field.wide == wide; });
 }
 
 double resultValue(const AnalysisResults& results, const ResultField& field) {

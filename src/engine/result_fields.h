@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include "engine/analysis_results.h"
@@ -24,8 +25,9 @@ struct ResultField {
 // Every result field under its name in the code, in the order driver, edge model, composition.
 std::span<const ResultField> resultFields();
 
-// The result field stored in the given single-precision member; every such member has one.
+// The result field stored in the given member; every member has one.
 const ResultField& resultFieldOf(float AnalysisResults::*single);
+const ResultField& resultFieldOf(double AnalysisResults::*wide);
 
 double resultValue(const AnalysisResults& results, const ResultField& field);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "io/case_columns.h"
 
 #include "case/case_words.h"
@@ -27,19 +28,6 @@ const CaseColumn columnTable[] = {
     {"d0",  Kind::Number, Field::d0},  {"F",   Kind::Number, Field::F},   {"alp", Kind::Number, Field::alp},
     // clang-format on
 };
-
-// The words of the options in a batch file, written in lower case and read in any case.
-constexpr Word<UnitSystem> unitChoices[] = {{"english", UnitSystem::English}, {"metric", UnitSystem::Metric}};
-constexpr Word<WheelLocation> locationChoices[] = {
-    {"interior", WheelLocation::Interior}, {"edge", WheelLocation::Edge}, {"corner", WheelLocation::Corner}};
-constexpr Word<GearConfiguration> gearChoices[] = {
-    {"single-single", GearConfiguration::SingleSingle}, {"single-tandem", GearConfiguration::SingleTandem},
-    {"single-tridem", GearConfiguration::SingleTridem}, {"dual-single", GearConfiguration::DualSingle},
-    {"dual-tandem", GearConfiguration::DualTandem},     {"dual-tridem", GearConfiguration::DualTridem}};
-constexpr Word<LayerType> layerChoices[] = {{"one", LayerType::OneLayer},
-                                            {"bonded", LayerType::TwoLayerBonded},
-                                            {"unbonded", LayerType::TwoLayerUnbonded}};
-constexpr Word<bool> yesNoChoices[] = {{"yes", true}, {"no", false}};
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -76,15 +64,15 @@ std::string knownColumnNames(std::span<const std::string_view> extraNames) {
 bool applyOption(const CaseColumn& column, std::string_view value, AnalysisCase& record) {
     switch (column.kind) {
     case Kind::Location:
-        return choose(locationChoices, value, record.location);
+        return choose(LocationCellWords, value, record.location);
     case Kind::Gear:
-        return choose(gearChoices, value, record.gear);
+        return choose(GearCellWords, value, record.gear);
     case Kind::Layer:
-        return choose(layerChoices, value, record.layer);
+        return choose(LayerCellWords, value, record.layer);
     case Kind::Tied:
-        return choose(YesNoWords, value, record.tiedShoulder);
+        return choose(YesNoCellWords, value, record.tiedShoulder);
     case Kind::Widened:
-        return choose(YesNoWords, value, record.widenedLane);
+        return choose(YesNoCellWords, value, record.widenedLane);
     case Kind::Units:
     case Kind::Number:
         break;
@@ -142,7 +130,7 @@ std::string readRowUnits(std::span<const CaseColumn* const> columns, std::span<c
         }
         const std::string& cell = cells[position];
         const std::string_view value = trimmed(cell);
-        if (!value.empty() && !choose(unitChoices, value, units)) {
+        if (!value.empty() && !choose(UnitCellWords, value, units)) {
             return "unknown units " + quoted(cell);
         }
     }
@@ -167,20 +155,27 @@ std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span
     return {};
 }
 
+std::string rowWidthProblem(std::size_t cells, std::size_t columns) {
+    if (cells == columns) {
+        return {};
+    }
+    return std::to_string(cells) + " cells where the header has " + std::to_string(columns);
+}
+
 std::string_view caseCellText(const AnalysisCase& record, const CaseColumn& column) {
     switch (column.kind) {
     case Kind::Units:
-        return wordOf(unitChoices, record.units);
+        return wordOf(UnitCellWords, record.units);
     case Kind::Location:
-        return wordOf(locationChoices, record.location);
+        return wordOf(LocationCellWords, record.location);
     case Kind::Gear:
-        return wordOf(gearChoices, record.gear);
+        return wordOf(GearCellWords, record.gear);
     case Kind::Layer:
-        return wordOf(layerChoices, record.layer);
+        return wordOf(LayerCellWords, record.layer);
     case Kind::Tied:
-        return wordOf(yesNoChoices, record.tiedShoulder);
+        return wordOf(YesNoCellWords, record.tiedShoulder);
     case Kind::Widened:
-        return wordOf(yesNoChoices, record.widenedLane);
+        return wordOf(YesNoCellWords, record.widenedLane);
     case Kind::Number:
         break;
     }

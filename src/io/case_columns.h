@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include "case/analysis_case.h"
@@ -40,6 +41,10 @@ std::string readRowUnits(std::span<const CaseColumn* const> columns, std::span<c
 // alone. Returns an empty string, or what is wrong with the row, e.g. an unknown gear.
 std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span<const std::string> cells,
                            AnalysisCase& record);
+
+// What is wrong with a row of `cells` cells under a header of `columns` columns: "3 cells where the
+// header has 4", or an empty string when the numbers agree.
+std::string rowWidthProblem(std::size_t cells, std::size_t columns);
 
 // The cell that describes one column of a case, in the words a batch file uses ("metric", "edge",
 // "dual-tandem", "bonded", "yes"), or the field text as it stands.

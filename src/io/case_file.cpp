@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "io/case_file.h"
 
 #include "case/case_words.h"
@@ -23,11 +24,6 @@ constexpr std::string_view LineEnd = "\r\n";
 
 // The reader needs lines 1 to 30; the empty line and the end line after them are never read.
 constexpr std::size_t LinesRead = 30;
-
-// The layer line of the file, read and written with these words.
-constexpr Word<LayerType> LayerLines[] = {{"OneLayer", LayerType::OneLayer},
-                                          {"TwoLayer Unbond", LayerType::TwoLayerUnbonded},
-                                          {"TwoLayer Bond", LayerType::TwoLayerBonded}};
 
 struct FieldLine {
     std::size_t line;
@@ -116,7 +112,7 @@ void applyUnitMarker(std::string_view firstLine, AnalysisCase& record) {
 }
 
 void applyLayerLine(std::string_view line, AnalysisCase& record, CaseFileReadResult& result) {
-    if (const std::optional<LayerType> layer = valueOf(LayerLines, line)) {
+    if (const std::optional<LayerType> layer = valueOf(LayerLineWords, line)) {
         record.layer = *layer;
         result.oneLayerFile = *layer == LayerType::OneLayer;
     }
@@ -143,7 +139,7 @@ std::string caseFileText(const AnalysisCase& record) {
     addLine(record.S);
     addLine(record.t);
     addLine("");
-    addLine(wordOf(LayerLines, record.layer));
+    addLine(wordOf(LayerLineWords, record.layer));
     addLine("");
     addLine(record.h1);
     addLine(record.h2);

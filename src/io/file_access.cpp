@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "io/file_access.h"
 
 #include "io/descriptor_output.h"

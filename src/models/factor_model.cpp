@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "models/factor_model.h"
 
 #include "models/integer_power.h"

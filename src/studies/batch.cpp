@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/batch.h"
 
 #include "io/case_columns.h"
 #include "io/csv_reader.h"
-#include "studies/batch_lines.h"
 #include "studies/batch_row.h"
 
 #include <algorithm>
@@ -52,28 +52,30 @@ void readBlock(CsvReader& reader, RowBlock& block, std::string& error) {
     }
 }
 
-// What one thread needs to compute rows: its own record, field numbers, results and line buffers.
+// What one thread needs to compute rows: its own record, field numbers and outcome.
 class RowWorker {
   public:
-    explicit RowWorker(const BatchRowCases& cases) : cases_(cases) {}
+    RowWorker(const BatchRowCases& cases, const RowWriter& writer) : cases_(cases), writer_(writer) {}
 
     void compute(RowBlock& block) {
         block.text.clear();
         for (std::size_t row = 0; row < block.count; ++row) {
             std::vector<std::string>& cells = block.rows[row];
             if (std::string error = cases_.build(cells, record_, numbers_); !error.empty()) {
-                BatchLines::error(block.text, cells, error);
+                outcome_.fail(std::move(error));
             } else {
-                lines_.computed(block.text, cells, record_, numbers_);
+                computeRow(record_, numbers_, outcome_);
             }
+            writer_.row(block.text, cells, outcome_);
         }
     }
 
   private:
     BatchRowCases cases_;
+    const RowWriter& writer_;
     AnalysisCase record_;
     FieldNumbers numbers_{};
-    BatchLines lines_;
+    RowOutcome outcome_;
 };
 
 void writeBlock(const RowBlock& block, std::ostream& out) {
@@ -81,9 +83,9 @@ void writeBlock(const RowBlock& block, std::ostream& out) {
 }
 
 // Every row on the calling thread, one block at a time. Returns whether every block was written.
-bool computeInline(CsvReader& reader, const BatchRowCases& cases, std::ostream& out, std::string& readError) {
+bool computeInline(CsvReader& reader, const RowWorker& prototype, std::ostream& out, std::string& readError) {
     RowBlock block;
-    RowWorker worker(cases);
+    RowWorker worker(prototype);
     do {
         readBlock(reader, block, readError);
         worker.compute(block);
@@ -98,12 +100,13 @@ bool computeInline(CsvReader& reader, const BatchRowCases& cases, std::ostream& 
 // are done, then frees it. The ring bounds the rows in flight.
 class RowPipeline {
   public:
-    RowPipeline(CsvReader& reader, const BatchRowCases& cases, unsigned jobs)
+    RowPipeline(CsvReader& reader, const RowWorker& prototype, unsigned jobs)
         : reader_(reader), blocks_(4 * std::size_t{jobs}), states_(blocks_.size(), State::Free) {
         try {
             threads_.emplace_back([this] { guarded([this] { readBlocks(); }); });
             for (unsigned job = 0; job < jobs; ++job) {
-                threads_.emplace_back([this, &cases] { guarded([this, &cases] { computeBlocks(cases); }); });
+                threads_.emplace_back(
+                    [this, &prototype] { guarded([this, &prototype] { computeBlocks(prototype); }); });
             }
         } catch (...) {
             stopAndJoin();
@@ -200,8 +203,8 @@ class RowPipeline {
         }
     }
 
-    void computeBlocks(const BatchRowCases& cases) {
-        RowWorker worker(cases);
+    void computeBlocks(const RowWorker& prototype) {
+        RowWorker worker(prototype);
         for (;;) {
             std::size_t sequence = 0;
             {
@@ -243,7 +246,7 @@ unsigned machineCores() {
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
-std::string runBatch(std::istream& in, std::ostream& out, unsigned jobs) {
+std::string runBatch(std::istream& in, std::ostream& out, const RowWriter& writer, unsigned jobs) {
     CsvReader reader(in);
     std::vector<std::string> names;
     const CsvReader::Status headerStatus = reader.read(names);
@@ -258,17 +261,18 @@ std::string runBatch(std::istream& in, std::ostream& out, unsigned jobs) {
         return error;
     }
     std::string header;
-    BatchLines::header(header, names);
+    writer.header(header, names);
     out.write(header.data(), static_cast<std::streamsize>(header.size()));
     if (out.fail()) {
         return {};
     }
 
-    const BatchRowCases cases(std::move(columns));
+    // Each worker copies the cases of the header and keeps its own record and outcome.
+    const RowWorker prototype(BatchRowCases(std::move(columns)), writer);
     std::string readError;
-    // A failed output stops the batch: its writer tells why.
-    const bool complete = jobs <= 1 ? computeInline(reader, cases, out, readError)
-                                    : RowPipeline(reader, cases, jobs).writeBlocks(out, readError);
+    // A failed output stops the batch: the stream's owner tells why.
+    const bool complete = jobs <= 1 ? computeInline(reader, prototype, out, readError)
+                                    : RowPipeline(reader, prototype, jobs).writeBlocks(out, readError);
     return complete ? readError : std::string();
 }
 

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+
+#include "studies/batch_row.h"
 
 #include <iosfwd>
 #include <string>
@@ -12,17 +15,18 @@ inline constexpr unsigned MaxBatchJobs = 256;
 unsigned machineCores();
 
 // Computes every row of a batch CSV (a header row naming the columns, in any order) and writes the
-// result CSV (BatchLines) as it goes. Each row starts from the defaults of its unit system (English
-// when the units cell is missing or empty); a cell that is not empty or blank replaces the option
-// (its word in any case) or the field text, as it is. A row with an unknown option value, the wrong
-// number of cells or a field that the dialogs would refuse becomes an error row and the others go on.
+// header and each row through the row writer as it goes. Each row starts from the defaults of its
+// unit system (English when the units cell is missing or empty); a cell that is not empty or blank
+// replaces the option (its word in any case) or the field text, as it is. A row with an unknown
+// option value, the wrong number of cells or a field that the dialogs would refuse becomes an error
+// row and the others go on.
 //
 // `jobs` threads compute the rows (1 computes them on the calling thread): blocks of rows pass from
 // one reader through the workers to the calling thread, which writes them in the input's order, so
 // that the output is the same for any number of jobs and memory does not grow with the number of
 // rows. Returns an empty string when the whole input was read; otherwise the problem that stops the
 // batch: input that is not CSV, no header row, or a header with an unknown or repeated column. A
-// failed output stream stops the batch early; its writer tells why.
-std::string runBatch(std::istream& in, std::ostream& out, unsigned jobs = 1);
+// failed output stream stops the batch early; the stream's owner tells why.
+std::string runBatch(std::istream& in, std::ostream& out, const RowWriter& writer, unsigned jobs = 1);
 
 } // namespace korvanex

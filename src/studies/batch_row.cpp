@@ -1,4 +1,10 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/batch_row.h"
+
+#include "case/case_check.h"
+#include "case/fault.h"
+#include "engine/analysis_driver.h"
+#include "engine/compute_stresses.h"
 
 #include <utility>
 
@@ -11,9 +17,7 @@ BatchRowCases::BatchRowCases(std::vector<const CaseColumn*> columns)
 
 std::string BatchRowCases::build(std::vector<std::string>& cells, AnalysisCase& record,
                                  FieldNumbers& numbers) const {
-    if (cells.size() != columns_.size()) {
-        std::string what =
-            std::to_string(cells.size()) + " cells where the header has " + std::to_string(columns_.size());
+    if (std::string what = rowWidthProblem(cells.size(), columns_.size()); !what.empty()) {
         cells.resize(columns_.size());
         return what;
     }
@@ -36,6 +40,32 @@ std::string BatchRowCases::build(std::vector<std::string>& cells, AnalysisCase& 
         }
     }
     return {};
+}
+
+void RowOutcome::fail(std::string problem) {
+    status = Status::Error;
+    what = std::move(problem);
+    warnings.clear();
+}
+
+void computeRow(const AnalysisCase& record, const FieldNumbers& numbers, RowOutcome& outcome) {
+    CaseCheck check = checkCaseFields(record, numbers);
+    if (!check.refusal.empty()) {
+        outcome.fail(std::move(check.refusal));
+        return;
+    }
+    outcome.warnings = std::move(check.warnings);
+    outcome.units = record.units;
+    outcome.edgeModelRan = runsEdgeStressModel(record);
+    outcome.results = AnalysisResults{};
+    try {
+        computeStresses(record, numbers, outcome.results);
+    } catch (const FloatingPointFault& fault) {
+        outcome.status = RowOutcome::Status::Fault;
+        outcome.what = fault.routine();
+        return;
+    }
+    outcome.status = RowOutcome::Status::Ok;
 }
 
 } // namespace korvanex

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include "case/analysis_case.h"
 #include "case/field_numbers.h"
+#include "engine/analysis_results.h"
 #include "io/case_columns.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,37 @@ class BatchRowCases {
     AnalysisCase metric_;
     FieldNumbers englishNumbers_;
     FieldNumbers metricNumbers_;
+};
+
+// What one row of a batch, or one point of a sweep, comes to.
+struct RowOutcome {
+    enum class Status { Ok, Fault, Error };
+    Status status = Status::Ok;
+    std::string what;                  // Fault: the routine that stopped; Error: what is wrong
+    std::vector<std::string> warnings; // the range texts of the fields outside their typical range
+    UnitSystem units = UnitSystem::English;
+    bool edgeModelRan = false;
+    AnalysisResults results; // Ok: computed from a fresh record
+
+    // The row could not be computed: what is wrong, without warnings or results.
+    void fail(std::string problem);
+};
+
+// Checks the case as the dialogs would (checkCaseFields): a refused field fails the row with the
+// refusal. Otherwise computes the case from a fresh results record: Ok, or Fault with the routine
+// that stopped on a floating-point fault. `numbers` are the case's field texts as read
+// (readFieldNumbers).
+void computeRow(const AnalysisCase& record, const FieldNumbers& numbers, RowOutcome& outcome);
+
+// What a batch or a sweep writes, given from the layer that formats it: the header from the input
+// column names, then each row from its input cells and its outcome, appended to a text. The
+// workers of a batch write rows at the same time, so a writer keeps no state.
+class RowWriter {
+  public:
+    virtual ~RowWriter() = default;
+    virtual void header(std::string& text, std::span<const std::string> inputNames) const = 0;
+    virtual void row(std::string& text, std::span<const std::string> inputCells,
+                     const RowOutcome& outcome) const = 0;
 };
 
 } // namespace korvanex

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include "case/analysis_case.h"
@@ -5,7 +6,6 @@
 
 #include <array>
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,15 +51,5 @@ std::string_view curveColumnName(ChartCurve curve);
 // points: a point lying on it, or the linear interpolation between two neighbouring computed points
 // on either side of it. Faulted points are passed over, as the drawn curve passes over them.
 std::vector<double> allowableCrossings(const DesignChartData& data, ChartCurve curve, double allowable);
-
-// The label of crossings that lie close together, e.g. "h1 = 8.73" or "h1 = 6.30, 6.39": the
-// field's symbol and each value with enough decimals to tell apart values a thousandth of the range's
-// span apart, a value that reads the same as the one before it written once.
-std::string crossingLabel(Field field, std::span<const double> values, double span);
-
-// The chart's data as CSV: the units word, the field under its record name, the status ("ok" or
-// "fault: " and the routine) and the curves' stresses, rounded to single precision as stored, each
-// the shortest text that reads back as that float; one row per point.
-std::string designChartCsv(const DesignChartData& data);
 
 } // namespace korvanex

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/fatigue_damage.h"
 
 #include "case/fault.h"
@@ -17,38 +18,8 @@ namespace korvanex {
 
 namespace {
 
-// Stresses are computed in psi; metric cases give the modulus of rupture in kPa, psi × 6.89.
+// The thickness grid's steps per inch or centimetre.
 constexpr double GridStepsPerUnit = 100;
-
-struct Word {
-    std::string_view word;
-    int value;
-};
-
-constexpr Word modelWords[] = {{"pca", static_cast<int>(FatigueModel::Pca)},
-                               {"power", static_cast<int>(FatigueModel::Power)}};
-constexpr Word stressWords[] = {{"combined", static_cast<int>(FatigueStress::Combined)},
-                                {"loading", static_cast<int>(FatigueStress::Loading)},
-                                {"edge-model", static_cast<int>(FatigueStress::EdgeModel)}};
-
-template <typename T, std::size_t N> std::string_view wordOf(const Word (&words)[N], T value) {
-    for (const Word& word : words) {
-        if (word.value == static_cast<int>(value)) {
-            return word.word;
-        }
-    }
-    return words[0].word;
-}
-
-template <typename T, std::size_t N> bool valueOf(const Word (&words)[N], std::string_view text, T& value) {
-    for (const Word& word : words) {
-        if (word.word == text) {
-            value = static_cast<T>(word.value);
-            return true;
-        }
-    }
-    return false;
-}
 
 // What keeps a group from being computed at any thickness; empty when nothing does.
 std::string groupError(const SpectrumGroup& group, const FatigueSettings& settings) {
@@ -123,22 +94,6 @@ double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units) {
     return units == UnitSystem::Metric ? settings.modulusOfRupture / KpaPerPsi : settings.modulusOfRupture;
 }
 
-std::string_view modelWord(FatigueModel model) {
-    return wordOf(modelWords, model);
-}
-
-std::string_view stressWord(FatigueStress stress) {
-    return wordOf(stressWords, stress);
-}
-
-bool modelFromWord(std::string_view word, FatigueModel& model) {
-    return valueOf(modelWords, word, model);
-}
-
-bool stressFromWord(std::string_view word, FatigueStress& stress) {
-    return valueOf(stressWords, word, stress);
-}
-
 FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
     FatigueResult result;
     AnalysisResults results;
@@ -180,8 +135,26 @@ int thicknessGridPoints(UnitSystem units) {
     return gridHundredths(units, true) - gridHundredths(units, false) + 1;
 }
 
+double thicknessGridValue(UnitSystem units, int index) {
+    return (gridHundredths(units, false) + index) / GridStepsPerUnit;
+}
+
 std::string thicknessGridText(UnitSystem units, int index) {
-    return formatFixed((gridHundredths(units, false) + index) / GridStepsPerUnit, 2);
+    return formatFixed(thicknessGridValue(units, index), 2);
+}
+
+std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,
+                                                    const FatigueSettings& settings, int stride) {
+    std::vector<ThicknessDamage> curve;
+    if (spectrum.setsField(Field::h1)) {
+        return curve;
+    }
+    const int points = thicknessGridPoints(spectrum.units);
+    for (int point = 0; point < points; point += stride) {
+        curve.push_back({thicknessGridValue(spectrum.units, point),
+                         totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, point))});
+    }
+    return curve;
 }
 
 RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
@@ -239,9 +212,14 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
                 break;
             }
         }
-        if (!failed && knownSum(known) <= settings.targetPercent) {
+        if (failed) {
+            continue;
+        }
+        if (const double total = knownSum(known); total <= settings.targetPercent) {
             answer.status = RequiredThickness::Status::Found;
+            answer.h1 = thicknessGridValue(spectrum.units, point);
             answer.h1Text = text;
+            answer.totalDamagePercent = total;
             return answer;
         }
     }

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "case/case_words.h"
 #include "studies/fatigue_models.h"
 #include "studies/traffic_loads.h"
 
@@ -27,11 +29,12 @@ struct FatigueSettings {
 // The modulus of rupture in psi, however the case's units give it.
 double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units);
 
-// The words of the command line and the files: "pca", "power"; "combined", "loading", "edge-model".
-std::string_view modelWord(FatigueModel model);
-std::string_view stressWord(FatigueStress stress);
-bool modelFromWord(std::string_view word, FatigueModel& model);
-bool stressFromWord(std::string_view word, FatigueStress& stress);
+// The words of the command line, the outputs and the fatigue window.
+inline constexpr Word<FatigueModel> FatigueModelWords[] = {{"pca", FatigueModel::Pca},
+                                                           {"power", FatigueModel::Power}};
+inline constexpr Word<FatigueStress> FatigueStressWords[] = {{"combined", FatigueStress::Combined},
+                                                             {"loading", FatigueStress::Loading},
+                                                             {"edge-model", FatigueStress::EdgeModel}};
 
 struct GroupDamage {
     enum class Status { Ok, Fault, Error };
@@ -60,15 +63,30 @@ FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSetti
 std::optional<double> totalDamageAt(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                                     const std::string& h1Text);
 
-// The grid of slab thicknesses searched: steps of 0.01 (in or cm) over the typical range of h1.
+// The grid of slab thicknesses searched: steps of 0.01 (in or cm) over the typical range of h1. A
+// point's text is its value with two decimals, the field text the dialog would show.
 int thicknessGridPoints(UnitSystem units);
+double thicknessGridValue(UnitSystem units, int index);
 std::string thicknessGridText(UnitSystem units, int index);
+
+// The total damage of the spectrum at one slab thickness.
+struct ThicknessDamage {
+    double h1 = 0;                            // in or cm
+    std::optional<double> totalDamagePercent; // none when a group cannot be computed there
+};
+
+// The total damage against the slab thickness at every `stride`-th point of the grid, from the
+// thinnest: what totalDamageAt gives at each. Empty when the spectrum sets h1.
+std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,
+                                                    const FatigueSettings& settings, int stride);
 
 struct RequiredThickness {
     enum class Status { Found, NoneInRange, NotSolved };
     Status status = Status::NotSolved;
-    std::string h1Text; // Found: the thickness as the dialog shows it
-    std::string why;    // NotSolved: why no thickness can be looked for
+    double h1 = 0;                 // Found: the thickness, in or cm
+    std::string h1Text;            // Found: the thickness as the dialog shows it
+    double totalDamagePercent = 0; // Found: the total damage there
+    std::string why;               // NotSolved: why no thickness can be looked for
 };
 
 // The least slab thickness of the grid at which the total damage is at most the target: the same

@@ -1,58 +1,16 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/sweep.h"
 
-#include "case/case_words.h"
 #include "case/field_value.h"
 #include "case/number_text.h"
 #include "io/case_columns.h"
-#include "studies/batch.h"
-#include "studies/batch_lines.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
 #include <ostream>
 #include <vector>
 
 namespace korvanex {
 
 namespace {
-
-std::string numericColumnNames() {
-    std::string names;
-    for (const CaseColumn& column : caseColumns()) {
-        if (column.kind != CaseColumn::Kind::Number) {
-            continue;
-        }
-        if (!names.empty()) {
-            names += ", ";
-        }
-        names += column.name;
-    }
-    return names;
-}
-
-std::string parseBound(std::string_view label, std::string_view text, double& value) {
-    if (!isWholeNumberText(text)) {
-        return std::string(label) + " " + quoted(text) + " is not a number";
-    }
-    value = numericPrefix(text);
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max())) {
-        return std::string(label) + " " + quoted(text) + " is beyond single precision";
-    }
-    return {};
-}
-
-std::string parsePoints(std::string_view text, int& points) {
-    const std::string problem =
-        "STEPS " + quoted(text) + " is not a whole number from 1 to " + std::to_string(MaxSweepPoints);
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, points);
-    if (text.empty() || text.front() == '-' || error != std::errc() || stop != end || points < 1 ||
-        points > MaxSweepPoints) {
-        return problem;
-    }
-    return {};
-}
 
 double pointValue(const SweepRange& range, int index) {
     if (index == 0 || range.points == 1) {
@@ -66,57 +24,21 @@ double pointValue(const SweepRange& range, int index) {
 
 } // namespace
 
-std::string parseSweepRange(std::string_view text, SweepRange& range) {
-    const std::string form = quoted(text) + " is not FIELD=FROM:TO:STEPS";
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos) {
-        return form;
-    }
-    const std::string_view name = text.substr(0, equals);
-    const std::string_view bounds = text.substr(equals + 1);
-    const std::size_t firstColon = bounds.find(':');
-    const std::size_t secondColon =
-        firstColon == std::string_view::npos ? firstColon : bounds.find(':', firstColon + 1);
-    if (secondColon == std::string_view::npos ||
-        bounds.find(':', secondColon + 1) != std::string_view::npos) {
-        return form;
-    }
-
-    SweepRange parsed;
-    const CaseColumn* column = findCaseColumn(name);
-    if (column == nullptr || column->kind != CaseColumn::Kind::Number) {
-        return quoted(name) + " is not a numeric field; the fields are " + numericColumnNames();
-    }
-    parsed.field = column->field;
-    if (std::string error = parseBound("FROM", bounds.substr(0, firstColon), parsed.from); !error.empty()) {
-        return error;
-    }
-    const std::string_view to = bounds.substr(firstColon + 1, secondColon - firstColon - 1);
-    if (std::string error = parseBound("TO", to, parsed.to); !error.empty()) {
-        return error;
-    }
-    if (std::string error = parsePoints(bounds.substr(secondColon + 1), parsed.points); !error.empty()) {
-        return error;
-    }
-    range = parsed;
-    return {};
-}
-
 std::string sweepPointText(const SweepRange& range, int index) {
     return fixedFloatText(static_cast<float>(pointValue(range, index)));
 }
 
-void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& out) {
+void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& out, const RowWriter& writer) {
     const std::span<const CaseColumn> columns = caseColumns();
     std::vector<std::string> cells(columns.size());
     for (std::size_t index = 0; index < columns.size(); ++index) {
         cells[index] = columns[index].name;
     }
     std::string text;
-    BatchLines::header(text, cells);
+    writer.header(text, cells);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 
-    BatchLines lines;
+    RowOutcome outcome;
     AnalysisCase record = base;
     FieldNumbers numbers = readFieldNumbers(record);
     const auto varied = static_cast<std::size_t>(range.field);
@@ -126,8 +48,9 @@ void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& o
         for (std::size_t index = 0; index < columns.size(); ++index) {
             cells[index] = caseCellText(record, columns[index]);
         }
+        computeRow(record, numbers, outcome);
         text.clear();
-        lines.computed(text, cells, record, numbers);
+        writer.row(text, cells, outcome);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
 }

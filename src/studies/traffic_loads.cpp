@@ -1,14 +1,12 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "studies/traffic_loads.h"
 
 #include "case/case_check.h"
 #include "case/case_words.h"
-#include "case/field_value.h"
 #include "case/number_text.h"
-#include "io/csv_cell.h"
 #include "io/csv_reader.h"
 
 #include <algorithm>
-#include <cmath>
 #include <istream>
 
 namespace korvanex {
@@ -19,10 +17,11 @@ std::string readRepetitions(const std::string& cell, double& repetitions) {
     if (cell.find_first_not_of(" \t") == std::string::npos) {
         return "no repetitions";
     }
-    repetitions = numericPrefix(cell);
-    if (!isWholeNumberText(cell) || !(repetitions > 0) || !std::isfinite(repetitions)) {
+    const std::optional<double> number = finiteNumber(cell);
+    if (!number || !(*number > 0)) {
         return "repetitions must be a number greater than 0, not " + quoted(cell);
     }
+    repetitions = *number;
     return {};
 }
 
@@ -30,9 +29,8 @@ std::string readRepetitions(const std::string& cell, double& repetitions) {
 SpectrumGroup buildGroup(const std::vector<const CaseColumn*>& columns, const std::vector<std::string>& row,
                          const AnalysisCase& base) {
     SpectrumGroup group;
-    if (row.size() != columns.size()) {
-        group.error =
-            std::to_string(row.size()) + " cells where the header has " + std::to_string(columns.size());
+    group.error = rowWidthProblem(row.size(), columns.size());
+    if (!group.error.empty()) {
         return group;
     }
     group.record = base;
@@ -115,24 +113,6 @@ std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpec
     }
     spectrum = buildSpectrum(std::move(cells), base);
     return {};
-}
-
-std::string spectrumCsv(const SpectrumCells& cells) {
-    std::string text;
-    const auto appendRow = [&text](const std::vector<std::string>& row) {
-        for (std::size_t index = 0; index < row.size(); ++index) {
-            if (index > 0) {
-                text += ',';
-            }
-            appendCsvCell(text, row[index]);
-        }
-        text += '\n';
-    };
-    appendRow(cells.header);
-    for (const std::vector<std::string>& row : cells.rows) {
-        appendRow(row);
-    }
-    return text;
 }
 
 } // namespace korvanex

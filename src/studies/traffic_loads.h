@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include "case/analysis_case.h"
@@ -54,8 +55,5 @@ TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base);
 
 // Reads a spectrum CSV and builds its groups on the case.
 std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum);
-
-// The spectrum's cells as CSV, lines ending in LF.
-std::string spectrumCsv(const SpectrumCells& cells);
 
 } // namespace korvanex

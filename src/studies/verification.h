@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include <span>
-#include <string>
 #include <vector>
 
 namespace korvanex {
@@ -32,9 +32,5 @@ struct ExampleCheck {
 std::vector<ExampleCheck> checkExamples(std::span<const WorkedExample> examples);
 
 bool allPass(const std::vector<ExampleCheck>& checks);
-
-// The checks as a Markdown table (quantity, case, published value, source, program value,
-// difference, tolerance, result) followed by a blank line and a one-line summary.
-std::vector<std::string> verificationTable(const std::vector<ExampleCheck>& checks);
 
 } // namespace korvanex

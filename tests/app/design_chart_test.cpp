@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The design chart window through its reference file tests/data/windows/design-chart.txt: its fields,
 // axis titles, note and series (name, point count, first and last point, marks) after each step.
 

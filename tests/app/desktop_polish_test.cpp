@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/slab_plan_pane.h"
 #include "widget_test.h"
 

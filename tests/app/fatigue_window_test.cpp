@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/fatigue_window.h"
 #include "widget_test.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Save PNG and Save SVG buttons of every window that shows a picture: the slab plan beside the
 // report, the design chart and the fatigue chart. Each asks for a file of its own format, writes the
 // picture the window shows, and tells a file it could not write in the window's own words.

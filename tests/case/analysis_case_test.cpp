@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "case/analysis_case.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "case/unit_conversion.h"
 
 #include "case/analysis_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command-line tool's output and input rules: standard output checked, --output on FIFOs,
 // devices and interrupted batches, the case file's first line, and the dialogs' input check.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command-line tool as a user runs it: output, exit status and messages.
 
 #include "../golden_file.h"
@@ -183,4 +184,6 @@ TEST_F(CliTest, FatigueWritesTheTableCsvAndJson) {
     for (const std::string bad : {" --model wrong", " --c1 3", " --csv --json", " --target 0"}) {
         EXPECT_EQ(run(solving + bad).status, 2) << bad;
     }
+    EXPECT_EQ(run(common + " --stress edge").err, "korvanex-cli: --stress takes combined, loading or "
+                                                  "edge-model, not \"edge\"\nTry 'korvanex-cli --help'.\n");
 }

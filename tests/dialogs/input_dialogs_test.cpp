@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The three input dialogs through one fixture: what they show in each unit system and after each option,
 // the bounds they write back, and what a refused OK and Cancel put back. Reference files are under
 // tests/data/dialogs (see tests/golden_file.h for updating them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Degenerate inputs: every numeric field set in turn to texts that a damaged or hand-edited case can
 // hold. The analysis must either end in the typed fault or leave a finite number in every result field
 // and give a report that shows numbers; the inputs that it cannot compute with (zero or negative
@@ -10,7 +11,7 @@
 #include "case/number_text.h"
 #include "engine/compute_stresses.h"
 #include "engine/result_fields.h"
-#include "io/report.h"
+#include "formats/report.h"
 
 #include <gtest/gtest.h>
 

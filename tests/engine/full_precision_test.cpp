@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every result field of about thirty cases at full precision, against one golden file, in every
 // build: the plain build and the sanitizer build must compute the same bits.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What the widget tests of the desktop program share: the main window, its input dialogs, the scripted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "io/case_file.h"
 
 #include "../temporary_folder.h"

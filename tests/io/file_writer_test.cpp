@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The one file writer: what it replaces, what it keeps, what it refuses, and that no temporary file
 // outlives a write.
 

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "case/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace korvanex {
 namespace {
@@ -66,6 +69,29 @@ TEST(NumberText, WholeNumberTextIsOneCompleteNumber) {
          {"", "   ", "12abc", "1 2", ".", "- 5", "1e", "1e+", "1.2.3", "inf", "0x10", "1,5"}) {
         EXPECT_FALSE(isWholeNumberText(text)) << text;
     }
+}
+
+TEST(NumberText, AFiniteNumberIsOneWholeNumberWithinTheLargestMagnitude) {
+    constexpr double Float = std::numeric_limits<float>::max();
+    const struct {
+        const char* text;
+        double largest;
+        std::optional<double> value;
+    } numbers[] = {
+        {" 12 ", DBL_MAX, 12},
+        {"-2.5e3", DBL_MAX, -2500},
+        {"1.7e308", DBL_MAX, 1.7e308},
+        {"1e999", DBL_MAX, std::nullopt},
+        {"-1e999", DBL_MAX, std::nullopt},
+        {"12abc", DBL_MAX, std::nullopt},
+        {"", DBL_MAX, std::nullopt},
+        {"3.4e38", Float, 3.4e38},
+        {"-3.5e38", Float, std::nullopt},
+    };
+    for (const auto& number : numbers) {
+        EXPECT_EQ(finiteNumber(number.text, number.largest), number.value) << number.text;
+    }
+    EXPECT_EQ(finiteNumber("1e308"), 1e308);
 }
 
 } // namespace korvanex

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Numbers in CSV and JSON: the shortest text that reads back as the same float or double.
 
 #include "case/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every fitted model against the factors and clamped ratios that tests/data/models/make_expected.py
 // works out from the models' formulas on its own (see that script for how the ratio sets are chosen).
 

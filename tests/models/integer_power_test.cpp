@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // integerPower against std::pow, bit for bit. Where a cube or a fourth power falls on or next to a
 // halfway point between two doubles, pow and the product rounded to nearest part ways: significands of
 // 14 to 18 bits give such powers of about 54 bits. A stride through every finite single-precision

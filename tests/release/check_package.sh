@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Builds the Debian package and checks it: its file list, its Depends line, the tool run from the
 # unpacked package, and manual pages that name every command and option of the tool's usage text.
 # Usage: sh check_package.sh BUILD_DIR SOURCE_DIR VERSION
@@ -18,7 +19,8 @@ deb="$build/korvanex_${version}_$(dpkg --print-architecture).deb"
 files="$(dpkg-deb --contents "$deb" | awk '{ print $6 }')"
 expected="./usr/bin/korvanex ./usr/bin/korvanex-cli ./usr/share/applications/korvanex.desktop
     ./usr/share/icons/hicolor/scalable/apps/korvanex.svg ./usr/share/man/man1/korvanex.1.gz
-    ./usr/share/man/man1/korvanex-cli.1.gz ./usr/share/doc/korvanex/README.md"
+    ./usr/share/man/man1/korvanex-cli.1.gz ./usr/share/doc/korvanex/README.md
+    ./usr/share/doc/korvanex/copyright"
 for example in "$source"/docs/examples/*; do
     expected="$expected ./usr/share/doc/korvanex/examples/$(basename "$example")"
 done
@@ -36,6 +38,10 @@ unpacked="$(mktemp -d)"
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb --extract "$deb" "$unpacked"
 cli="$unpacked/usr/bin/korvanex-cli"
+head -1 "$unpacked/usr/share/doc/korvanex/copyright" |
+    grep -qxF "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+    fail "the copyright file is not in the machine-readable format"
+grep -qxF "License: Apache-2.0" "$unpacked/usr/share/doc/korvanex/copyright" || fail "the copyright file names no licence"
 "$cli" report >"$unpacked/report.txt" || fail "the packaged korvanex-cli report failed"
 "$build/src/cli/korvanex-cli" report | cmp -s - "$unpacked/report.txt" || fail "the packaged report differs from the built one"
 "$cli" verify >/dev/null || fail "the packaged korvanex-cli verify failed"

@@ -1,4 +1,5 @@
-#include "studies/fatigue_output.h"
+// SPDX-License-Identifier: Apache-2.0
+#include "formats/fatigue_output.h"
 
 #include <gtest/gtest.h>
 
@@ -156,7 +157,11 @@ TEST(ThicknessSolver, EqualsAFullScanWhereDamageRisesWithThickness) {
         }
     }
     EXPECT_EQ(scanned, "6.75");
-    EXPECT_EQ(solveThickness(spectrum, settings).h1Text, scanned);
+    const RequiredThickness solved = solveThickness(spectrum, settings);
+    EXPECT_EQ(solved.h1Text, scanned);
+    EXPECT_EQ(solved.h1, 6.75);
+    EXPECT_NEAR(solved.totalDamagePercent, 98.996, 0.001);
+    EXPECT_EQ(solved.totalDamagePercent, *totalDamageAt(spectrum, settings, scanned));
 
     // Metric: the grid runs from 10.16 to 50.80 cm; light traffic is carried by the thinnest slab.
     EXPECT_EQ(thicknessGridText(UnitSystem::Metric, thicknessGridPoints(UnitSystem::Metric) - 1), "50.80");
@@ -167,4 +172,17 @@ TEST(ThicknessSolver, EqualsAFullScanWhereDamageRisesWithThickness) {
     FatigueSettings tiny = pcaAt(1);
     EXPECT_EQ(requiredThicknessText(solveThickness(light, tiny), UnitSystem::Metric),
               "none within the typical range (10.16 to 50.80 cm)");
+}
+
+TEST(ThicknessSolver, TheDamageCurveIsTheTotalAtEveryStrideOfTheGrid) {
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::English);
+    const TrafficSpectrum spectrum = spectrumOf("repetitions\n8600\n", base);
+    const FatigueSettings settings = pcaAt(650);
+    const std::vector<ThicknessDamage> curve = damageAgainstThickness(spectrum, settings, 100);
+    ASSERT_EQ(curve.size(), 17u); // 4.00, 5.00, ... 20.00 in
+    EXPECT_EQ(curve.front().h1, 4);
+    EXPECT_EQ(curve[7].h1, 11);
+    EXPECT_EQ(curve.back().h1, 20);
+    EXPECT_EQ(curve[7].totalDamagePercent, totalDamageAt(spectrum, settings, "11.00"));
+    EXPECT_TRUE(damageAgainstThickness(spectrumOf("h1,repetitions\n,1\n", base), settings, 100).empty());
 }

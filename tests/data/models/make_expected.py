@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
 """Expected factors of the fitted factor models, worked out independently of the program's C++ code.
 
 Each model is written here on its own, not taken from the C++ code: the clamp ranges of its ratios,

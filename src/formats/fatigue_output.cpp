@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "formats/fatigue_output.h"
+
+#include "case/case_words.h"
+#include "case/field_value.h"
+#include "case/number_text.h"
+#include "case/unit_conversion.h"
+#include "formats/json_text.h"
+#include "io/csv_cell.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace korvanex {
+
+namespace {
+
+struct UnitWords {
+    std::string_view load, temperature, stress, length;
+};
+
+UnitWords unitWords(UnitSystem units) {
+    const bool metric = units == UnitSystem::Metric;
+    return {metric ? "kN" : "lbs", metric ? "oC" : "oF", stressUnitWord(units), lengthUnitWord(units)};
+}
+
+// The table's columns: width and whether the text stands to the right.
+struct TableColumn {
+    int width;
+    bool right;
+};
+constexpr TableColumn tableColumns[] = {{4, true}, {14, false}, {11, true}, {9, true}, {14, true},
+                                        {7, true}, {16, true},  {13, true}, {12, true}};
+
+void appendColumn(std::string& line, std::size_t column, const std::string& text) {
+    const TableColumn& format = tableColumns[column];
+    const std::size_t pad =
+        text.size() < static_cast<std::size_t>(format.width) ? format.width - text.size() : 0;
+    if (column > 0) {
+        line += "  ";
+    }
+    if (format.right) {
+        line.append(pad, ' ');
+    }
+    line += text;
+    if (!format.right && column + 1 < std::size(tableColumns)) {
+        line.append(pad, ' ');
+    }
+}
+
+std::string tableLine(const std::vector<std::string>& texts) {
+    std::string line;
+    for (std::size_t column = 0; column < texts.size(); ++column) {
+        appendColumn(line, column, texts[column]);
+    }
+    while (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+    }
+    return line + "\n";
+}
+
+std::string scientific(double value) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3).ptr;
+    std::string text(buffer, end);
+    if (const std::size_t e = text.find('e'); e != std::string::npos) {
+        text[e] = 'E';
+    }
+    return text;
+}
+
+std::string fieldNumber(const AnalysisCase& record, Field field) {
+    return formatFixed(numericPrefix(record.text(field)), 1);
+}
+
+std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
+    std::vector<std::string> texts{std::to_string(row)};
+    if (damage.status == GroupDamage::Status::Error) {
+        texts.push_back(groupStatusText(damage));
+        return tableLine(texts);
+    }
+    texts.push_back(std::string(wordOf(GearCellWords, group.record.gear)));
+    texts.push_back(fieldNumber(group.record, Field::P));
+    texts.push_back(fieldNumber(group.record, Field::F));
+    if (damage.status == GroupDamage::Status::Fault) {
+        texts.push_back(groupStatusText(damage));
+        return tableLine(texts);
+    }
+    texts.push_back(formatFixed(damage.stress, 1));
+    texts.push_back(formatFixed(damage.stressRatio, 3));
+    texts.push_back(repetitionsText(damage.allowableRepetitions));
+    texts.push_back(scientific(group.repetitions));
+    texts.push_back(formatFixed(damage.damagePercent, 2));
+    return tableLine(texts);
+}
+
+Json groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
+    const bool ok = damage.status == GroupDamage::Status::Ok;
+    const auto okNumber = [ok](double value) { return ok ? Json(value) : Json(); };
+    Json json;
+    json["row"] = row;
+    json["status"] = groupStatusText(damage);
+    json["stress"] = okNumber(jsonFloat(damage.stressPsi));
+    json["stress_ratio"] = okNumber(damage.stressRatio);
+    json["allowable_repetitions"] =
+        std::isinf(damage.allowableRepetitions) ? Json() : okNumber(damage.allowableRepetitions);
+    json["repetitions"] = group.error.empty() ? Json(group.repetitions) : Json();
+    json["damage_percent"] = okNumber(damage.damagePercent);
+    return json;
+}
+
+Json optionalNumber(const std::optional<double>& value) {
+    return value ? Json(*value) : Json();
+}
+
+} // namespace
+
+std::string groupStatusText(const GroupDamage& damage) {
+    switch (damage.status) {
+    case GroupDamage::Status::Fault:
+        return "fault: " + damage.what;
+    case GroupDamage::Status::Error:
+        return "error: " + damage.what;
+    case GroupDamage::Status::Ok:
+        break;
+    }
+    return "ok";
+}
+
+std::string repetitionsText(double repetitions) {
+    return std::isinf(repetitions) ? std::string("unlimited") : scientific(repetitions);
+}
+
+std::string requiredThicknessText(const RequiredThickness& thickness, UnitSystem units) {
+    const std::string_view length = unitWords(units).length;
+    switch (thickness.status) {
+    case RequiredThickness::Status::Found:
+        return thickness.h1Text + " " + std::string(length);
+    case RequiredThickness::Status::NoneInRange: {
+        const int last = thicknessGridPoints(units) - 1;
+        return "none within the typical range (" + thicknessGridText(units, 0) + " to " +
+               thicknessGridText(units, last) + " " + std::string(length) + ")";
+    }
+    case RequiredThickness::Status::NotSolved:
+        break;
+    }
+    return "not solved: " + thickness.why;
+}
+
+std::string totalDamageText(const FatigueResult& result) {
+    if (result.totalDamagePercent) {
+        return formatFixed(*result.totalDamagePercent, 2) + " %";
+    }
+    std::size_t missing = 0;
+    for (const GroupDamage& damage : result.groups) {
+        missing += damage.status != GroupDamage::Status::Ok ? 1 : 0;
+    }
+    return "not known: " + std::to_string(missing) + (missing == 1 ? " group was" : " groups were") +
+           " not computed";
+}
+
+std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                         const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
+    const UnitWords units = unitWords(spectrum.units);
+    const auto inUnit = [](std::string_view name, std::string_view unit) {
+        return std::string(name) + " (" + std::string(unit) + ")";
+    };
+    std::string text = "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
+                       "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
+                       "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
+                       std::string(units.stress) + "   Target: " + formatFixed(settings.targetPercent, 2) +
+                       " %\n\n";
+    text += tableLine({"Row", "Gear", inUnit("Load", units.load), inUnit("dT", units.temperature),
+                       inUnit("Stress", units.stress), "SR", "Allowable Reps", "Repetitions", "Damage (%)"});
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        text += groupLine(index + 1, spectrum.groups[index], result.groups[index]);
+    }
+    text += "\nTotal damage: " + totalDamageText(result) + "\n";
+    if (settings.model == FatigueModel::Power) {
+        text += "Slabs cracked: " +
+                (result.crackingPercent ? formatFixed(*result.crackingPercent, 2) + " %"
+                                        : std::string("not known")) +
+                "\n";
+    }
+    if (thickness) {
+        text += "Required slab thickness h1: " + requiredThicknessText(*thickness, spectrum.units) + "\n";
+    }
+    return text;
+}
+
+std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result) {
+    std::string text;
+    for (const std::string& name : spectrum.cells.header) {
+        appendCsvCell(text, name);
+        text += ',';
+    }
+    text += "status,stress,stress_ratio,allowable_repetitions,damage_percent\n";
+    std::vector<std::string> cells;
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        const GroupDamage& damage = result.groups[index];
+        // The echo keeps the header's columns, so that the status stays in its column.
+        cells = spectrum.cells.rows[index];
+        cells.resize(spectrum.cells.header.size());
+        for (const std::string& cell : cells) {
+            appendCsvCell(text, cell);
+            text += ',';
+        }
+        appendCsvCell(text, groupStatusText(damage));
+        if (damage.status == GroupDamage::Status::Ok) {
+            // The stress is a result in the case's unit, rounded as stored; the fatigue figures are
+            // kept in double precision.
+            text += "," + floatText(static_cast<float>(damage.stress)) + "," +
+                    doubleText(damage.stressRatio) + ",";
+            if (!std::isinf(damage.allowableRepetitions)) {
+                text += doubleText(damage.allowableRepetitions);
+            }
+            text += "," + doubleText(damage.damagePercent);
+        } else {
+            text += ",,,,";
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                        const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
+    Json json;
+    json["model"] = wordOf(FatigueModelWords, settings.model);
+    json["stress"] = wordOf(FatigueStressWords, settings.stress);
+    json["modulus_of_rupture"] = modulusOfRupturePsi(settings, spectrum.units);
+    json["target_percent"] = settings.targetPercent;
+    Json& groups = json["groups"] = Json::array();
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        groups.push_back(groupJson(index + 1, spectrum.groups[index], result.groups[index]));
+    }
+    json["total_damage_percent"] = optionalNumber(result.totalDamagePercent);
+    if (settings.model == FatigueModel::Power) {
+        json["cracking_percent"] = optionalNumber(result.crackingPercent);
+    }
+    if (thickness) {
+        const bool found = thickness->status == RequiredThickness::Status::Found;
+        json["required_h1"] = found ? Json(thickness->h1) : Json();
+    }
+    json["required_h1_units"] = unitWords(spectrum.units).length;
+    return jsonText(json);
+}
+
+std::string spectrumCsv(const SpectrumCells& cells) {
+    std::string text;
+    const auto appendRow = [&text](const std::vector<std::string>& row) {
+        for (std::size_t index = 0; index < row.size(); ++index) {
+            if (index > 0) {
+                text += ',';
+            }
+            appendCsvCell(text, row[index]);
+        }
+        text += '\n';
+    };
+    appendRow(cells.header);
+    for (const std::vector<std::string>& row : cells.rows) {
+        appendRow(row);
+    }
+    return text;
+}
+
+} // namespace korvanex
