@@ -52,9 +52,17 @@ SpectrumGroup buildGroup(const std::vector<const CaseColumn*>& columns, const st
 } // namespace
 
 bool TrafficSpectrum::setsField(Field field) const {
-    return std::any_of(columns.begin(), columns.end(), [field](const CaseColumn* column) {
-        return column != nullptr && column->kind == CaseColumn::Kind::Number && column->field == field;
-    });
+    for (std::size_t index = 0; index < columns.size(); ++index) {
+        const CaseColumn* column = columns[index];
+        if (column == nullptr || column->kind != CaseColumn::Kind::Number || column->field != field) {
+            continue;
+        }
+        return std::any_of(
+            cells.rows.begin(), cells.rows.end(), [index](const std::vector<std::string>& row) {
+                return index < row.size() && row[index].find_first_not_of(" \t") != std::string::npos;
+            });
+    }
+    return false;
 }
 
 std::string readSpectrumHeader(const std::vector<std::string>& names,
@@ -110,6 +118,9 @@ std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpec
     SpectrumCells cells;
     if (std::string error = readSpectrumCells(in, cells); !error.empty()) {
         return error;
+    }
+    if (cells.rows.empty()) {
+        return "there is no load group: no row follows the header";
     }
     spectrum = buildSpectrum(std::move(cells), base);
     return {};

@@ -34,7 +34,8 @@ struct TrafficSpectrum {
     std::vector<const CaseColumn*> columns; // by position; nullptr for the repetitions column
     std::vector<SpectrumGroup> groups;      // one per row
 
-    // Whether a column of the spectrum sets the slab thickness.
+    // Whether a column of the spectrum sets the field: a cell of its column in a row that is not empty
+    // or blank.
     bool setsField(Field field) const;
 };
 
@@ -53,7 +54,7 @@ std::string readSpectrumHeader(const std::vector<std::string>& names,
 // number greater than 0.
 TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base);
 
-// Reads a spectrum CSV and builds its groups on the case.
+// Reads a spectrum CSV and builds its groups on the case; a spectrum without a row is refused.
 std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum);
 
 } // namespace korvanex
