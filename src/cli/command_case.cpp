@@ -19,6 +19,13 @@ bool loadCase(const CliOptions& options, AnalysisCase& record) {
             fail(read.message);
             return false;
         }
+        if (!read.unknownWords.empty()) {
+            fail(*options.casePath + ": " + read.unknownWords.front().problem());
+            return false;
+        }
+        if (options.metric && record.units == UnitSystem::English) {
+            warn("--metric is overridden: " + *options.casePath + " sets English units");
+        }
     }
     if (options.transverseSpacing) {
         record.d = *options.transverseSpacing;

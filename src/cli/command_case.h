@@ -7,7 +7,9 @@
 namespace korvanex::cli {
 
 // The case the command line describes: the default case or a case file, with the settings that a
-// case file does not hold. False, with the message written on standard error, when it cannot be read.
+// case file does not hold. False, with the message written on standard error, when it cannot be read
+// or holds an option word that is none of the system's own. A case file in English units overrides
+// --metric, with a warning.
 bool loadCase(const CliOptions& options, AnalysisCase& record);
 
 // The dialogs' check where no dialog stands between the user and the engine: a refused field stops

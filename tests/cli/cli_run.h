@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
-#include "../temporary_folder.h"
+#include "../example_case.h"
 
 #include <cstddef>
 #include <fcntl.h>
@@ -73,17 +73,7 @@ class CliTest : public TemporaryFolderTest {
     // The example case file with some of its lines replaced (counted from 1).
     std::string caseFile(const std::string& name,
                          std::initializer_list<std::pair<std::size_t, std::string>> replaced) const {
-        std::istringstream example(contentsOf(KORVANEX_TEST_DATA "/cases/example.DEF"));
-        std::string text;
-        std::size_t number = 0;
-        for (std::string line; std::getline(example, line);) {
-            ++number;
-            for (const auto& [at, replacement] : replaced) {
-                line = at == number ? replacement + "\r" : line;
-            }
-            text += line + "\n";
-        }
-        return file(name, text);
+        return file(name, exampleCaseWith(replaced));
     }
 };
 
