@@ -184,9 +184,9 @@ class SvgWriter {
     Box bounds_{0, 0, 0, 0};
 };
 
-std::string unusablePlan() {
+std::string unusablePlan(const std::string& why) {
     SvgWriter svg(12);
-    svg.text({0, 0}, "middle", "The slab cannot be drawn: its length or width is not a positive number.");
+    svg.text({0, 0}, "middle", "The slab cannot be drawn: " + why + ".");
     return svg.document(12);
 }
 
@@ -260,11 +260,14 @@ std::string slabPlanSvg(const AnalysisCase& record) {
     ComputationInputs in;
     try {
         in = toComputationUnits(record);
-    } catch (const FloatingPointFault&) {
-        return unusablePlan();
+    } catch (const FloatingPointFault& fault) {
+        return unusablePlan("a value is beyond single precision (" + fault.step() + ")");
     }
-    if (!(in.L > 0) || !(in.W > 0)) {
-        return unusablePlan();
+    if (!(in.L > 0)) {
+        return unusablePlan("its length L is not a positive number");
+    }
+    if (!(in.W > 0)) {
+        return unusablePlan("its width W is not a positive number");
     }
     std::optional<double> radius;
     try {
