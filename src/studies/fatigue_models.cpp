@@ -11,6 +11,10 @@ namespace {
 
 constexpr double Unlimited = std::numeric_limits<double>::infinity();
 
+bool keepsRule(const PowerConstantRule& rule, double value) {
+    return std::isfinite(value) && (rule.positive ? value > 0 : value < 0);
+}
+
 } // namespace
 
 // The PCA thickness design fatigue curve (Packard, R. G. and Tayabji, S. D., "New PCA Thickness
@@ -29,10 +33,6 @@ AllowableRepetitions pcaAllowableRepetitions(double stressRatio) {
         return {std::pow(base, 3.268), 3.268 * std::log10(base)};
     }
     return {Unlimited, Unlimited};
-}
-
-bool keepsRule(const PowerConstantRule& rule, double value) {
-    return std::isfinite(value) && (rule.positive ? value > 0 : value < 0);
 }
 
 std::string powerConstantsProblem(const PowerModelConstants& constants) {

@@ -39,9 +39,6 @@ inline constexpr PowerConstantRule PowerConstantRules[] = {{"c1", &PowerModelCon
                                                            {"c4", &PowerModelConstants::c4, true},
                                                            {"c5", &PowerModelConstants::c5, false}};
 
-// Whether a value keeps its constant's rule.
-bool keepsRule(const PowerConstantRule& rule, double value);
-
 // What is wrong with the constants: "C1 must be a finite number greater than 0" for the first that
 // breaks its rule; empty when every one keeps it.
 std::string powerConstantsProblem(const PowerModelConstants& constants);
