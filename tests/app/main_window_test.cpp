@@ -185,6 +185,7 @@ void MainWindowTest::aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen() {
     QTemporaryDir folder;
     QByteArray file = metricTwoLayerFile;
     file.replace("****SI****", "****SI")
+        .replace("Corner Stress", "Corner Stres")
         .replace("Dual-Tandem", "Dual-Tandm")
         .replace("TwoLayer Bond", "Two Layer");
     const QString path = folder.filePath(QStringLiteral("odd.DEF"));
@@ -200,6 +201,7 @@ void MainWindowTest::aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen() {
     QCOMPARE(prompt.messages[1].text,
              QStringLiteral("Some words of the file are not the program's own:\n"
                             "line 1: unknown unit marker \"****SI\": the units stay English.\n"
+                            "line 5: unknown location \"Corner Stres Analysis\": Interior was chosen.\n"
                             "line 7: unknown gear \"Dual-Tandm\": Dual-Tridem was chosen.\n"
                             "line 14: unknown layer \"Two Layer\": the layer stays One Layer."));
     trigger(window, "mnuComputeStresses");

@@ -8,9 +8,11 @@
 #include "../temporary_folder.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 
 namespace korvanex {
 namespace {
@@ -121,6 +123,42 @@ TEST_F(FileWriterTest, AFailedOrAbandonedWriteLeavesTheTargetAndNoTemporary) {
     EXPECT_EQ(error, target.string() + " cannot be written: File too large");
     EXPECT_EQ(contentsOf(target), "old");
     EXPECT_EQ(entries(), 1u);
+}
+
+// A named pipe is read as its writer writes it, even a writer that comes after the reader; a device is
+// refused.
+TEST_F(FileWriterTest, TheReadersTakeAPipeWithinTheSizeLimit) {
+    const fs::path fifo = folder / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::size_t size : {std::size_t{5}, MaxReadSize + 1}) {
+        std::thread writer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::ofstream(fifo, std::ios::binary) << std::string(size, 'x');
+        });
+        std::string contents;
+        const std::string error = readSmallFile(fifo, contents);
+        writer.join();
+        EXPECT_EQ(error, size > MaxReadSize ? fifo.string() + " is larger than 1 MiB" : "");
+        EXPECT_EQ(contents, size > MaxReadSize ? "" : "xxxxx");
+    }
+    std::string ignored;
+    EXPECT_EQ(readSmallFile("/dev/zero", ignored), "/dev/zero is not a regular file or a pipe");
+}
+
+// As root, a replaced file keeps its owner and group; any user's write keeps them where they are the
+// user's own.
+TEST_F(FileWriterTest, AReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root may give a file to another user";
+    }
+    const fs::path path = file("owned.txt", "old", 0640);
+    ASSERT_EQ(::chown(path.c_str(), 1234, 2345), 0);
+    ASSERT_EQ(writeFileAtomically(path, "new"), "");
+    struct stat status;
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 1234u);
+    EXPECT_EQ(status.st_gid, 2345u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
 } // namespace

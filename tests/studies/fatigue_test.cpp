@@ -69,25 +69,6 @@ TEST(FatigueModels, PowerModelAndCrackingTransfer) {
     EXPECT_EQ(crackingPercent(Unlimited, global), 100);
 }
 
-TEST(FatigueModels, EachPowerConstantIsCheckedByItsRule) {
-    const struct {
-        PowerModelConstants constants;
-        const char* problem;
-    } cases[] = {
-        {{2.0, 1.22, 1, -1.98}, ""},
-        {{0, 1.22, 1, -1.98}, "C1 must be a finite number greater than 0"},
-        {{NAN, 1.22, 1, -1.98}, "C1 must be a finite number greater than 0"},
-        {{2.0, -1, 1, -1.98}, "C2 must be a finite number greater than 0"},
-        {{2.0, INFINITY, 1, -1.98}, "C2 must be a finite number greater than 0"},
-        {{2.0, 1.22, -1, -1.98}, "C4 must be a finite number greater than 0"},
-        {{2.0, 1.22, 1, 0}, "C5 must be a finite number less than 0"},
-        {{2.0, 1.22, 1, -INFINITY}, "C5 must be a finite number less than 0"},
-    };
-    for (const auto& [constants, problem] : cases) {
-        EXPECT_EQ(powerConstantsProblem(constants), problem);
-    }
-}
-
 // 100 n / N worked out by hand; where n or N leaves the double range the damage comes from the
 // logarithms, and a damage beyond the range is +infinity, never NaN.
 TEST(FatigueModels, DamageStaysANumberWhereNOrTheDamageLeavesTheDoubleRange) {
@@ -178,6 +159,39 @@ TEST(FatigueDamage, MinersSumWithUnlimitedFaultingAndErrorRows) {
     // An h1 column without a value sets nothing: the solver looks.
     EXPECT_EQ(solveThickness(spectrumOf("h1,repetitions\n,1\n \t,1\n", base), settings).status,
               RequiredThickness::Status::Found);
+}
+
+// Settings no group can be computed with, and a spectrum without groups: no number is made up.
+TEST(FatigueDamage, NothingIsComputedFromUnusableSettingsOrWithoutGroups) {
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::English);
+    const TrafficSpectrum spectrum = spectrumOf("repetitions\n1\n", base);
+    const auto power = [](PowerModelConstants constants) {
+        FatigueSettings settings = pcaAt(650);
+        settings.model = FatigueModel::Power;
+        settings.constants = constants;
+        return settings;
+    };
+    const std::pair<FatigueSettings, const char*> unusable[] = {
+        {pcaAt(0), "the modulus of rupture must be a finite number greater than 0"},
+        {pcaAt(INFINITY), "the modulus of rupture must be a finite number greater than 0"},
+        {power({0, 1.22, 1, -1.98}), "C1 must be a finite number greater than 0"},
+        {power({NAN, 1.22, 1, -1.98}), "C1 must be a finite number greater than 0"},
+        {power({2, INFINITY, 1, -1.98}), "C2 must be a finite number greater than 0"},
+        {power({2, 1.22, -1, -1.98}), "C4 must be a finite number greater than 0"},
+        {power({2, 1.22, 1, 0}), "C5 must be a finite number less than 0"}};
+    for (const auto& [settings, problem] : unusable) {
+        SCOPED_TRACE(problem);
+        EXPECT_EQ(groupStatusText(computeFatigue(spectrum, settings).groups[0]),
+                  std::string("error: ") + problem);
+        EXPECT_EQ(requiredThicknessText(solveThickness(spectrum, settings), UnitSystem::English),
+                  std::string("not solved: ") + problem);
+    }
+    const TrafficSpectrum empty = buildSpectrum({{"repetitions"}, {}}, base);
+    EXPECT_EQ(totalDamageText(computeFatigue(empty, pcaAt(650))), "not known: there is no load group");
+    EXPECT_EQ(solveThickness(empty, pcaAt(650)).why, "there is no load group");
+    std::istringstream headerOnly("repetitions\n");
+    TrafficSpectrum ignored;
+    EXPECT_EQ(readSpectrum(headerOnly, base, ignored), "there is no load group: no row follows the header");
 }
 
 TEST(FatigueDamage, MetricModulusOfRuptureIsInKpa) {
