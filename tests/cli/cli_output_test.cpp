@@ -164,6 +164,8 @@ const Reproduction reproductions[] = {
     {"SIGALRM during a long write", "batch BIG --output OUT", {}, "", -SIGALRM, "", "", Kept, Signal, SIGALRM},
     {"ulimit -f", "batch BIG --output OUT", {}, "", 2, "korvanex-cli: FOLDER/out.csv cannot be written: File too large\n",
      "", Absent, FileSizeLimit},
+    {"ulimit -f on standard output", "batch BIG", {}, "", 2, "korvanex-cli: standard output cannot be written: File too large\n",
+     "", None, FileSizeLimit},
     {"/dev/stdout into a pipe", "json --output /dev/stdout", {}, "", 0, "", "\"CombinedStress\": 243.34438\n  }\n}\n",
      None, IntoPipe},
     {"/dev/fd/1 into a pipe", "plan --output /dev/fd/1", {}, "", 0, "", "</svg>\n", None, IntoPipe},
@@ -234,7 +236,10 @@ TEST_F(CliOutputTest, EveryOddInputIsNamedAndEveryFileWrittenWholeOrNotAtAll) {
             ran = finish(tool);
             ran.out = read;
         } else if (row.launch == FileSizeLimit) {
-            ran = finish(start(command, -1, -1, 64 * 1024));
+            const int out =
+                ::open((folder / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            ran = finish(start(command, out, -1, 64 * 1024));
+            ::close(out);
         } else if (row.launch == Signal) {
             const pid_t tool = start(command, -1);
             for (int waited = 0; waited < 10000 && !temporaryExists(); ++waited) {
