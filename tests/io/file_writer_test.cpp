@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
@@ -131,7 +132,12 @@ TEST_F(FileWriterTest, TheReadersTakeAPipeWithinTheSizeLimit) {
     for (const std::size_t size : {std::size_t{5}, MaxReadSize + 1}) {
         std::thread writer([&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            std::ofstream(fifo, std::ios::binary) << std::string(size, 'x');
+            // Opened without waiting for a reader, so that a pipe turned away leaves no writer hanging.
+            const int descriptor = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            const std::string bytes(size, 'x');
+            EXPECT_EQ(::fcntl(descriptor, F_SETFL, 0), 0);
+            EXPECT_EQ(::write(descriptor, bytes.data(), size), static_cast<ssize_t>(size));
+            ::close(descriptor);
         });
         std::string contents;
         const std::string error = readSmallFile(fifo, contents);
