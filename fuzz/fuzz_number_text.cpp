@@ -107,7 +107,8 @@ void checkFieldPatterns(std::string_view text) {
 void checkFixed(double value) {
     if (std::isnan(value) || std::fabs(value) > LargestWrittenNumber) {
         for (int decimals : Patterns) {
-            require(formatFixed(value, decimals) == numberWords(value), "a value beyond 1E+300 is said in words");
+            require(formatFixed(value, decimals) == numberWords(value),
+                    "a value beyond 1E+300 is said in words");
         }
         return;
     }
