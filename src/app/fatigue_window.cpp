@@ -326,7 +326,8 @@ void frmFatigue::drawChart(const TrafficSpectrum& spectrum, const FatigueSetting
     double high = settings.targetPercent;
     for (const ThicknessDamage& point : damageAgainstThickness(spectrum, settings, ChartGridStride)) {
         const std::optional<double> total = point.totalDamagePercent;
-        if (total && *total > 0 && std::isfinite(*total)) {
+        // A total beyond 1E+300 is left out, so that the axis, twice the largest, stays finite.
+        if (total && *total > 0 && *total <= LargestWrittenNumber) {
             damage->append(point.h1, *total);
             low = std::min(low, *total);
             high = std::max(high, *total);

@@ -354,6 +354,7 @@ void frmMain::openCaseFile(const QString& path) {
         prompt_.showMessage(this, {ProgramTitle,
                                    QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"),
                                    {UserPrompt::Button::Ok}});
+        tellUnknownWords(result.unknownWords);
         break;
     case CaseFileReadResult::Status::IncorrectInputFile:
         prompt_.showMessage(
@@ -363,6 +364,19 @@ void frmMain::openCaseFile(const QString& path) {
         tellFailure(QString::fromStdString(result.message));
         break;
     }
+}
+
+// A file that relied on the fallback of an unknown option word still opens; the user learns which
+// lines held one and what was chosen in its place.
+void frmMain::tellUnknownWords(const std::vector<UnknownCaseWord>& unknownWords) {
+    if (unknownWords.empty()) {
+        return;
+    }
+    QString text = QStringLiteral("Some words of the file are not the program's own:");
+    for (const UnknownCaseWord& unknown : unknownWords) {
+        text += QLatin1Char('\n') + QString::fromStdString(unknown.problemAndChoice()) + QLatin1Char('.');
+    }
+    prompt_.showMessage(this, {ProgramTitle, text, {UserPrompt::Button::Ok}, UserPrompt::Icon::Warning});
 }
 
 // True when the case was written; a cancelled dialog or a failed write leaves the caller to keep

@@ -5,6 +5,7 @@
 #include "app/report_state.h"
 #include "case/analysis_case.h"
 #include "engine/analysis_results.h"
+#include "io/case_file.h"
 
 #include <QMainWindow>
 
@@ -72,6 +73,7 @@ class frmMain : public QMainWindow {
     void saveReport();
     void printReport();
     void tellFailure(const QString& text);
+    void tellUnknownWords(const std::vector<UnknownCaseWord>& unknownWords);
 
     UserPrompt& prompt_;
     AnalysisCase record_;

@@ -49,10 +49,11 @@ void appendColumn(std::string& line, std::size_t column, const std::string& text
     }
 }
 
+// A status may quote an input cell: its control characters are shown escaped.
 std::string tableLine(const std::vector<std::string>& texts) {
     std::string line;
     for (std::size_t column = 0; column < texts.size(); ++column) {
-        appendColumn(line, column, texts[column]);
+        appendColumn(line, column, withControlsEscaped(texts[column]));
     }
     while (!line.empty() && line.back() == ' ') {
         line.pop_back();
@@ -111,18 +112,29 @@ std::string trafficLine(const TrafficSpectrum& spectrum) {
            " %   Growth factor G: " + formatFixed(growthFactor(traffic), 3) + "\n";
 }
 
+void setOptionalNumber(Json& json, const std::string& key, const std::optional<double>& value) {
+    if (value) {
+        setNumber(json, key, *value);
+    } else {
+        json[key] = Json();
+    }
+}
+
+// The figures of a group that was not computed are null.
 Json groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
     const bool ok = damage.status == GroupDamage::Status::Ok;
-    const auto okNumber = [ok](double value) { return ok ? Json(value) : Json(); };
     Json json;
+    const auto setFigure = [&json, ok](const std::string& key, double value) {
+        setOptionalNumber(json, key, ok ? std::optional(value) : std::nullopt);
+    };
     json["row"] = row;
     json["status"] = groupStatusText(damage);
-    json["stress"] = okNumber(jsonFloat(damage.stressPsi));
-    json["stress_ratio"] = okNumber(damage.stressRatio);
+    json["stress"] = ok ? Json(jsonFloat(damage.stressPsi)) : Json();
+    setFigure("stress_ratio", damage.stressRatio);
     json["allowable_repetitions"] =
-        std::isinf(damage.allowableRepetitions) ? Json() : okNumber(damage.allowableRepetitions);
+        ok && !std::isinf(damage.allowableRepetitions) ? Json(damage.allowableRepetitions) : Json();
     json["repetitions"] = group.error.empty() ? Json(group.repetitions) : Json();
-    json["damage_percent"] = okNumber(damage.damagePercent);
+    setFigure("damage_percent", damage.damagePercent);
     return json;
 }
 
@@ -133,10 +145,6 @@ void appendTrafficCells(std::string& text, const TrafficSettings& traffic, const
         text += doubleText(group.repetitions);
     }
     text += ',';
-}
-
-Json optionalNumber(const std::optional<double>& value) {
-    return value ? Json(*value) : Json();
 }
 
 } // namespace
@@ -154,7 +162,10 @@ std::string groupStatusText(const GroupDamage& damage) {
 }
 
 std::string repetitionsText(double repetitions) {
-    return std::isinf(repetitions) ? std::string("unlimited") : scientific(repetitions);
+    if (std::isinf(repetitions)) {
+        return "unlimited";
+    }
+    return repetitions < 1 / LargestWrittenNumber ? "< 1E-300" : scientific(repetitions);
 }
 
 std::string requiredThicknessText(const RequiredThickness& thickness, UnitSystem units) {
@@ -176,6 +187,9 @@ std::string requiredThicknessText(const RequiredThickness& thickness, UnitSystem
 std::string totalDamageText(const FatigueResult& result) {
     if (result.totalDamagePercent) {
         return formatFixed(*result.totalDamagePercent, 2) + " %";
+    }
+    if (result.groups.empty()) {
+        return "not known: there is no load group";
     }
     std::size_t missing = 0;
     for (const GroupDamage& damage : result.groups) {
@@ -260,19 +274,19 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
     Json json;
     json["model"] = wordOf(FatigueModelWords, settings.model);
     json["stress"] = wordOf(FatigueStressWords, settings.stress);
-    json["modulus_of_rupture"] = modulusOfRupturePsi(settings, spectrum.units);
-    json["target_percent"] = settings.targetPercent;
+    setNumber(json, "modulus_of_rupture", modulusOfRupturePsi(settings, spectrum.units));
+    setNumber(json, "target_percent", settings.targetPercent);
     if (spectrum.traffic) {
         json["traffic"] = trafficJson(*spectrum.traffic);
-        json["growth_factor"] = growthFactor(*spectrum.traffic);
+        setNumber(json, "growth_factor", growthFactor(*spectrum.traffic));
     }
     Json& groups = json["groups"] = Json::array();
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
         groups.push_back(groupJson(index + 1, spectrum.groups[index], result.groups[index]));
     }
-    json["total_damage_percent"] = optionalNumber(result.totalDamagePercent);
+    setOptionalNumber(json, "total_damage_percent", result.totalDamagePercent);
     if (settings.model == FatigueModel::Power) {
-        json["cracking_percent"] = optionalNumber(result.crackingPercent);
+        setOptionalNumber(json, "cracking_percent", result.crackingPercent);
     }
     if (thickness) {
         const bool found = thickness->status == RequiredThickness::Status::Found;
@@ -280,6 +294,30 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
     }
     json["required_h1_units"] = unitWords(spectrum.units).length;
     return jsonText(json);
+}
+
+std::vector<std::string> fatigueWarnings(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                         const FatigueResult& result) {
+    const std::string stressUnit(unitWords(spectrum.units).stress);
+    std::vector<std::string> warnings;
+    const double psi = modulusOfRupturePsi(settings, spectrum.units);
+    const auto [least, greatest] = UsualModulusOfRupturePsi;
+    if (psi < least || psi > greatest) {
+        const double factor = spectrum.units == UnitSystem::Metric ? KpaPerPsi : 1;
+        warnings.push_back("the modulus of rupture " + doubleText(settings.modulusOfRupture) + " " +
+                           stressUnit + " is outside the usual range for concrete, " +
+                           formatFixed(least * factor, 0) + " to " + formatFixed(greatest * factor, 0) + " " +
+                           stressUnit);
+    }
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        const GroupDamage& damage = result.groups[index];
+        if (damage.status == GroupDamage::Status::Ok && damage.stressRatio > 1) {
+            warnings.push_back(
+                "row " + std::to_string(index + 1) + ": SR " + formatFixed(damage.stressRatio, 3) +
+                " is above 1: the stress exceeds the modulus of rupture; is MR in " + stressUnit + "?");
+        }
+    }
+    return warnings;
 }
 
 std::string spectrumCsv(const SpectrumCells& cells) {

@@ -26,6 +26,9 @@ std::string groupError(const SpectrumGroup& group, const FatigueSettings& settin
     if (!group.error.empty()) {
         return group.error;
     }
+    if (std::string problem = fatigueSettingsProblem(settings); !problem.empty()) {
+        return problem;
+    }
     if (settings.stress == FatigueStress::EdgeModel && !runsEdgeStressModel(group.record)) {
         return "the edge model does not run for this location and gear";
     }
@@ -64,11 +67,12 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
     damage.stressPsi = chosenStress(results, settings.stress);
     damage.stress = inStressUnit(damage.stressPsi, record.units);
     damage.stressRatio = damage.stress / settings.modulusOfRupture;
-    damage.allowableRepetitions =
+    const AllowableRepetitions allowable =
         settings.model == FatigueModel::Pca
             ? pcaAllowableRepetitions(damage.stressRatio)
             : powerAllowableRepetitions(damage.stress, settings.modulusOfRupture, settings.constants);
-    damage.damagePercent = 100 * group.repetitions / damage.allowableRepetitions;
+    damage.allowableRepetitions = allowable.count;
+    damage.damagePercent = damagePercent(group.repetitions, allowable);
     return damage;
 }
 
@@ -94,6 +98,13 @@ double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units) {
     return units == UnitSystem::Metric ? settings.modulusOfRupture / KpaPerPsi : settings.modulusOfRupture;
 }
 
+std::string fatigueSettingsProblem(const FatigueSettings& settings) {
+    if (!(settings.modulusOfRupture > 0) || !std::isfinite(settings.modulusOfRupture)) {
+        return "the modulus of rupture must be a finite number greater than 0";
+    }
+    return settings.model == FatigueModel::Power ? powerConstantsProblem(settings.constants) : std::string();
+}
+
 FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
     FatigueResult result;
     AnalysisResults results;
@@ -105,7 +116,7 @@ FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSetti
         complete = complete && damage.status == GroupDamage::Status::Ok;
         total += damage.damagePercent;
     }
-    if (complete) {
+    if (complete && !result.groups.empty()) {
         result.totalDamagePercent = total;
         if (settings.model == FatigueModel::Power) {
             result.crackingPercent = crackingPercent(total, settings.constants);
@@ -159,6 +170,14 @@ std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spect
 
 RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
     RequiredThickness answer;
+    if (std::string problem = fatigueSettingsProblem(settings); !problem.empty()) {
+        answer.why = std::move(problem);
+        return answer;
+    }
+    if (spectrum.groups.empty()) {
+        answer.why = "there is no load group";
+        return answer;
+    }
     if (spectrum.setsField(Field::h1)) {
         answer.why = "the spectrum sets h1";
         return answer;

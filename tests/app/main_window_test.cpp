@@ -71,6 +71,7 @@ class MainWindowTest : public QObject {
     void menusAfterEachFirstCommand();
     void reportAreaShowsTheReportInAnEvenlyAdvancingFont();
     void readingAFileSetsTheDialogsAndRefusedFilesChangeNothing();
+    void aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen();
     void savingAReportComputesItFirst();
     void closingAsksToSaveAndNeverLosesTheCase();
     void toolWindowsChosenAgainComputeTheCaseAnew();
@@ -178,6 +179,41 @@ void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
         seen += describe(*dialog) + QLatin1Char('\n');
     }
     QVERIFY(matchesGolden("windows/dialogs-after-reading-a-metric-file.txt", seen));
+}
+
+// The desktop keeps the case file's fallbacks, so that files that relied on them still open; a second
+// box after "Loaded!" names each line, its word and what was chosen.
+void MainWindowTest::aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen() {
+    QTemporaryDir folder;
+    QByteArray file = metricTwoLayerFile;
+    file.replace("****SI****", "****SI")
+        .replace("Corner Stress", "Corner Stres")
+        .replace("Dual-Tandem", "Dual-Tandm")
+        .replace("TwoLayer Bond", "Two Layer");
+    const QString path = folder.filePath(QStringLiteral("odd.DEF"));
+    writeFile(path, file);
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    prompt.openNames = {path};
+    trigger(window, "FileLoad");
+    QCOMPARE(prompt.messages.size(), 2);
+    QCOMPARE(prompt.messages[0].text, QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"));
+    QCOMPARE(prompt.messages[1].title, QStringLiteral("KORVANEX"));
+    QCOMPARE(prompt.messages[1].icon, UserPrompt::Icon::Warning);
+    QCOMPARE(prompt.messages[1].text,
+             QStringLiteral("Some words of the file are not the program's own:\n"
+                            "line 1: unknown unit marker \"****SI\": the units stay English.\n"
+                            "line 5: unknown location \"Corner Stres Analysis\": Interior was chosen.\n"
+                            "line 7: unknown gear \"Dual-Tandm\": Dual-Tridem was chosen.\n"
+                            "line 14: unknown layer \"Two Layer\": the layer stays One Layer."));
+    trigger(window, "mnuComputeStresses");
+    QVERIFY(reportText(window).contains(QStringLiteral("Gear Configuration (Wheel-Axle) : Dual-Tridem")));
+
+    prompt.clearRecord();
+    prompt.openNames = {folder.filePath(QStringLiteral("plain.DEF"))};
+    writeFile(prompt.openNames.front(), metricTwoLayerFile);
+    trigger(window, "FileLoad");
+    QCOMPARE(prompt.messages.size(), 1);
 }
 
 void MainWindowTest::savingAReportComputesItFirst() {
