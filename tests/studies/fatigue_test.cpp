@@ -185,4 +185,23 @@ TEST(ThicknessSolver, TheDamageCurveIsTheTotalAtEveryStrideOfTheGrid) {
     EXPECT_EQ(curve.back().h1, 20);
     EXPECT_EQ(curve[7].totalDamagePercent, totalDamageAt(spectrum, settings, "11.00"));
     EXPECT_TRUE(damageAgainstThickness(spectrumOf("h1,repetitions\n,1\n", base), settings, 100).empty());
+
+    // Shared out among threads, the curve is the same; asked to stop, nothing more is computed.
+    const auto damages = [](const std::vector<ThicknessDamage>& points) {
+        std::vector<std::optional<double>> totals;
+        for (const ThicknessDamage& point : points) {
+            totals.push_back(point.totalDamagePercent);
+        }
+        return totals;
+    };
+    EXPECT_EQ(damages(damageAgainstThickness(spectrum, settings, 100, 3)), damages(curve));
+    std::stop_source stopped;
+    stopped.request_stop();
+    const std::vector<ThicknessDamage> none =
+        damageAgainstThickness(spectrum, settings, 100, 2, stopped.get_token());
+    EXPECT_EQ(none.size(), 17u);
+    EXPECT_EQ(none.back().h1, 20);
+    EXPECT_EQ(damages(none), std::vector<std::optional<double>>(17));
+    EXPECT_EQ(solveThickness(spectrum, settings, stopped.get_token()).status,
+              RequiredThickness::Status::NotSolved);
 }
