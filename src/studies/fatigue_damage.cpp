@@ -152,16 +152,22 @@ std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spect
         return curve;
     }
     const int points = thicknessGridPoints(spectrum.units);
+    std::vector<int> grid;
     for (int point = 0; point < points; point += stride) {
+        grid.push_back(point);
+    }
+    if (grid.back() != points - 1) {
+        grid.push_back(points - 1);
+    }
+    for (int point : grid) {
         curve.push_back({thicknessGridValue(spectrum.units, point), std::nullopt});
     }
     // Job j computes the curve's points j, j + jobs, j + 2 jobs, ...
     jobs = std::max(jobs, 1u);
     const auto computeShare = [&](std::size_t first) {
         for (std::size_t index = first; index < curve.size() && !stop.stop_requested(); index += jobs) {
-            const int point = static_cast<int>(index) * stride;
             curve[index].totalDamagePercent =
-                totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, point));
+                totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, grid[index]));
         }
     };
     std::vector<std::jthread> helpers;

@@ -77,7 +77,7 @@ struct ThicknessDamage {
 };
 
 // The total damage against the slab thickness at every `stride`-th point of the grid, from the
-// thinnest: what totalDamageAt gives at each. The points are shared out among `jobs` threads, each
+// thinnest, and at the thickest: what totalDamageAt gives at each. The points are shared out among `jobs` threads, each
 // computed on its own, so that the curve is the same for any number. Empty when the spectrum sets h1.
 // Once `stop` is requested no further point is computed: those left keep no damage.
 std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,

@@ -185,6 +185,11 @@ TEST(ThicknessSolver, TheDamageCurveIsTheTotalAtEveryStrideOfTheGrid) {
     EXPECT_EQ(curve[7].h1, 11);
     EXPECT_EQ(curve.back().h1, 20);
     EXPECT_EQ(curve[7].totalDamagePercent, totalDamageAt(spectrum, settings, "11.00"));
+    const std::vector<ThicknessDamage> uneven = damageAgainstThickness(spectrum, settings, 300);
+    ASSERT_EQ(uneven.size(), 7u); // 4.00, 7.00, ... 19.00 and 20.00 in
+    EXPECT_EQ(uneven[5].h1, 19);
+    EXPECT_EQ(uneven[6].h1, 20);
+    EXPECT_EQ(uneven[6].totalDamagePercent, curve.back().totalDamagePercent);
     EXPECT_TRUE(damageAgainstThickness(spectrumOf("h1,repetitions\n,1\n", base), settings, 100).empty());
 
     // Shared out among threads, the curve is the same; asked to stop, nothing more is computed.
