@@ -157,7 +157,7 @@ void frmMain::createMenus() {
     connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("&Design Chart...")),
             &QAction::triggered, this, [this] { showToolWindow(designChart_, &frmDesignChart::refresh); });
     connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("F&atigue...")), &QAction::triggered,
-            this, [this] { showToolWindow(fatigue_, &frmFatigue::recompute); });
+            this, [this] { showToolWindow(fatigue_, &frmFatigue::followCase); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -239,8 +239,10 @@ AnalysisCase frmMain::caseWithEveryPartInitialised() const {
     return record;
 }
 
+// The plan, and every tool window that is shown, follow the case.
 void frmMain::redrawPlan() {
     plan_->showCase(caseWithEveryPartInitialised());
+    emit caseEdited();
 }
 
 void frmMain::showDialog(QDialog& dialog) {
@@ -260,13 +262,18 @@ void frmMain::showAbout() {
 
 // A tool window (the design chart, fatigue) computes the case as the dialogs hold it, so it touches them
 // as the compute command does. It opens centred once; later it keeps the place and size the user gave
-// it, and computes the case anew.
+// it, and computes the case anew. While shown, it follows every edit of the case.
 template <class Window> void frmMain::showToolWindow(Window*& window, void (Window::*refresh)()) {
     {
         BusyCursor busy;
         createAllDialogs();
         if (window == nullptr) {
             window = new Window(record_, prompt_, this);
+            connect(this, &frmMain::caseEdited, window, [window, refresh] {
+                if (window->isVisible()) {
+                    (window->*refresh)();
+                }
+            });
             placement_->place(*window);
         } else {
             (window->*refresh)();

@@ -35,6 +35,10 @@ class frmMain : public QMainWindow {
     // Every message box and file or print dialog goes through the prompt.
     explicit frmMain(UserPrompt& prompt);
 
+  signals:
+    // The case changed: a text typed, an option chosen or a case file read.
+    void caseEdited();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
