@@ -7,6 +7,7 @@
 #include "app/fatigue_print.h"
 #include "app/saved_file.h"
 #include "app/spectrum_table.h"
+#include "app/text_table_model.h"
 #include "app/window_parts.h"
 #include "app/window_picture.h"
 
@@ -34,7 +35,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -78,12 +79,6 @@ QLineEdit* newEdit(const char* name, const QString& value) {
     auto* edit = new QLineEdit(value);
     edit->setObjectName(QString::fromLatin1(name));
     return edit;
-}
-
-QTableWidgetItem* readOnlyItem(const QString& value) {
-    auto* item = new QTableWidgetItem(value);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
 }
 
 QGroupBox* group(const QString& title, QLayout* content) {
@@ -214,9 +209,10 @@ QLayout* frmFatigue::createResultsSection() {
     fading->setEnabled(false);
     chartView_->setGraphicsEffect(fading);
 
-    tblResults_ = new QTableWidget(0, 0);
+    results_ = new TextTableModel(this);
+    tblResults_ = new QTableView;
     tblResults_->setObjectName(QStringLiteral("tblResults"));
-    tblResults_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblResults_->setModel(results_);
     // The columns take the width of their texts, as the first rows show them.
     tblResults_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblResults_->horizontalHeader()->setResizeContentsPrecision(ResultRowsMeasured);
@@ -255,8 +251,7 @@ void frmFatigue::showUnits() {
     for (const std::string& heading : headings) {
         labels << text(heading);
     }
-    tblResults_->setColumnCount(static_cast<int>(labels.size()));
-    tblResults_->setHorizontalHeaderLabels(labels);
+    results_->setHeadings(labels);
 }
 
 void frmFatigue::followCase() {
@@ -315,7 +310,7 @@ void frmFatigue::recompute() {
     if (!readSettings(settings)) {
         work_->cancel();
         shown_ = {};
-        tblResults_->setRowCount(0);
+        results_->setRows({});
         chart_->removeAllSeries();
         chartView_->graphicsEffect()->setEnabled(false);
         lblSummary_->setText(
@@ -343,25 +338,27 @@ void frmFatigue::recompute() {
 // A group that was not computed shows its status across the columns that follow the texts it has.
 void frmFatigue::showTable(const Results& results) {
     shown_ = results;
-    tblResults_->setUpdatesEnabled(false);
-    tblResults_->clearSpans();
-    tblResults_->setRowCount(static_cast<int>(shown_.result.groups.size()));
-    const int columns = tblResults_->columnCount();
-    for (int row = 0; row < tblResults_->rowCount(); ++row) {
-        const std::vector<std::string> texts =
-            fatigueGroupTexts(shown_.spectrum->groups[static_cast<std::size_t>(row)],
-                              shown_.result.groups[static_cast<std::size_t>(row)]);
-        for (int column = 0; column < columns; ++column) {
-            const std::size_t index = static_cast<std::size_t>(column);
-            tblResults_->setItem(row, column,
-                                 readOnlyItem(index < texts.size() ? text(texts[index]) : QString()));
+    std::vector<QStringList> rows;
+    rows.reserve(shown_.result.groups.size());
+    // The column from which a row's status spans the rest, or -1.
+    std::vector<int> spanFrom;
+    const int columns = results_->columnCount();
+    for (std::size_t index = 0; index < shown_.result.groups.size(); ++index) {
+        QStringList& texts = rows.emplace_back();
+        for (const std::string& cell :
+             fatigueGroupTexts(shown_.spectrum->groups[index], shown_.result.groups[index])) {
+            texts << text(cell);
         }
-        if (static_cast<int>(texts.size()) < columns) {
-            tblResults_->setSpan(row, static_cast<int>(texts.size()) - 1, 1,
-                                 columns - static_cast<int>(texts.size()) + 1);
+        spanFrom.push_back(static_cast<int>(texts.size()) < columns ? static_cast<int>(texts.size()) - 1
+                                                                    : -1);
+    }
+    tblResults_->clearSpans();
+    results_->setRows(std::move(rows));
+    for (std::size_t row = 0; row < spanFrom.size(); ++row) {
+        if (spanFrom[row] >= 0) {
+            tblResults_->setSpan(static_cast<int>(row), spanFrom[row], 1, columns - spanFrom[row]);
         }
     }
-    tblResults_->setUpdatesEnabled(true);
     chartView_->graphicsEffect()->setEnabled(true);
     showSummary();
 }

@@ -15,12 +15,13 @@ class QChartView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 
 namespace korvanex {
 
 class BackgroundWork;
 class SpectrumTable;
+class TextTableModel;
 class UserPrompt;
 
 // Fatigue: the damage of a traffic spectrum on the main window's case as the dialogs hold it, the
@@ -97,7 +98,8 @@ class frmFatigue : public QDialog {
     QLineEdit* txtConstants_[4] = {};
     QComboBox* cboStress_ = nullptr;
     QLineEdit* txtTarget_ = nullptr;
-    QTableWidget* tblResults_ = nullptr;
+    TextTableModel* results_ = nullptr;
+    QTableView* tblResults_ = nullptr;
     QLabel* lblSummary_ = nullptr;
     QChart* chart_ = nullptr;
     QChartView* chartView_ = nullptr;
