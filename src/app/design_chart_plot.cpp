@@ -46,6 +46,8 @@ constexpr qreal HaloMargin = 2;
 constexpr int CrossingValueKey = 0;
 constexpr int CrossingStressKey = 1;
 const QString OutsideTypicalName = QStringLiteral("OutsideTypicalRange");
+const QString AllowableName = QStringLiteral("AllowableStress");
+const QString CrossingPrefix = QStringLiteral("Crossing");
 
 struct Bounds {
     double low = std::numeric_limits<double>::infinity();
@@ -126,13 +128,12 @@ QList<QGraphicsSimpleTextItem*> crossingLabelItems(const QChart& chart) {
 }
 
 // The parts of the swept range outside the typical range, shaded from the bottom of the y axis to its
-// top, under the curves: each added before them, its height set once the axis is.
-QList<QAreaSeries*> shadeOutsideTypical(QChart& chart, const Bounds& swept,
-                                        const std::optional<std::pair<double, double>>& typical,
-                                        QValueAxis& x, QValueAxis& y) {
-    QList<QAreaSeries*> shades;
+// top, under the curves: each added before them, its height set with the axis's range.
+void shadeOutsideTypical(QChart& chart, const Bounds& swept,
+                         const std::optional<std::pair<double, double>>& typical, QValueAxis& x,
+                         QValueAxis& y) {
     if (!typical || swept.empty()) {
-        return shades;
+        return;
     }
     const std::pair<double, double> parts[] = {{swept.low, std::min(swept.high, typical->first)},
                                                {std::max(swept.low, typical->second), swept.high}};
@@ -146,10 +147,8 @@ QList<QAreaSeries*> shadeOutsideTypical(QChart& chart, const Bounds& swept,
             area->setPen(Qt::NoPen);
             area->setBrush(OutsideTypicalColor);
             attach(chart, *area, x, y);
-            shades.append(area);
         }
     }
-    return shades;
 }
 
 // A mark in the colour of its curve at every crossing, and a label of its own in that colour, placed
@@ -163,7 +162,7 @@ void markCrossings(QChart& chart, const DesignChartData& data, const QList<QLine
             const QString text = QString::fromStdString(crossingLabel(data.field, {&value, 1}, span));
             auto* mark = new QScatterSeries;
             mark->setName(text);
-            mark->setObjectName(QStringLiteral("Crossing") + line.objectName());
+            mark->setObjectName(CrossingPrefix + line.objectName());
             mark->setColor(line.color());
             mark->setMarkerSize(CrossingMarkSize);
             mark->append(value, allowable);
@@ -189,8 +188,7 @@ QString stressAxisTitle(UnitSystem units) {
 }
 
 void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& fieldCaption,
-                     const std::optional<std::pair<double, double>>& typical,
-                     std::optional<double> allowable) {
+                     const std::optional<std::pair<double, double>>& typical) {
     chart.removeAllSeries();
     qDeleteAll(crossingLabelItems(chart));
     chart.legend()->hide();
@@ -200,15 +198,12 @@ void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& 
     y.setTitleText(stressAxisTitle(data.units));
 
     const Bounds swept = sweptBounds(data);
-    const QList<QAreaSeries*> shades = shadeOutsideTypical(chart, swept, typical, x, y);
-    Bounds stresses;
-    QList<QLineSeries*> lines;
+    shadeOutsideTypical(chart, swept, typical, x, y);
     for (ChartCurve curve : data.curves) {
         QList<QPointF> points;
         for (const DesignChartPoint& point : data.points) {
             if (!point.faulted) {
                 points.append({point.value, point.stress(curve)});
-                stresses.include(point.stress(curve));
             }
         }
         auto* line = new QLineSeries;
@@ -217,24 +212,48 @@ void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& 
         line->setColor(CurveColors[static_cast<std::size_t>(curve)]);
         line->replace(points);
         attach(chart, *line, x, y);
-        lines.append(line);
     }
+    setAxisRange(x, swept, 0);
+    setRoundTicks(x);
+    plotAllowable(chart, data, std::nullopt);
+}
 
+void plotAllowable(QChart& chart, const DesignChartData& data, std::optional<double> allowable) {
+    qDeleteAll(crossingLabelItems(chart));
+    QList<QLineSeries*> curves;
+    QList<QAreaSeries*> shades;
+    for (QAbstractSeries* series : chart.series()) {
+        if (series->objectName() == AllowableName || series->objectName().startsWith(CrossingPrefix)) {
+            chart.removeSeries(series);
+            delete series;
+        } else if (auto* shade = qobject_cast<QAreaSeries*>(series)) {
+            shades.append(shade);
+        } else {
+            curves.append(qobject_cast<QLineSeries*>(series));
+        }
+    }
+    QValueAxis& x = valueAxis(chart, Qt::AlignBottom);
+    QValueAxis& y = valueAxis(chart, Qt::AlignLeft);
+    const Bounds swept = sweptBounds(data);
+    Bounds stresses;
+    for (const DesignChartPoint& point : data.points) {
+        for (ChartCurve curve : data.curves) {
+            if (!point.faulted) {
+                stresses.include(point.stress(curve));
+            }
+        }
+    }
     if (allowable && !swept.empty()) {
         stresses.include(*allowable);
         auto* line = new QLineSeries;
         line->setName(QStringLiteral("Allowable Stress"));
-        line->setObjectName(QStringLiteral("AllowableStress"));
+        line->setObjectName(AllowableName);
         line->setPen(QPen(AllowableColor, 2, Qt::DashLine));
         line->append(swept.low, *allowable);
         line->append(swept.high, *allowable);
         attach(chart, *line, x, y);
-
-        markCrossings(chart, data, lines, *allowable, swept.high - swept.low, x, y);
+        markCrossings(chart, data, curves, *allowable, swept.high - swept.low, x, y);
     }
-
-    setAxisRange(x, swept, 0);
-    setRoundTicks(x);
     setAxisRange(y, stresses, StressMargin);
     y.applyNiceNumbers();
     for (QAreaSeries* shade : shades) {

@@ -15,14 +15,16 @@ namespace korvanex {
 
 // Draws a design chart's data into a chart, replacing whatever it showed: one line per curve through
 // the computed points against the swept field (its caption titles the x axis), the stresses in the
-// case's unit on the y axis, the parts of the swept range outside the field's typical range (from,
-// to) shaded,
-// and, when there is an allowable stress, a dashed horizontal line at it with a mark wherever a curve
-// crosses it and a label for each mark. The chart's own legend is hidden: designChartLegend gives one
-// that never cuts a name short.
+// case's unit on the y axis, and the parts of the swept range outside the field's typical range (from,
+// to) shaded. The chart's own legend is hidden: designChartLegend gives one that never cuts a name
+// short.
 void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& fieldCaption,
-                     const std::optional<std::pair<double, double>>& typical,
-                     std::optional<double> allowable);
+                     const std::optional<std::pair<double, double>>& typical);
+
+// Draws the allowable stress anew on a chart that plotDesignChart drew from the data, the curves left
+// as they are: a dashed horizontal line with a mark wherever a curve crosses it and a label for each
+// mark, or none. The stress axis spans the curves and the allowable stress.
+void plotAllowable(QChart& chart, const DesignChartData& data, std::optional<double> allowable);
 
 // Places the crossing labels inside the plot area, on a white ground, clear of one another, of every
 // curve, of the allowable line and of the marks, beside their marks; to be run whenever the plot area

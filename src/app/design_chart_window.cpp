@@ -260,7 +260,7 @@ void frmDesignChart::allowableTyped() {
     if (!text.isEmpty()) {
         allowable_ = numericPrefix(text.toStdString());
     }
-    redraw();
+    redrawAllowable();
 }
 
 // A text left that is not a number goes back to the one the chart is drawn from.
@@ -294,8 +294,12 @@ void frmDesignChart::redraw() {
         typical = {numericPrefix(typicalBoundText(range->minimum).toStdString()),
                    numericPrefix(typicalBoundText(range->maximum).toStdString())};
     }
-    plotDesignChart(*chart_, data_, QString::fromStdString(record_.caption(data_.field)), typical,
-                    allowable_);
+    plotDesignChart(*chart_, data_, QString::fromStdString(record_.caption(data_.field)), typical);
+    redrawAllowable();
+}
+
+void frmDesignChart::redrawAllowable() {
+    plotAllowable(*chart_, data_, allowable_);
     lblLegend_->setText(designChartLegend(*chart_));
     placeLabels();
 }

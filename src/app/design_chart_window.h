@@ -53,6 +53,7 @@ class frmDesignChart : public QDialog {
     void allowableFinished();
     void recompute();
     void redraw();
+    void redrawAllowable();
     void placeLabels();
 
     void saveCsv();

@@ -44,8 +44,8 @@ struct LabelObstacles {
 
 // One box per label, each inside the area and at least `gap` clear of every other label, every line
 // and every box, at the free place nearest to its point: above or below it, centred over it or moved
-// sideways, and shifted to stay inside the area. Labels are placed from left to right; a label for which the area holds no free place gets
-// none.
+// sideways, and shifted to stay inside the area. Labels are placed from left to right; a label for which the
+// area holds no free place gets none.
 std::vector<std::optional<LabelBox>> placeLabels(const std::vector<LabelAnchor>& anchors,
                                                  const LabelBox& area, double gap,
                                                  const LabelObstacles& obstacles = {});
