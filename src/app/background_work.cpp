@@ -39,13 +39,14 @@ void BackgroundWork::cancel() {
 }
 
 void BackgroundWork::waitForEnd() {
-    if (!busy_) {
-        return;
+    if (busy_) {
+        BusyCursor pointer;
+        QEventLoop loop;
+        connect(this, &BackgroundWork::busyChanged, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    BusyCursor pointer;
-    QEventLoop loop;
-    connect(this, &BackgroundWork::busyChanged, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // A chart lays itself out on a later pass of the event loop: drawn before that, it has no axes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 // A step is posted to this object, so that it runs on the user-interface thread, in the order the

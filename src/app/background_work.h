@@ -30,7 +30,8 @@ class BackgroundWork : public QObject {
     void cancel();
     // Whether a request has not yet run to its end.
     bool isBusy() const { return busy_; }
-    // Waits until no request is running, holding the user's input back, under the busy pointer.
+    // Waits until no request is running, holding the user's input back, under the busy pointer, and
+    // lays out what the steps changed, so that the windows can be drawn, saved or printed as they stand.
     void waitForEnd();
 
   signals:

@@ -1,15 +1,36 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/fatigue_print.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QPainter>
 #include <QPrinter>
 
 #include <algorithm>
 
 namespace korvanex {
+
+namespace {
+
+// The width at which a chart is laid out for a page, in the pixels of a screen, so that its labels
+// and legend take the room they take on a screen whatever the window's size.
+constexpr double ChartWidthOnPage = 900;
+
+// Lays the chart out in the shape of the area, draws it there and puts it back as it was.
+void drawChart(QPainter& painter, const QRectF& area, QChart& chart) {
+    const QSizeF shown = chart.size();
+    chart.resize(ChartWidthOnPage, ChartWidthOnPage * area.height() / area.width());
+    chart.layout()->activate();
+    chart.scene()->render(&painter, area, chart.sceneBoundingRect());
+    chart.resize(shown);
+    chart.layout()->activate();
+}
+
+} // namespace
 
 bool printTextAndChart(QPrinter& printer, const std::vector<std::string>& lines, QChartView& chart) {
     QPainter painter;
@@ -44,7 +65,8 @@ bool printTextAndChart(QPrinter& printer, const std::vector<std::string>& lines,
         ok = ok && printer.newPage();
         top = 0;
     }
-    chart.render(&painter, QRectF(0, top + lineHeight, page.width(), page.height() - top - lineHeight));
+    drawChart(painter, QRectF(0, top + lineHeight, page.width(), page.height() - top - lineHeight),
+              *chart.chart());
     return painter.end() && ok && printer.printerState() != QPrinter::Error;
 }
 

@@ -94,6 +94,8 @@ void WindowPictureTest::chartsAreSavedAsTheUserSeesThem() {
         QCOMPARE(save(prompt, shown, chart.svgButton, svg), QStringLiteral("(*.svg)"));
         const QByteArray drawn = contents(svg);
         QVERIFY2(drawn.contains("<title>" + shown.windowTitle().toUtf8() + "</title>"), chart.name);
+        // Saved as soon as the results are in, the chart is laid out, with its axes.
+        QVERIFY2(drawn.contains("Slab (1st Layer) Thickness, h1 (in)"), chart.name);
         QCOMPARE(QSvgRenderer(drawn).viewBox(), view.rect());
         QVERIFY(prompt.messages.isEmpty());
     }
