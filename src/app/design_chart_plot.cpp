@@ -84,7 +84,7 @@ void setAxisRange(QValueAxis& axis, Bounds bounds, double margin) {
         bounds = {0, 1};
     }
     double pad = (bounds.high - bounds.low) * margin;
-    if (!(pad > 0)) {
+    if (!(bounds.high > bounds.low)) {
         pad = bounds.low == 0 ? 1 : std::fabs(bounds.low) * StressMargin;
     }
     axis.setRange(bounds.low - pad, bounds.high + pad);
@@ -213,8 +213,6 @@ void plotDesignChart(QChart& chart, const DesignChartData& data, const QString& 
         line->replace(points);
         attach(chart, *line, x, y);
     }
-    setAxisRange(x, swept, 0);
-    setRoundTicks(x);
     plotAllowable(chart, data, std::nullopt);
 }
 
@@ -254,6 +252,9 @@ void plotAllowable(QChart& chart, const DesignChartData& data, std::optional<dou
         attach(chart, *line, x, y);
         markCrossings(chart, data, curves, *allowable, swept.high - swept.low, x, y);
     }
+    // Attaching a series may move the axes: their ranges are set once every series is attached.
+    setAxisRange(x, swept, 0);
+    setRoundTicks(x);
     setAxisRange(y, stresses, StressMargin);
     y.applyNiceNumbers();
     for (QAreaSeries* shade : shades) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 // The design chart window through its reference file tests/data/windows/design-chart.txt: its fields,
-// axis titles, note and series (name, point count, first and last point, marks) after each step.
+// axis titles and ranges, note and series (name, point count, first and last point, marks) after each step.
 
 #include "app/design_chart_window.h"
 #include "widget_test.h"
@@ -10,6 +10,7 @@
 #include <QScatterSeries>
 #include <QSpinBox>
 #include <QTextDocument>
+#include <QValueAxis>
 
 #include <algorithm>
 
@@ -72,7 +73,11 @@ QString describeChart(const frmDesignChart& window) {
                    child<QComboBox>(window, "cboField").currentText() + QStringLiteral(", points: ") +
                    QString::number(child<QSpinBox>(window, "spnPoints").value()) + '\n';
     for (const QAbstractAxis* axis : chartOf(window).axes()) {
-        seen += QStringLiteral("axis: ") + axis->titleText() + '\n';
+        const auto* values = qobject_cast<const QValueAxis*>(axis);
+        seen += QStringLiteral("axis: %1 from %2 to %3\n")
+                    .arg(axis->titleText())
+                    .arg(values->min())
+                    .arg(values->max());
     }
     for (QAbstractSeries* series : chartOf(window).series()) {
         if (const auto* area = qobject_cast<QAreaSeries*>(series)) {
