@@ -21,9 +21,12 @@ namespace korvanex {
 
 namespace {
 
-// The powers of ten that the damage axis may label, at most, so that its labels never crowd.
-constexpr int MostDecadeLabels = 10;
 const QColor TargetColor(200, 0, 0);
+// The height a label of the damage axis takes, with the room between it and the next, in pixels, and
+// the fewest and the most powers of ten labelled.
+constexpr double DecadeLabelRoom = 30;
+constexpr int FewestDecadeLabels = 2;
+constexpr int MostDecadeLabels = 10;
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -50,11 +53,11 @@ struct DecadeScale {
 };
 
 // Labels on whole multiples of the step, from below the least damage above 0 to above the greatest.
-DecadeScale decadeScale(double least, double greatest) {
+DecadeScale decadeScale(double least, double greatest, int mostLabels) {
     const double low = std::floor(std::log10(least));
     const double high = std::ceil(std::log10(greatest));
     DecadeScale scale;
-    scale.step = std::max(1, static_cast<int>(std::ceil((high - low) / MostDecadeLabels)));
+    scale.step = std::max(1, static_cast<int>(std::ceil((high - low) / std::max(1, mostLabels))));
     scale.lowest = static_cast<int>(std::floor(low / scale.step)) * scale.step;
     scale.highest = static_cast<int>(std::ceil(high / scale.step)) * scale.step;
     if (scale.highest == scale.lowest) {
@@ -77,6 +80,10 @@ void setDamageAxis(QCategoryAxis& axis, const DecadeScale& scale) {
 }
 
 } // namespace
+
+int decadeLabelsFitting(double height) {
+    return std::clamp(static_cast<int>(height / DecadeLabelRoom), FewestDecadeLabels, MostDecadeLabels);
+}
 
 QString powerOfTenText(int exponent) {
     static const QChar superscripts[] = {u'⁰', u'¹', u'²', u'³', u'⁴', u'⁵', u'⁶', u'⁷', u'⁸', u'⁹'};
@@ -105,7 +112,7 @@ void plotDamageChart(QChart& chart, const DamageChart& data) {
             greatest = std::max(greatest, *total);
         }
     }
-    const DecadeScale scale = decadeScale(least, greatest);
+    const DecadeScale scale = decadeScale(least, greatest, data.mostLabels);
 
     // A point where the damage is not known (a group faulted there) is passed over.
     auto* damage = new QLineSeries;

@@ -100,8 +100,8 @@ frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* 
     left->addWidget(group(QStringLiteral("Traffic Spectrum"), createSpectrumSection()), 1);
     left->addWidget(group(QStringLiteral("Fatigue Model"), createSettingsSection()));
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 2);
-    columns->addLayout(createResultsSection(), 3);
+    columns->addLayout(left, 1);
+    columns->addLayout(createResultsSection(), 2);
 
     auto* buttons = new QHBoxLayout;
     connect(addButton(*buttons, "cmdSaveTable", QStringLiteral("Save &Table...")), &QPushButton::clicked,
@@ -208,6 +208,7 @@ QLayout* frmFatigue::createResultsSection() {
     fading->setOpacity(StaleChartOpacity);
     fading->setEnabled(false);
     chartView_->setGraphicsEffect(fading);
+    connect(chart_, &QChart::plotAreaChanged, this, &frmFatigue::fitDamageLabels);
 
     results_ = new TextTableModel(this);
     tblResults_ = new QTableView;
@@ -310,6 +311,7 @@ void frmFatigue::recompute() {
     if (!readSettings(settings)) {
         work_->cancel();
         shown_ = {};
+        drawn_.reset();
         results_->setRows({});
         chart_->removeAllSeries();
         chartView_->graphicsEffect()->setEnabled(false);
@@ -369,9 +371,23 @@ void frmFatigue::showThickness(const RequiredThickness& thickness) {
 }
 
 void frmFatigue::showCurve(const std::vector<ThicknessDamage>& curve) {
-    plotDamageChart(*chart_, {curve, shown_.settings.targetPercent, shown_.thickness, shown_.record.units,
-                              text(shown_.record.caption(Field::h1))});
+    drawn_ = {curve,
+              shown_.settings.targetPercent,
+              shown_.thickness,
+              shown_.record.units,
+              text(shown_.record.caption(Field::h1)),
+              decadeLabelsFitting(chart_->plotArea().height())};
+    plotDamageChart(*chart_, *drawn_);
     chartView_->graphicsEffect()->setEnabled(false);
+}
+
+// A plot that grows or shrinks labels as many powers of ten as fit along it.
+void frmFatigue::fitDamageLabels() {
+    const int fitting = decadeLabelsFitting(chart_->plotArea().height());
+    if (drawn_ && drawn_->mostLabels != fitting) {
+        drawn_->mostLabels = fitting;
+        plotDamageChart(*chart_, *drawn_);
+    }
 }
 
 void frmFatigue::showSummary() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "app/fatigue_chart.h"
 #include "case/analysis_case.h"
 #include "studies/fatigue_damage.h"
 #include "studies/traffic_loads.h"
@@ -71,6 +72,7 @@ class frmFatigue : public QDialog {
     void showTable(const Results& results);
     void showThickness(const RequiredThickness& thickness);
     void showCurve(const std::vector<ThicknessDamage>& curve);
+    void fitDamageLabels();
     void showSummary();
 
     void addRow();
@@ -89,6 +91,7 @@ class frmFatigue : public QDialog {
     // The unit system of the spectrum and the modulus of rupture shown.
     UnitSystem units_;
     Results shown_;
+    std::optional<DamageChart> drawn_;
 
     SpectrumTable* tblSpectrum_ = nullptr;
     QLabel* lblExample_ = nullptr;

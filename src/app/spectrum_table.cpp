@@ -6,10 +6,14 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace korvanex {
 
 namespace {
+
+// The rows whose texts set the widths of the columns when cells are shown.
+constexpr int RowsMeasured = 50;
 
 QString text(std::string_view value) {
     return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
@@ -29,7 +33,9 @@ class OptionDropDown : public QStyledItemDelegate {
         for (std::string_view word : words_) {
             box->addItem(text(word), text(word));
         }
-        // A choice is taken as soon as it is made.
+        // The list opens at once, so that the arrow keys move within it; a choice made there is taken
+        // as soon as it is made.
+        QTimer::singleShot(0, box, &QComboBox::showPopup);
         connect(box, &QComboBox::activated, this, [this, box] {
             auto* self = const_cast<OptionDropDown*>(this);
             emit self->commitData(box);
@@ -71,7 +77,8 @@ const CaseColumn* columnNamed(const std::string& name) {
 
 SpectrumTable::SpectrumTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("tblSpectrum"));
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setResizeContentsPrecision(RowsMeasured);
 }
 
 void SpectrumTable::showCells(const SpectrumCells& cells, UnitSystem units) {
@@ -103,6 +110,7 @@ void SpectrumTable::showCells(const SpectrumCells& cells, UnitSystem units) {
         }
     }
     showUnits(units);
+    resizeColumnsToContents();
 }
 
 void SpectrumTable::showUnits(UnitSystem units) {

@@ -41,6 +41,34 @@ QStringList row(const QTableView& table, int index) {
     return texts;
 }
 
+// The damage axis's labels, as many as fit the plot (so that their number depends on the fonts): "0"
+// one step below powers of ten a whole number of decades apart, each label at its own power.
+QString damageAxisShape(QCategoryAxis& axis) {
+    const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    const QStringList labels = axis.categoriesLabels();
+    QList<int> powers;
+    for (const QString& label : labels.mid(1)) {
+        QString exponent;
+        for (const QChar digit : label.mid(2)) {
+            exponent += digit == u'⁻' ? QChar(u'-')
+                                      : QChar(static_cast<char16_t>(u'0' + superscripts.indexOf(digit)));
+        }
+        if (!label.startsWith(QStringLiteral("10")) || axis.endValue(label) != exponent.toInt()) {
+            return QStringLiteral("not a power of ten: ") + label;
+        }
+        powers << exponent.toInt();
+    }
+    const int step = powers.size() > 1 ? powers[1] - powers[0] : 0;
+    for (qsizetype index = 1; index < powers.size(); ++index) {
+        if (step < 1 || powers[index] - powers[index - 1] != step) {
+            return QStringLiteral("uneven: ") + labels.join(' ');
+        }
+    }
+    return labels.value(0) == QStringLiteral("0") && axis.endValue(labels[0]) == powers.value(0) - step
+               ? QStringLiteral("damage axis: 0, then evenly spaced powers of ten")
+               : QStringLiteral("no line of 0: ") + labels.join(' ');
+}
+
 // What the window shows: the modulus of rupture, both tables under their headers, the summary, the
 // damage axis's labels and the chart's series with their last points.
 QString describeFatigue(const frmFatigue& fatigue) {
@@ -59,15 +87,17 @@ QString describeFatigue(const frmFatigue& fatigue) {
     }
     seen += summary(fatigue) + QLatin1Char('\n');
     QChart& chart = *child<QChartView>(fatigue, "chartView").chart();
-    seen +=
-        qobject_cast<QCategoryAxis*>(chart.axes(Qt::Vertical).first())->categoriesLabels().join(' ') + '\n';
+    QCategoryAxis& axis = *qobject_cast<QCategoryAxis*>(chart.axes(Qt::Vertical).first());
+    seen += damageAxisShape(axis) + '\n';
     for (const QAbstractSeries* series : chart.series()) {
         const QXYSeries& xy = *qobject_cast<const QXYSeries*>(series);
-        seen += QStringLiteral("%1: %2 points, last (%3, %4)\n")
+        const QPointF last = xy.at(xy.count() - 1);
+        seen += QStringLiteral("%1: %2 points, the last at %3%4\n")
                     .arg(series->name())
                     .arg(xy.count())
-                    .arg(xy.at(xy.count() - 1).x())
-                    .arg(xy.at(xy.count() - 1).y(), 0, 'g', 6);
+                    .arg(last.x())
+                    .arg(last.y() == axis.endValue(QStringLiteral("0")) ? QStringLiteral(" on the line of 0")
+                                                                        : QString());
     }
     return seen;
 }
