@@ -25,7 +25,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFormLayout>
-#include <QGraphicsOpacityEffect>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -62,7 +61,7 @@ const Example& exampleOf(UnitSystem units) {
 constexpr int ChartPoints = 160;
 // The rows of the results whose texts set the widths of the columns.
 constexpr int ResultRowsMeasured = 50;
-// How clearly a chart still to be redrawn shows.
+// How clearly a chart still to be redrawn for the results shown shows.
 constexpr double StaleChartOpacity = 0.35;
 const char* const ConstantNames[] = {"txtC1", "txtC2", "txtC4", "txtC5"};
 const char* const ConstantCaptions[] = {"C&1:", "C&2:", "C&4:", "C&5:"};
@@ -204,10 +203,6 @@ QLayout* frmFatigue::createResultsSection() {
     chartView_->setObjectName(QStringLiteral("chartView"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(420, 320);
-    auto* fading = new QGraphicsOpacityEffect(chartView_);
-    fading->setOpacity(StaleChartOpacity);
-    fading->setEnabled(false);
-    chartView_->setGraphicsEffect(fading);
     connect(chart_, &QChart::plotAreaChanged, this, &frmFatigue::fitDamageLabels);
 
     results_ = new TextTableModel(this);
@@ -314,7 +309,7 @@ void frmFatigue::recompute() {
         drawn_.reset();
         results_->setRows({});
         chart_->removeAllSeries();
-        chartView_->graphicsEffect()->setEnabled(false);
+        chart_->setOpacity(1);
         lblSummary_->setText(
             QStringLiteral("The modulus of rupture, the target and the model's constants must be "
                            "numbers; the modulus and the target greater than 0."));
@@ -361,7 +356,7 @@ void frmFatigue::showTable(const Results& results) {
             tblResults_->setSpan(static_cast<int>(row), spanFrom[row], 1, columns - spanFrom[row]);
         }
     }
-    chartView_->graphicsEffect()->setEnabled(true);
+    chart_->setOpacity(StaleChartOpacity);
     showSummary();
 }
 
@@ -378,7 +373,7 @@ void frmFatigue::showCurve(const std::vector<ThicknessDamage>& curve) {
               text(shown_.record.caption(Field::h1)),
               decadeLabelsFitting(chart_->plotArea().height())};
     plotDamageChart(*chart_, *drawn_);
-    chartView_->graphicsEffect()->setEnabled(false);
+    chart_->setOpacity(1);
 }
 
 // A plot that grows or shrinks labels as many powers of ten as fit along it.
