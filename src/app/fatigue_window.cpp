@@ -212,7 +212,7 @@ QLayout* frmFatigue::createResultsSection() {
     // The columns take the width of their texts, as the first rows show them.
     tblResults_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblResults_->horizontalHeader()->setResizeContentsPrecision(ResultRowsMeasured);
-    // A long summary wraps: it never widens the window.
+    // A long summary wraps, and a word too long for a line is cut: neither widens the window.
     lblSummary_ = new QLabel;
     lblSummary_->setObjectName(QStringLiteral("lblSummary"));
     lblSummary_->setWordWrap(true);
