@@ -209,7 +209,9 @@ void FatigueWindowTest::aMetricRunShowsTheMetricExampleAndFollowsACaseFile() {
     prompt.openNames = {QStringLiteral(KORVANEX_TEST_DATA "/cases/example.DEF")};
     trigger(window, "FileLoad");
     waitForResults(fatigue);
-    QCOMPARE(headers(child<QTableWidget>(fatigue, "tblSpectrum")).at(1), QStringLiteral("P (lbs)"));
+    const QTableWidget& spectrum = child<QTableWidget>(fatigue, "tblSpectrum");
+    QCOMPARE(headers(spectrum).at(1), QStringLiteral("P (lbs)"));
+    QCOMPARE(row(spectrum, 0), (QStringList{"single-single", "10000", "", "2.5E6"}));
     QCOMPARE(text(fatigue, "txtModulus"), QStringLiteral("650"));
     QCOMPARE(headers(results)[3], QStringLiteral("Stress (psi)"));
 }
