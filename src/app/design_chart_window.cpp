@@ -160,16 +160,8 @@ void frmDesignChart::createControls() {
     lblNote_->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;
-    const WindowPicture picture = widgetPicture(*panel);
     addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this,
-                      {[this, picture] {
-                           work_->waitForEnd();
-                           return picture.png();
-                       },
-                       [this, picture] {
-                           work_->waitForEnd();
-                           return picture.svg();
-                       }},
+                      widgetPicture(*panel, [this] { work_->waitForEnd(); }),
                       QStringLiteral("The chart was not saved: "));
     connect(addButton(*buttons, "cmdSaveCsv", QStringLiteral("Save &CSV...")), &QPushButton::clicked, this,
             &frmDesignChart::saveCsv);

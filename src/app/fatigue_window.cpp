@@ -105,16 +105,8 @@ frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* 
     auto* buttons = new QHBoxLayout;
     connect(addButton(*buttons, "cmdSaveTable", QStringLiteral("Save &Table...")), &QPushButton::clicked,
             this, &frmFatigue::saveTable);
-    const WindowPicture chartPicture = widgetPicture(*chartView_);
     addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this,
-                      {[this, chartPicture] {
-                           work_->waitForEnd();
-                           return chartPicture.png();
-                       },
-                       [this, chartPicture] {
-                           work_->waitForEnd();
-                           return chartPicture.svg();
-                       }},
+                      widgetPicture(*chartView_, [this] { work_->waitForEnd(); }),
                       QStringLiteral("The file was not saved: "));
     connect(addButton(*buttons, "cmdPrint", QStringLiteral("&Print...")), &QPushButton::clicked, this,
             &frmFatigue::printAll);
