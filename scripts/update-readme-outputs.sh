@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
-# command prints now: the Verification table (`korvanex-cli verify`) and the fatigue worked example.
+# command prints now: the Verification table (`korvanex-cli verify`) and the fatigue worked examples
+# (from repetitions and from truck traffic).
 # With --check it changes nothing and fails when the README differs.
 # Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli]
 set -eu
@@ -48,6 +49,14 @@ replace verify "$work/verify"
     echo '```'
 } >"$work/fatigue"
 replace "fatigue example" "$work/fatigue"
+
+{
+    echo '```'
+    "$cli" fatigue --spectrum docs/examples/truck-traffic.csv --modulus-of-rupture 650 --adtt 1000 --growth 3 \
+        --years 25 --solve-thickness
+    echo '```'
+} >"$work/traffic"
+replace "truck traffic example" "$work/traffic"
 
 if [ "$check" = yes ]; then
     if ! diff -u README.md "$work/README.md"; then
