@@ -45,6 +45,10 @@ class frmMain : public QMainWindow {
     // dropped on the window or chosen from Recent Files is read through it.
     void openCaseFile(const QString& path);
 
+  signals:
+    // The case changed: a text typed, an option chosen or a case file read.
+    void caseEdited();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -6,6 +6,7 @@
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
 #include "formats/json_text.h"
+#include "formats/report.h"
 #include "formats/traffic_json.h"
 #include "io/csv_cell.h"
 
@@ -76,27 +77,6 @@ std::string fieldNumber(const AnalysisCase& record, Field field) {
     return formatFixed(numericPrefix(record.text(field)), 1);
 }
 
-std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
-    std::vector<std::string> texts{std::to_string(row)};
-    if (damage.status == GroupDamage::Status::Error) {
-        texts.push_back(groupStatusText(damage));
-        return tableLine(texts);
-    }
-    texts.push_back(std::string(wordOf(GearCellWords, group.record.gear)));
-    texts.push_back(fieldNumber(group.record, Field::P));
-    texts.push_back(fieldNumber(group.record, Field::F));
-    if (damage.status == GroupDamage::Status::Fault) {
-        texts.push_back(groupStatusText(damage));
-        return tableLine(texts);
-    }
-    texts.push_back(formatFixed(damage.stress, 1));
-    texts.push_back(formatFixed(damage.stressRatio, 3));
-    texts.push_back(repetitionsText(damage.allowableRepetitions));
-    texts.push_back(scientific(group.repetitions));
-    texts.push_back(formatFixed(damage.damagePercent, 2));
-    return tableLine(texts);
-}
-
 // The traffic of a spectrum of axle groups per 1,000 trucks and its growth factor, as the table shows
 // them; nothing for a spectrum of repetitions.
 std::string trafficLine(const TrafficSpectrum& spectrum) {
@@ -148,6 +128,39 @@ void appendTrafficCells(std::string& text, const TrafficSettings& traffic, const
 }
 
 } // namespace
+
+std::vector<std::string> fatigueHeadings(UnitSystem units) {
+    const UnitWords words = unitWords(units);
+    const auto inUnit = [](std::string_view name, std::string_view unit) {
+        return std::string(name) + " (" + std::string(unit) + ")";
+    };
+    return {"Gear",
+            inUnit("Load", words.load),
+            inUnit("dT", words.temperature),
+            inUnit("Stress", words.stress),
+            "SR",
+            "Allowable Reps",
+            "Repetitions",
+            "Damage (%)"};
+}
+
+std::vector<std::string> fatigueGroupTexts(const SpectrumGroup& group, const GroupDamage& damage) {
+    if (damage.status == GroupDamage::Status::Error) {
+        return {groupStatusText(damage)};
+    }
+    std::vector<std::string> texts{std::string(wordOf(GearCellWords, group.record.gear)),
+                                   fieldNumber(group.record, Field::P), fieldNumber(group.record, Field::F)};
+    if (damage.status == GroupDamage::Status::Fault) {
+        texts.push_back(groupStatusText(damage));
+        return texts;
+    }
+    texts.push_back(formatFixed(damage.stress, 1));
+    texts.push_back(formatFixed(damage.stressRatio, 3));
+    texts.push_back(repetitionsText(damage.allowableRepetitions));
+    texts.push_back(scientific(group.repetitions));
+    texts.push_back(formatFixed(damage.damagePercent, 2));
+    return texts;
+}
 
 std::string groupStatusText(const GroupDamage& damage) {
     switch (damage.status) {
@@ -201,19 +214,19 @@ std::string totalDamageText(const FatigueResult& result) {
 
 std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                          const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
-    const UnitWords units = unitWords(spectrum.units);
-    const auto inUnit = [](std::string_view name, std::string_view unit) {
-        return std::string(name) + " (" + std::string(unit) + ")";
-    };
     std::string text = "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
                        "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
                        "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
-                       std::string(units.stress) + "   Target: " + formatFixed(settings.targetPercent, 2) +
-                       " %\n" + trafficLine(spectrum) + "\n";
-    text += tableLine({"Row", "Gear", inUnit("Load", units.load), inUnit("dT", units.temperature),
-                       inUnit("Stress", units.stress), "SR", "Allowable Reps", "Repetitions", "Damage (%)"});
+                       std::string(unitWords(spectrum.units).stress) +
+                       "   Target: " + formatFixed(settings.targetPercent, 2) + " %\n" +
+                       trafficLine(spectrum) + "\n";
+    std::vector<std::string> texts = fatigueHeadings(spectrum.units);
+    texts.insert(texts.begin(), "Row");
+    text += tableLine(texts);
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
-        text += groupLine(index + 1, spectrum.groups[index], result.groups[index]);
+        texts = fatigueGroupTexts(spectrum.groups[index], result.groups[index]);
+        texts.insert(texts.begin(), std::to_string(index + 1));
+        text += tableLine(texts);
     }
     text += "\nTotal damage: " + totalDamageText(result) + "\n";
     if (settings.model == FatigueModel::Power) {
@@ -226,6 +239,32 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
         text += "Required slab thickness h1: " + requiredThicknessText(*thickness, spectrum.units) + "\n";
     }
     return text;
+}
+
+std::vector<std::string> fatiguePrintLines(const AnalysisCase& record, const TrafficSpectrum& spectrum,
+                                           const FatigueSettings& settings, const FatigueResult& result,
+                                           const std::optional<RequiredThickness>& thickness,
+                                           std::string_view printed) {
+    std::vector<std::string> lines{"KORVANEX Fatigue Damage, printed " + std::string(printed)};
+    const std::vector<std::string> inputs = reportInputLines(record);
+    lines.insert(lines.end(), inputs.begin(), inputs.end());
+    if (settings.model == FatigueModel::Power) {
+        const PowerModelConstants& constants = settings.constants;
+        lines.push_back("Power model constants: C1 = " + doubleText(constants.c1) +
+                        "   C2 = " + doubleText(constants.c2) + "   C4 = " + doubleText(constants.c4) +
+                        "   C5 = " + doubleText(constants.c5));
+        lines.emplace_back();
+    }
+    std::string line;
+    for (const char character : fatigueTable(spectrum, settings, result, thickness)) {
+        if (character == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+        } else {
+            line += character;
+        }
+    }
+    return lines;
 }
 
 std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result) {

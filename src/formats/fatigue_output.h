@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvanex {
@@ -22,6 +23,12 @@ std::string requiredThicknessText(const RequiredThickness& thickness, UnitSystem
 
 // The total damage line's value: "123.45 %", or why it is not known.
 std::string totalDamageText(const FatigueResult& result);
+
+// The columns of the fixed-pitch table after the row number: their headings in the units given, and
+// the texts of a group, one per heading, or fewer when the group's status stands for the rest of the
+// row (an error after the row number, a fault after the temperature differential).
+std::vector<std::string> fatigueHeadings(UnitSystem units);
+std::vector<std::string> fatigueGroupTexts(const SpectrumGroup& group, const GroupDamage& damage);
 
 // The fixed-pitch table: for a spectrum of axle groups per 1,000 trucks a line of its traffic and growth
 // factor under the settings, one line per group (row, gear, load, temperature differential, stress,
@@ -50,6 +57,13 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
 // unit.
 std::vector<std::string> fatigueWarnings(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                                          const FatigueResult& result);
+
+// The fatigue results as printed: a title with the time of printing, the case's inputs as the report
+// gives them, the power model's constants when it is chosen, then the table.
+std::vector<std::string> fatiguePrintLines(const AnalysisCase& record, const TrafficSpectrum& spectrum,
+                                           const FatigueSettings& settings, const FatigueResult& result,
+                                           const std::optional<RequiredThickness>& thickness,
+                                           std::string_view printed);
 
 // The spectrum's cells as CSV, lines ending in LF.
 std::string spectrumCsv(const SpectrumCells& cells);

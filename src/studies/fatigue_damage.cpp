@@ -13,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <thread>
 
 namespace korvanex {
 
@@ -155,20 +156,41 @@ std::string thicknessGridText(UnitSystem units, int index) {
 }
 
 std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,
-                                                    const FatigueSettings& settings, int stride) {
+                                                    const FatigueSettings& settings, int stride,
+                                                    unsigned jobs, std::stop_token stop) {
     std::vector<ThicknessDamage> curve;
     if (spectrum.setsField(Field::h1)) {
         return curve;
     }
     const int points = thicknessGridPoints(spectrum.units);
+    std::vector<int> grid;
     for (int point = 0; point < points; point += stride) {
-        curve.push_back({thicknessGridValue(spectrum.units, point),
-                         totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, point))});
+        grid.push_back(point);
     }
+    if (grid.back() != points - 1) {
+        grid.push_back(points - 1);
+    }
+    for (int point : grid) {
+        curve.push_back({thicknessGridValue(spectrum.units, point), std::nullopt});
+    }
+    // Job j computes the curve's points j, j + jobs, j + 2 jobs, ...
+    jobs = std::max(jobs, 1u);
+    const auto computeShare = [&](std::size_t first) {
+        for (std::size_t index = first; index < curve.size() && !stop.stop_requested(); index += jobs) {
+            curve[index].totalDamagePercent =
+                totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, grid[index]));
+        }
+    };
+    std::vector<std::jthread> helpers;
+    for (unsigned job = 1; job < jobs; ++job) {
+        helpers.emplace_back(computeShare, job);
+    }
+    computeShare(0);
     return curve;
 }
 
-RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                 std::stop_token stop) {
     RequiredThickness answer;
     if (std::string problem = fatigueSettingsProblem(settings); !problem.empty()) {
         answer.why = std::move(problem);
@@ -211,6 +233,10 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
     std::vector<double> known(count);
     const int points = thicknessGridPoints(spectrum.units);
     for (int point = 0; point < points; ++point) {
+        if (stop.stop_requested()) {
+            answer.why = "stopped";
+            return answer;
+        }
         text = thicknessGridText(spectrum.units, point);
         std::stable_sort(order.begin(), order.end(),
                          [&ranking](std::size_t a, std::size_t b) { return ranking[a] > ranking[b]; });

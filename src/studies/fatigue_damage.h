@@ -6,6 +6,7 @@
 #include "studies/traffic_loads.h"
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,9 +86,12 @@ struct ThicknessDamage {
 };
 
 // The total damage against the slab thickness at every `stride`-th point of the grid, from the
-// thinnest: what totalDamageAt gives at each. Empty when the spectrum sets h1.
+// thinnest, and at the thickest: what totalDamageAt gives at each. The points are shared out among `jobs`
+// threads, each computed on its own, so that the curve is the same for any number. Empty when the spectrum
+// sets h1. Once `stop` is requested no further point is computed: those left keep no damage.
 std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,
-                                                    const FatigueSettings& settings, int stride);
+                                                    const FatigueSettings& settings, int stride,
+                                                    unsigned jobs = 1, std::stop_token stop = {});
 
 struct RequiredThickness {
     enum class Status { Found, NoneInRange, NotSolved };
@@ -104,7 +108,9 @@ struct RequiredThickness {
 // soon as the damages computed there, summed in the spectrum's order, exceed the target: damage terms
 // are never negative, so the total can only be larger. A point where a group faults cannot be shown
 // to carry the traffic and fails. Nothing is looked for when the settings are not usable, the
-// spectrum has no group or sets h1, or a group is in error.
-RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+// spectrum has no group or sets h1, or a group is in error. Once `stop` is requested the search ends,
+// not solved.
+RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                 std::stop_token stop = {});
 
 } // namespace korvanex

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -249,5 +250,57 @@ TEST(ThicknessSolver, TheDamageCurveIsTheTotalAtEveryStrideOfTheGrid) {
     EXPECT_EQ(curve[7].h1, 11);
     EXPECT_EQ(curve.back().h1, 20);
     EXPECT_EQ(curve[7].totalDamagePercent, totalDamageAt(spectrum, settings, "11.00"));
+    const std::vector<ThicknessDamage> uneven = damageAgainstThickness(spectrum, settings, 300);
+    ASSERT_EQ(uneven.size(), 7u); // 4.00, 7.00, ... 19.00 and 20.00 in
+    EXPECT_EQ(uneven[5].h1, 19);
+    EXPECT_EQ(uneven[6].h1, 20);
+    EXPECT_EQ(uneven[6].totalDamagePercent, curve.back().totalDamagePercent);
     EXPECT_TRUE(damageAgainstThickness(spectrumOf("h1,repetitions\n9,1\n", base), settings, 100).empty());
+
+    // Shared out among threads, the curve is the same; asked to stop, nothing more is computed.
+    const auto damages = [](const std::vector<ThicknessDamage>& points) {
+        std::vector<std::optional<double>> totals;
+        for (const ThicknessDamage& point : points) {
+            totals.push_back(point.totalDamagePercent);
+        }
+        return totals;
+    };
+    EXPECT_EQ(damages(damageAgainstThickness(spectrum, settings, 100, 3)), damages(curve));
+    std::stop_source stopped;
+    stopped.request_stop();
+    const std::vector<ThicknessDamage> none =
+        damageAgainstThickness(spectrum, settings, 100, 2, stopped.get_token());
+    EXPECT_EQ(none.size(), 17u);
+    EXPECT_EQ(none.back().h1, 20);
+    EXPECT_EQ(damages(none), std::vector<std::optional<double>>(17));
+    EXPECT_EQ(solveThickness(spectrum, settings, stopped.get_token()).status,
+              RequiredThickness::Status::NotSolved);
+}
+
+// The printout: the title with the time, the report's inputs, the power model's constants, the table.
+TEST(FatigueOutput, ThePrintoutHoldsTheInputsTheSettingsAndTheTable) {
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::Metric);
+    const TrafficSpectrum spectrum = spectrumOf("gear,repetitions\ndual-tandem,1E4\n", base);
+    FatigueSettings settings = pcaAt(4480);
+    settings.model = FatigueModel::Power;
+    settings.constants.c5 = -2.5;
+    const std::vector<std::string> lines = fatiguePrintLines(
+        base, spectrum, settings, computeFatigue(spectrum, settings), std::nullopt, "2024-05-06 10:30");
+    ASSERT_GT(lines.size(), 30u);
+    EXPECT_EQ(lines[0], "KORVANEX Fatigue Damage, printed 2024-05-06 10:30");
+    EXPECT_EQ(lines[4], "                      Edge Stress Analysis");
+    EXPECT_EQ(lines[8], "         Axle Load, P (kN) = 80");
+    const auto line = [&lines](std::string_view start) {
+        const auto found = std::find_if(lines.begin(), lines.end(),
+                                        [start](const std::string& text) { return text.starts_with(start); });
+        return found != lines.end() ? *found : std::string();
+    };
+    EXPECT_EQ(line("Power"), "Power model constants: C1 = 2   C2 = 1.22   C4 = 1   C5 = -2.5");
+    EXPECT_EQ(line("Fatigue model"),
+              "Fatigue model: power   Stress: combined   Modulus of rupture: 4480.0 kPa   "
+              "Target: 100.00 %");
+    EXPECT_EQ(line(" Row"),
+              " Row  Gear              Load (kN)    dT (oC)    Stress (kPa)       SR    Allowable "
+              "Reps    Repetitions    Damage (%)");
+    EXPECT_EQ(lines.back().substr(0, 15), "Slabs cracked: ");
 }
