@@ -30,7 +30,8 @@ constexpr CommandRow commands[] = {
      "the fatigue damage of a traffic spectrum on the case (Miner's sum), and the slab\n"
      "thickness that carries it"},
     {Command::Verify, "verify", FileUse::Refused, &CliOptions::casePath, caseFile, "verify",
-     "compute the built-in worked examples and compare them with their published values"},
+     "compute the built-in worked examples and compare them with their published values,\n"
+     "and the plate model with the closed forms it must reproduce"},
 };
 
 constexpr bool rowsInCommandOrder() {

@@ -10,7 +10,7 @@
 namespace korvanex::cli {
 
 int verifyCommand(const CliOptions& options) {
-    const std::vector<ExampleCheck> checks = checkExamples(workedExamples());
+    const std::vector<ExampleCheck> checks = verificationChecks();
     std::string table;
     for (const std::string& line : verificationTable(checks)) {
         table += line;
