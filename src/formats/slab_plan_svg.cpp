@@ -6,6 +6,7 @@
 #include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
 #include "engine/tire_layout.h"
+#include "formats/svg_writer.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,37 +19,15 @@ namespace korvanex {
 
 namespace {
 
-// The picture's width on screen, in pixels; its height follows the drawing.
-constexpr double PictureWidth = 720;
 // The shoulder drawn beside the outer edge, as a part of the slab width.
 constexpr double ShoulderPart = 0.25;
 // The text size and the room around everything drawn, as parts of the drawing's larger extent.
 constexpr double TextPart = 0.04;
 constexpr double MarginPart = 0.02;
-// The width of a character of the labels, about, as a part of the text size.
-constexpr double CharacterWidth = 0.6;
 // Tie bars across a tied shoulder's joint, about this far apart (in).
 constexpr double TieBarSpacing = 30;
 
 using Point = PlanPoint;
-
-struct Box {
-    double left, top, right, bottom;
-
-    void include(double x, double y) {
-        left = std::min(left, x);
-        top = std::min(top, y);
-        right = std::max(right, x);
-        bottom = std::max(bottom, y);
-    }
-};
-
-// A coordinate in the drawing, to a thousandth of an inch.
-std::string coordinate(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-    return std::string(buffer, result.ptr);
-}
 
 // A value in a label: as read from the case, in at most six significant digits.
 std::string labelNumber(double value, int precision = 6) {
@@ -56,26 +35,6 @@ std::string labelNumber(double value, int precision = 6) {
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
     return std::string(buffer, result.ptr);
-}
-
-std::string escaped(std::string_view text) {
-    std::string result;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            result += "&amp;";
-            break;
-        case '<':
-            result += "&lt;";
-            break;
-        case '>':
-            result += "&gt;";
-            break;
-        default:
-            result += c;
-        }
-    }
-    return result;
 }
 
 std::string lengthUnit(const AnalysisCase& record, Field field) {
@@ -91,98 +50,6 @@ std::string dimension(const AnalysisCase& record, Field field, std::string_view 
     return std::string(symbol) + " = " + labelNumber(numericPrefix(record.text(field))) + " " +
            lengthUnit(record, field);
 }
-
-// Writes the elements of the picture and keeps the box that holds all of them.
-class SvgWriter {
-  public:
-    explicit SvgWriter(double textSize) : textSize_(textSize) {}
-
-    void line(Point from, Point to, std::string_view style) {
-        bounds_.include(from.x, from.y);
-        bounds_.include(to.x, to.y);
-        body_ += "<line x1=\"" + coordinate(from.x) + "\" y1=\"" + coordinate(from.y) + "\" x2=\"" +
-                 coordinate(to.x) + "\" y2=\"" + coordinate(to.y) + "\" " + std::string(style) + "/>\n";
-    }
-    void rect(const Box& box, std::string_view cssClass, std::string_view style) {
-        bounds_.include(box.left, box.top);
-        bounds_.include(box.right, box.bottom);
-        body_ += "<rect class=\"" + std::string(cssClass) + "\" x=\"" + coordinate(box.left) + "\" y=\"" +
-                 coordinate(box.top) + "\" width=\"" + coordinate(box.right - box.left) + "\" height=\"" +
-                 coordinate(box.bottom - box.top) + "\" " + std::string(style) + "/>\n";
-    }
-    void circle(Point centre, double radius) {
-        bounds_.include(centre.x - radius, centre.y - radius);
-        bounds_.include(centre.x + radius, centre.y + radius);
-        body_ += "<circle class=\"tire\" cx=\"" + coordinate(centre.x) + "\" cy=\"" + coordinate(centre.y) +
-                 "\" r=\"" + coordinate(radius) + "\" fill=\"#303030\" fill-opacity=\"0.8\"/>\n";
-    }
-    void polygon(const std::vector<Point>& points, std::string_view style) {
-        body_ += "<polygon points=\"";
-        for (const Point& point : points) {
-            bounds_.include(point.x, point.y);
-            body_ += coordinate(point.x) + "," + coordinate(point.y) + " ";
-        }
-        body_ += "\" " + std::string(style) + "/>\n";
-    }
-    // Text anchored at a point: "start", "middle" or "end"; rotated by -90 degrees when vertical.
-    void text(Point at, std::string_view anchor, std::string_view content, bool vertical = false) {
-        const double length = CharacterWidth * textSize_ * static_cast<double>(content.size());
-        const double start = anchor == "start" ? 0 : anchor == "middle" ? -length / 2 : -length;
-        if (vertical) {
-            bounds_.include(at.x - textSize_, at.y - start - length);
-            bounds_.include(at.x, at.y - start);
-        } else {
-            bounds_.include(at.x + start, at.y - textSize_);
-            bounds_.include(at.x + start + length, at.y + textSize_ / 3);
-        }
-        body_ += "<text x=\"" + coordinate(at.x) + "\" y=\"" + coordinate(at.y) + "\" text-anchor=\"" +
-                 std::string(anchor) + "\" font-size=\"" + coordinate(textSize_) + "\"";
-        if (vertical) {
-            body_ += " transform=\"rotate(-90 " + coordinate(at.x) + " " + coordinate(at.y) + ")\"";
-        }
-        body_ += ">" + escaped(content) + "</text>\n";
-    }
-    // A dimension line between two points with end ticks, its label beside its middle.
-    void dimensionLine(Point from, Point to, std::string_view label, Point labelOffset,
-                       std::string_view anchor) {
-        dimensionLine(from, to);
-        text({(from.x + to.x) / 2 + labelOffset.x, (from.y + to.y) / 2 + labelOffset.y}, anchor, label);
-    }
-    void dimensionLine(Point from, Point to) {
-        const std::string style = "stroke=\"#1f4e9a\" stroke-width=\"" + coordinate(textSize_ / 12) + "\"";
-        line(from, to, style);
-        const bool horizontal = std::fabs(to.y - from.y) < std::fabs(to.x - from.x);
-        const double tick = textSize_ / 3;
-        for (Point end : {from, to}) {
-            line(horizontal ? Point{end.x, end.y - tick} : Point{end.x - tick, end.y},
-                 horizontal ? Point{end.x, end.y + tick} : Point{end.x + tick, end.y}, style);
-        }
-    }
-
-    double textSize() const { return textSize_; }
-
-    // The whole picture, with a margin of the given width around everything drawn.
-    std::string document(double margin) const {
-        const Box view{bounds_.left - margin, bounds_.top - margin, bounds_.right + margin,
-                       bounds_.bottom + margin};
-        const double width = view.right - view.left;
-        const double height = view.bottom - view.top;
-        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-               coordinate(PictureWidth) + "\" height=\"" + coordinate(PictureWidth * height / width) +
-               "\" viewBox=\"" + coordinate(view.left) + " " + coordinate(view.top) + " " +
-               coordinate(width) + " " + coordinate(height) +
-               "\" font-family=\"sans-serif\">\n"
-               "<rect x=\"" +
-               coordinate(view.left) + "\" y=\"" + coordinate(view.top) + "\" width=\"" + coordinate(width) +
-               "\" height=\"" + coordinate(height) + "\" fill=\"white\"/>\n" + body_ + "</svg>\n";
-    }
-
-  private:
-    double textSize_;
-    std::string body_;
-    Box bounds_{0, 0, 0, 0};
-};
 
 std::string unusablePlan() {
     SvgWriter svg(12);

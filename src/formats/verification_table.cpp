@@ -9,11 +9,6 @@ namespace korvanex {
 
 namespace {
 
-std::string signedFixed(double value, int decimals) {
-    const std::string text = formatFixed(value, decimals);
-    return text.starts_with('-') || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
-}
-
 // The tolerance in percent, to the digits it has: "2", "0.05", "0.0000001".
 std::string percentText(double fraction) {
     std::string text = formatFixed(fraction * 100, 9);
@@ -32,7 +27,7 @@ std::string relativeText(double relative, const std::string& tolerance) {
     const std::size_t point = tolerance.find('.');
     const int toleranceDecimals =
         point == std::string::npos ? 0 : static_cast<int>(tolerance.size() - point - 1);
-    return signedFixed(relative * 100, std::max(3, toleranceDecimals + 1));
+    return formatSignedFixed(relative * 100, std::max(3, toleranceDecimals + 1));
 }
 
 } // namespace
@@ -49,7 +44,7 @@ std::vector<std::string> verificationTable(const std::vector<ExampleCheck>& chec
         lines.push_back("| " + check.quantity + " | " + check.inputs + " | " +
                         formatFixed(check.published, decimals) + " | " + check.source + " | " +
                         formatFixed(check.computed, decimals + 2) + " | " +
-                        signedFixed(check.difference, decimals + 2) + " (" +
+                        formatSignedFixed(check.difference, decimals + 2) + " (" +
                         relativeText(check.difference / check.published, tolerance) + " %) | " + tolerance +
                         " % | " + (check.passes ? "pass" : "FAIL") + " |");
         passing += check.passes ? 1 : 0;
