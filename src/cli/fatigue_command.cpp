@@ -41,17 +41,12 @@ std::string readWord(const char* option, const Word<T> (&words)[N], const std::o
         value = *chosen;
         return {};
     }
-    std::string choices;
-    for (std::size_t index = 0; index < N; ++index) {
-        choices += index == 0 ? "" : index + 1 == N ? " or " : ", ";
-        choices += words[index].text;
-    }
-    return std::string(option) + " takes " + choices + ", not \"" + *text + "\"";
+    return std::string(option) + " takes " + choicesText(words) + ", not \"" + *text + "\"";
 }
 
 // The settings the fatigue options give; returns the first that is wrong, or empty.
-std::string readSettings(const FatigueArguments& arguments, FatigueSettings& settings) {
-    if (arguments.csv && arguments.json) {
+std::string readSettings(const FatigueArguments& arguments, bool json, FatigueSettings& settings) {
+    if (arguments.csv && json) {
         return "--csv and --json cannot be given together";
     }
     for (std::string error : {readWord("--model", FatigueModelWords, arguments.model, settings.model),
@@ -104,7 +99,7 @@ void warnOfGroups(const TrafficSpectrum& spectrum, const AnalysisCase& record) {
 
 int fatigueCommand(const CliOptions& options) {
     FatigueSettings settings;
-    if (std::string error = readSettings(options.fatigue, settings); !error.empty()) {
+    if (std::string error = readSettings(options.fatigue, options.json, settings); !error.empty()) {
         return failUsage(error);
     }
     AnalysisCase record;
@@ -125,9 +120,8 @@ int fatigueCommand(const CliOptions& options) {
     if (options.fatigue.solveThickness) {
         thickness = solveThickness(spectrum, settings);
     }
-    return writeCommandOutput(options, options.fatigue.json
-                                           ? fatigueJson(spectrum, settings, result, thickness)
-                                           : fatigueTable(spectrum, settings, result, thickness));
+    return writeCommandOutput(options, options.json ? fatigueJson(spectrum, settings, result, thickness)
+                                                    : fatigueTable(spectrum, settings, result, thickness));
 }
 
 } // namespace korvanex::cli

@@ -11,12 +11,8 @@ namespace korvanex::cli {
 
 int verifyCommand(const CliOptions& options) {
     const std::vector<ExampleCheck> checks = verificationChecks();
-    std::string table;
-    for (const std::string& line : verificationTable(checks)) {
-        table += line;
-        table += '\n';
-    }
-    if (const int status = writeCommandOutput(options, table); status != ExitSuccess) {
+    if (const int status = writeCommandOutput(options, joinedLines(verificationTable(checks)));
+        status != ExitSuccess) {
         return status;
     }
     return allPass(checks) ? ExitSuccess : ExitFault;
