@@ -4,6 +4,7 @@
 #include "case/case_words.h"
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
+#include "formats/plate_text.h"
 #include "formats/svg_writer.h"
 
 #include <algorithm>
@@ -183,18 +184,6 @@ void drawKey(SvgWriter& svg, const Bands& bands, double left, UnitSystem units) 
     }
 }
 
-std::string stateName(PlateState state) {
-    switch (state) {
-    case PlateState::Curling:
-        return "under curling alone";
-    case PlateState::Combined:
-        return "under the load and curling";
-    case PlateState::Loading:
-        break;
-    }
-    return "under the load alone";
-}
-
 } // namespace
 
 std::string plateContourSvg(const AnalysisCase& record, const PlateModel& model, const PlateResults& results,
@@ -214,7 +203,7 @@ std::string plateContourSvg(const AnalysisCase& record, const PlateModel& model,
     const double size = svg.textSize();
     svg.text({0, height + 1.5 * size}, "start",
              "Largest principal stress at the " + std::string(wordOf(PlateFaceWords, face)) +
-                 " of the slab, " + stateName(state) + "; tension positive");
+                 " of the slab, " + std::string(plateStateName(state)) + "; tension positive");
     svg.text({0, height + 3 * size}, "start",
              std::string(locationName(record.location)) + ", " + std::string(gearName(record.gear)) + ", " +
                  std::string(wordOf(PlateMeshWords, mesh)) + " mesh of " +

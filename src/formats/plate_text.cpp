@@ -144,7 +144,7 @@ std::vector<std::string> plateLines(const AnalysisCase& record, const PlateCompa
                                     const CaseUnits& units) {
     const PlateResponse& load = loading(comparison.plate);
     std::vector<std::string> lines = {
-        "Plate model under the load alone:",
+        "Plate model " + std::string(plateStateName(PlateState::Loading)) + ":",
         "  Largest tensile stress: " + largestLine(load, units),
         "  Deflection " + referenceText(record.location) + ": " + units.length(load.referenceDeflection, 5),
         "  Largest deflection: " + units.length(load.maxDeflection, 5) + " at " +
@@ -153,7 +153,7 @@ std::vector<std::string> plateLines(const AnalysisCase& record, const PlateCompa
             units.load(comparison.plate.appliedLoad) + " on the plates",
     };
     if (numericPrefix(record.F) != 0) {
-        lines.push_back("Plate model under the load and curling:");
+        lines.push_back("Plate model " + std::string(plateStateName(PlateState::Combined)) + ":");
         lines.push_back("  Largest tensile stress: " +
                         largestLine(comparison.plate.response(PlateState::Combined), units));
     }
@@ -180,6 +180,18 @@ std::vector<std::string> clampedLines(const std::vector<ClampedRatio>& clamped) 
 }
 
 } // namespace
+
+std::string_view plateStateName(PlateState state) {
+    switch (state) {
+    case PlateState::Curling:
+        return "under curling alone";
+    case PlateState::Combined:
+        return "under the load and curling";
+    case PlateState::Loading:
+        break;
+    }
+    return "under the load alone";
+}
 
 std::vector<PlateFigure> plateFigures(const PlateResults& results) {
     const PlateResponse& load = loading(results);

@@ -24,6 +24,10 @@ struct PlateFigure {
     std::string_view face;
 };
 
+// A load case as the outputs name it: "under the load alone", "under curling alone", "under the load
+// and curling".
+std::string_view plateStateName(PlateState state);
+
 // The plate model's numbers in the order every output gives them: the largest tensile stress under
 // the load, top or bottom, and its face; the largest under curling alone and under both; the
 // reference deflection and the largest deflection under the load; the foundation's total reaction
