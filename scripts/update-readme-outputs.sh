@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
-# command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked example, the
-# plate model's example and its convergence table, and the plate model's picture docs/plate-contours.svg.
+# command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked examples
+# (from repetitions and from truck traffic), the plate model's example and its convergence table, and
+# the plate model's picture docs/plate-contours.svg.
 # With --check it changes nothing and fails when the README or the picture differs.
 # Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli]
 set -eu
@@ -49,6 +50,14 @@ replace verify "$work/verify"
     echo '```'
 } >"$work/fatigue"
 replace "fatigue example" "$work/fatigue"
+
+{
+    echo '```'
+    "$cli" fatigue --spectrum docs/examples/truck-traffic.csv --modulus-of-rupture 650 --adtt 1000 --growth 3 \
+        --years 25 --solve-thickness
+    echo '```'
+} >"$work/traffic"
+replace "truck traffic example" "$work/traffic"
 
 plateExample="docs/examples/edge-dual-tandem.DEF --tied-shoulder yes"
 {

@@ -29,10 +29,11 @@ PlateOptions plateOptions(const PlateArguments& arguments, const AnalysisCase& r
 } // namespace
 
 int plateCommand(const CliOptions& options) {
-    AnalysisCase record;
-    if (!loadCase(options, record) || !acceptCase(record)) {
+    Design design;
+    if (!loadDesign(options, design) || !acceptCase(design.record)) {
         return ExitFailure;
     }
+    const AnalysisCase& record = design.record;
     if (options.plate.shoulderWidth && !record.tiedShoulder) {
         warn("--shoulder-width applies to a tied shoulder only (--tied-shoulder yes)");
     }

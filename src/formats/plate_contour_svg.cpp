@@ -5,7 +5,7 @@
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
 #include "formats/plate_text.h"
-#include "formats/svg_writer.h"
+#include "formats/svg_drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +21,8 @@ constexpr double MarginPart = 0.02;
 // About this many bands between the smallest and the largest stress.
 constexpr double BandsWanted = 10;
 
-using Point = PlanPoint;
+// The picture's width on screen, in pixels; its height follows the drawing.
+constexpr double PictureWidth = 720;
 
 // The bands of the key: edges from `low` up by `step`, in the case's stress unit.
 struct Bands {
@@ -121,11 +122,11 @@ std::string bandColour(const Bands& bands, int index) {
 // A cell's fill, its edges drawn in the same colour so that no seam shows between cells.
 std::string cellStyle(const Bands& bands, int band, double seam) {
     const std::string colour = bandColour(bands, band);
-    return "fill=\"" + colour + "\" stroke=\"" + colour + "\" stroke-width=\"" + coordinate(seam) + "\"";
+    return "fill=\"" + colour + "\" stroke=\"" + colour + "\" stroke-width=\"" + svgCoordinate(seam) + "\"";
 }
 
 // The cells of a grid, each row's runs of one band as one rectangle.
-void drawCells(SvgWriter& svg, const PlateGridValues& grid, PlateState state, PlateFace face,
+void drawCells(SvgDrawing& svg, const PlateGridValues& grid, PlateState state, PlateFace face,
                const Bands& bands, UnitSystem units) {
     for (std::size_t j = 0; j + 1 < grid.y.size(); ++j) {
         std::size_t start = 0;
@@ -142,9 +143,9 @@ void drawCells(SvgWriter& svg, const PlateGridValues& grid, PlateState state, Pl
     }
 }
 
-void drawOutlines(SvgWriter& svg, const PlateModel& model) {
+void drawOutlines(SvgDrawing& svg, const PlateModel& model) {
     const std::string stroke =
-        "fill=\"none\" stroke=\"black\" stroke-width=\"" + coordinate(svg.textSize() / 8) + "\"";
+        "fill=\"none\" stroke=\"black\" stroke-width=\"" + svgCoordinate(svg.textSize() / 8) + "\"";
     svg.rect({0, 0, model.length, model.width}, "slab", stroke);
     if (model.shoulderWidth > 0) {
         svg.rect({0, model.width, model.length, model.width + model.shoulderWidth}, "shoulder tied",
@@ -155,30 +156,30 @@ void drawOutlines(SvgWriter& svg, const PlateModel& model) {
         svg.rect({tire.centre.x - half, tire.centre.y - half, tire.centre.x + half, tire.centre.y + half},
                  "tire",
                  "fill=\"#303030\" fill-opacity=\"0.25\" stroke=\"#202020\" stroke-width=\"" +
-                     coordinate(svg.textSize() / 10) + "\"");
+                     svgCoordinate(svg.textSize() / 10) + "\"");
     }
 }
 
-void drawLargest(SvgWriter& svg, const PlateFaceStress& largest, UnitSystem units) {
+void drawLargest(SvgDrawing& svg, const PlateFaceStress& largest, UnitSystem units) {
     const double size = svg.textSize() / 2;
-    const Point at = largest.at;
+    const DrawingPoint at{largest.at.x, largest.at.y};
     svg.polygon({{at.x, at.y - size}, {at.x + size, at.y}, {at.x, at.y + size}, {at.x - size, at.y}},
                 "class=\"largest\" fill=\"black\"");
-    svg.text({at.x + 1.5 * size, at.y - size}, "start",
+    svg.labelAt({{at.x + 1.5 * size, at.y - size}, "start"},
              formatFixed(inStressUnit(largest.stress, units), 1) + " " + std::string(stressUnitWord(units)));
 }
 
 // The key beside the plates: one box a band, the largest on top, its edges labelled.
-void drawKey(SvgWriter& svg, const Bands& bands, double left, UnitSystem units) {
+void drawKey(SvgDrawing& svg, const Bands& bands, double left, UnitSystem units) {
     const double size = svg.textSize();
     const double height = 1.2 * size;
-    svg.text({left, size}, "start", "Stress (" + std::string(stressUnitWord(units)) + ")");
+    svg.labelAt({{left, size}, "start"}, "Stress (" + std::string(stressUnitWord(units)) + ")");
     for (int band = bands.count - 1; band >= 0; --band) {
         const double top = 2 * size + (bands.count - 1 - band) * height;
         svg.rect({left, top, left + 1.5 * size, top + height}, "key",
                  "fill=\"" + bandColour(bands, band) + "\" stroke=\"#606060\" stroke-width=\"" +
-                     coordinate(size / 20) + "\"");
-        svg.text({left + 2 * size, top + height / 2 + size / 3}, "start",
+                     svgCoordinate(size / 20) + "\"");
+        svg.labelAt({{left + 2 * size, top + height / 2 + size / 3}, "start"},
                  formatFixed(bands.edge(band), bands.decimals) + " to " +
                      formatFixed(bands.edge(band + 1), bands.decimals));
     }
@@ -192,7 +193,7 @@ std::string plateContourSvg(const AnalysisCase& record, const PlateModel& model,
     const PlateFace face = response.criticalFace();
     const double height = model.width + model.shoulderWidth;
     const double extent = std::max(model.length, height);
-    SvgWriter svg(TextPart * extent);
+    SvgDrawing svg(TextPart * extent);
     const Bands bands = bandsOf(results, state, face, record.units);
     for (const PlateGridValues& grid : results.grids) {
         drawCells(svg, grid, state, face, bands, record.units);
@@ -201,14 +202,14 @@ std::string plateContourSvg(const AnalysisCase& record, const PlateModel& model,
     drawLargest(svg, response.stress(face), record.units);
     drawKey(svg, bands, model.length + svg.textSize(), record.units);
     const double size = svg.textSize();
-    svg.text({0, height + 1.5 * size}, "start",
+    svg.labelAt({{0, height + 1.5 * size}, "start"},
              "Largest principal stress at the " + std::string(wordOf(PlateFaceWords, face)) +
                  " of the slab, " + std::string(plateStateName(state)) + "; tension positive");
-    svg.text({0, height + 3 * size}, "start",
+    svg.labelAt({{0, height + 3 * size}, "start"},
              std::string(locationName(record.location)) + ", " + std::string(gearName(record.gear)) + ", " +
                  std::string(wordOf(PlateMeshWords, mesh)) + " mesh of " +
                  std::to_string(results.elementCount) + " elements");
-    return svg.document(MarginPart * extent);
+    return svg.document(PictureWidth, MarginPart * extent);
 }
 
 } // namespace korvanex

@@ -74,7 +74,7 @@ bool applyOption(const CaseColumn& column, std::string_view value, AnalysisCase&
 
 } // namespace
 
-std::string_view trimmedCell(std::string_view text) {
+std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
         return {};
@@ -100,7 +100,7 @@ std::string readCaseHeader(std::span<const std::string> names, std::span<const s
     columns.clear();
     std::vector<std::string_view> extrasSeen;
     for (const std::string& given : names) {
-        const std::string_view name = trimmedCell(given);
+        const std::string_view name = trimmed(given);
         const auto isName = [name](std::string_view extra) { return equalsIgnoringCase(extra, name); };
         const auto extra = std::find_if(extraNames.begin(), extraNames.end(), isName);
         const CaseColumn* column = extra == extraNames.end() ? findCaseColumn(name) : nullptr;
@@ -129,7 +129,7 @@ std::string readRowUnits(std::span<const CaseColumn* const> columns, std::span<c
             continue;
         }
         const std::string& cell = cells[position];
-        const std::string_view value = trimmedCell(cell);
+        const std::string_view value = trimmed(cell);
         if (!value.empty() && !choose(UnitCellWords, value, units)) {
             return "unknown units " + quoted(cell);
         }
@@ -142,7 +142,7 @@ std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span
     for (std::size_t position = 0; position < columns.size(); ++position) {
         const CaseColumn* column = columns[position];
         const std::string& cell = cells[position];
-        const std::string_view value = trimmedCell(cell);
+        const std::string_view value = trimmed(cell);
         if (column == nullptr || value.empty()) {
             continue;
         }

@@ -18,7 +18,7 @@ namespace {
 
 // A plate cell: yes or no in any case, or empty or blank for no.
 bool readPlateCell(std::string_view cell, bool& withPlate) {
-    const std::string_view word = trimmedCell(cell);
+    const std::string_view word = trimmed(cell);
     const std::optional<bool> yes = valueIgnoringCase(YesNoCellWords, word);
     withPlate = yes.value_or(false);
     return word.empty() || yes.has_value();
