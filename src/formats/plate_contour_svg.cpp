@@ -166,7 +166,8 @@ void drawLargest(SvgDrawing& svg, const PlateFaceStress& largest, UnitSystem uni
     svg.polygon({{at.x, at.y - size}, {at.x + size, at.y}, {at.x, at.y + size}, {at.x - size, at.y}},
                 "class=\"largest\" fill=\"black\"");
     svg.labelAt({{at.x + 1.5 * size, at.y - size}, "start"},
-             formatFixed(inStressUnit(largest.stress, units), 1) + " " + std::string(stressUnitWord(units)));
+                formatFixed(inStressUnit(largest.stress, units), 1) + " " +
+                    std::string(stressUnitWord(units)));
 }
 
 // The key beside the plates: one box a band, the largest on top, its edges labelled.
@@ -180,8 +181,8 @@ void drawKey(SvgDrawing& svg, const Bands& bands, double left, UnitSystem units)
                  "fill=\"" + bandColour(bands, band) + "\" stroke=\"#606060\" stroke-width=\"" +
                      svgCoordinate(size / 20) + "\"");
         svg.labelAt({{left + 2 * size, top + height / 2 + size / 3}, "start"},
-                 formatFixed(bands.edge(band), bands.decimals) + " to " +
-                     formatFixed(bands.edge(band + 1), bands.decimals));
+                    formatFixed(bands.edge(band), bands.decimals) + " to " +
+                        formatFixed(bands.edge(band + 1), bands.decimals));
     }
 }
 
@@ -203,12 +204,12 @@ std::string plateContourSvg(const AnalysisCase& record, const PlateModel& model,
     drawKey(svg, bands, model.length + svg.textSize(), record.units);
     const double size = svg.textSize();
     svg.labelAt({{0, height + 1.5 * size}, "start"},
-             "Largest principal stress at the " + std::string(wordOf(PlateFaceWords, face)) +
-                 " of the slab, " + std::string(plateStateName(state)) + "; tension positive");
+                "Largest principal stress at the " + std::string(wordOf(PlateFaceWords, face)) +
+                    " of the slab, " + std::string(plateStateName(state)) + "; tension positive");
     svg.labelAt({{0, height + 3 * size}, "start"},
-             std::string(locationName(record.location)) + ", " + std::string(gearName(record.gear)) + ", " +
-                 std::string(wordOf(PlateMeshWords, mesh)) + " mesh of " +
-                 std::to_string(results.elementCount) + " elements");
+                std::string(locationName(record.location)) + ", " + std::string(gearName(record.gear)) +
+                    ", " + std::string(wordOf(PlateMeshWords, mesh)) + " mesh of " +
+                    std::to_string(results.elementCount) + " elements");
     return svg.document(PictureWidth, MarginPart * extent);
 }
 
