@@ -95,6 +95,16 @@ inline std::optional<bool> parseYesNo(std::string_view text) {
     return valueIgnoringCase(YesNoWords, text);
 }
 
+// The words of a vocabulary as a message lists them: "pca or power", "coarse, default or fine".
+template <typename T, std::size_t N> std::string choicesText(const Word<T> (&words)[N]) {
+    std::string choices;
+    for (std::size_t index = 0; index < N; ++index) {
+        choices += index == 0 ? "" : index + 1 == N ? " or " : ", ";
+        choices += words[index].text;
+    }
+    return choices;
+}
+
 // A text as a message names it: in double quotes, as it was given.
 inline std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";

@@ -10,7 +10,6 @@
 #include "formats/slab_plan_svg.h"
 #include "io/case_file.h"
 
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -21,15 +20,7 @@ namespace {
 std::string reportText(const CliOptions& options, const AnalysisCase& record,
                        const AnalysisResults& results) {
     const std::vector<std::string> lines = WriteReport(record, options.detailed, results);
-    if (options.outputPath) {
-        return reportFileText(lines);
-    }
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += '\n';
-    }
-    return text;
+    return options.outputPath ? reportFileText(lines) : joinedLines(lines);
 }
 
 } // namespace
@@ -47,11 +38,7 @@ int caseCommand(const CliOptions& options) {
     try {
         computeStresses(record, results);
     } catch (const FloatingPointFault& fault) {
-        std::cerr << "korvanex-cli: the computation stopped on a floating-point fault in " << fault.routine()
-                  << " (" << fault.step()
-                  << "): the inputs are degenerate. Check k, h1, E1, mu1, the tire pressure"
-                  << " and the two-layer values.\n";
-        return ExitFault;
+        return failOnFault(fault);
     }
     return writeCommandOutput(options, options.command == Command::Json
                                            ? resultsJson(record, results)

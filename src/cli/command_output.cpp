@@ -69,4 +69,28 @@ int writeCommandOutput(const CliOptions& options, std::string_view text) {
     });
 }
 
+int writeOutputFile(const std::string& path, std::string_view text) {
+    return writeToFile(path, [text](std::ostream& out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return std::string();
+    });
+}
+
+std::string joinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+int failOnFault(const FloatingPointFault& fault) {
+    std::cerr << "korvanex-cli: the computation stopped on a floating-point fault in " << fault.routine()
+              << " (" << fault.step()
+              << "): the inputs are degenerate. Check k, h1, E1, mu1, the tire pressure"
+              << " and the two-layer values.\n";
+    return ExitFault;
+}
+
 } // namespace korvanex::cli

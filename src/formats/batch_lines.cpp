@@ -4,6 +4,7 @@
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
 #include "engine/result_fields.h"
+#include "formats/plate_text.h"
 #include "io/csv_cell.h"
 
 #include <array>
@@ -105,9 +106,35 @@ void appendWarnings(std::string& text, const std::vector<std::string>& warnings)
     appendCsvCell(text, joined);
 }
 
+std::size_t plateColumnCount(const RowOutcome& outcome) {
+    return outcome.plateColumns ? plateFigures(PlateResults{}).size() : 0;
+}
+
+// The plate model's numbers in the row's units: stresses in psi or kPa and deflections in inches or
+// cm as floats, the reaction in lbs or kN as the double it is.
+void appendPlateCells(std::string& text, const PlateResults& plate, UnitSystem units) {
+    for (const PlateFigure& figure : plateFigures(plate)) {
+        text.push_back(',');
+        switch (figure.unit) {
+        case PlateUnit::Face:
+            text.append(figure.face);
+            break;
+        case PlateUnit::Load:
+            appendDoubleText(text, inLoadUnit(figure.value, units));
+            break;
+        case PlateUnit::Stress:
+            appendFloatText(text, static_cast<float>(inStressUnit(figure.value, units)));
+            break;
+        case PlateUnit::Length:
+            appendFloatText(text, static_cast<float>(inLengthUnit(figure.value, units)));
+            break;
+        }
+    }
+}
+
 } // namespace
 
-void BatchLines::header(std::string& text, std::span<const std::string> inputNames) const {
+void BatchLines::header(std::string& text, std::span<const std::string> inputNames, bool plateColumns) const {
     for (const std::string& name : inputNames) {
         appendCsvCell(text, name);
         text.push_back(',');
@@ -116,6 +143,12 @@ void BatchLines::header(std::string& text, std::span<const std::string> inputNam
     for (const ResultField* field : resultColumns()) {
         text.push_back(',');
         text.append(field->name);
+    }
+    if (plateColumns) {
+        for (const PlateFigure& figure : plateFigures(PlateResults{})) {
+            text.append(",plate_");
+            text.append(figure.name);
+        }
     }
     text.push_back('\n');
 }
@@ -130,7 +163,7 @@ void BatchLines::row(std::string& text, std::span<const std::string> inputCells,
     text.push_back(',');
     appendWarnings(text, outcome.warnings);
     if (outcome.status != RowOutcome::Status::Ok) {
-        text.append(resultColumns().size(), ',');
+        text.append(resultColumns().size() + plateColumnCount(outcome), ',');
         text.push_back('\n');
         return;
     }
@@ -139,6 +172,11 @@ void BatchLines::row(std::string& text, std::span<const std::string> inputCells,
         if (field->group != ResultGroup::EdgeModel || outcome.edgeModelRan) {
             appendResultCell(text, outcome.results, *field, outcome.units);
         }
+    }
+    if (outcome.plate) {
+        appendPlateCells(text, *outcome.plate, outcome.units);
+    } else {
+        text.append(plateColumnCount(outcome), ',');
     }
     text.push_back('\n');
 }

@@ -61,11 +61,13 @@ class RowWorker {
         block.text.clear();
         for (std::size_t row = 0; row < block.count; ++row) {
             std::vector<std::string>& cells = block.rows[row];
-            if (std::string error = cases_.build(cells, record_, numbers_); !error.empty()) {
+            bool withPlate = false;
+            if (std::string error = cases_.build(cells, record_, numbers_, withPlate); !error.empty()) {
                 outcome_.fail(std::move(error));
             } else {
-                computeRow(record_, numbers_, outcome_);
+                computeRow(record_, numbers_, outcome_, withPlate);
             }
+            outcome_.plateColumns = cases_.hasPlateColumn();
             writer_.row(block.text, cells, outcome_);
         }
     }
@@ -257,18 +259,19 @@ std::string runBatch(std::istream& in, std::ostream& out, const RowWriter& write
         return "not a CSV file: there is no header row";
     }
     std::vector<const CaseColumn*> columns;
-    if (std::string error = readCaseHeader(names, {}, columns); !error.empty()) {
+    if (std::string error = readCaseHeader(names, BatchExtraColumns, columns); !error.empty()) {
         return error;
     }
+    const BatchRowCases cases(std::move(columns));
     std::string header;
-    writer.header(header, names);
+    writer.header(header, names, cases.hasPlateColumn());
     out.write(header.data(), static_cast<std::streamsize>(header.size()));
     if (out.fail()) {
         return {};
     }
 
     // Each worker copies the cases of the header and keeps its own record and outcome.
-    const RowWorker prototype(BatchRowCases(std::move(columns)), writer);
+    const RowWorker prototype(cases, writer);
     std::string readError;
     // A failed output stops the batch: the stream's owner tells why.
     const bool complete = jobs <= 1 ? computeInline(reader, prototype, out, readError)
