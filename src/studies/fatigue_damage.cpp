@@ -53,9 +53,31 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
         damage.status = GroupDamage::Status::Error;
         return damage;
     }
+    return groupDamage(record, readFieldNumbers(record), group.repetitions, settings, results);
+}
+
+int gridHundredths(UnitSystem units, bool last) {
+    const std::optional<TypicalRange> range = typicalRange(Field::h1, units);
+    return static_cast<int>(std::lround((last ? range->maximum : range->minimum) * GridStepsPerUnit));
+}
+
+} // namespace
+
+std::string spectrumError(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    for (std::size_t index = 0; index < spectrum.groups.size(); ++index) {
+        if (std::string error = groupError(spectrum.groups[index], settings); !error.empty()) {
+            return "row " + std::to_string(index + 1) + ": " + error;
+        }
+    }
+    return {};
+}
+
+GroupDamage groupDamage(const AnalysisCase& record, const FieldNumbers& numbers, double repetitions,
+                        const FatigueSettings& settings, AnalysisResults& results) {
+    GroupDamage damage;
     results = AnalysisResults{};
     try {
-        computeStresses(record, results);
+        computeStresses(record, numbers, results);
     } catch (const FloatingPointFault& fault) {
         damage.status = GroupDamage::Status::Fault;
         damage.what = fault.routine();
@@ -68,27 +90,17 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
         settings.model == FatigueModel::Pca
             ? pcaAllowableRepetitions(damage.stressRatio)
             : powerAllowableRepetitions(damage.stress, settings.modulusOfRupture, settings.constants);
-    damage.damagePercent = 100 * group.repetitions / damage.allowableRepetitions;
+    damage.damagePercent = 100 * repetitions / damage.allowableRepetitions;
     return damage;
 }
 
-// The damages known at a grid point summed in the spectrum's order, those not yet computed counting 0.
-// Rounding is monotone and no term is negative, so this is never more than the total that
-// totalDamageAt sums in the same order, and it is that very total once every damage is known.
-double knownSum(const std::vector<double>& damages) {
+double minersSum(const std::vector<double>& damages) {
     double sum = 0;
     for (double damage : damages) {
         sum += damage;
     }
     return sum;
 }
-
-int gridHundredths(UnitSystem units, bool last) {
-    const std::optional<TypicalRange> range = typicalRange(Field::h1, units);
-    return static_cast<int>(std::lround((last ? range->maximum : range->minimum) * GridStepsPerUnit));
-}
-
-} // namespace
 
 double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units) {
     return units == UnitSystem::Metric ? settings.modulusOfRupture / KpaPerPsi : settings.modulusOfRupture;
@@ -163,13 +175,11 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
         answer.why = "the spectrum sets h1";
         return answer;
     }
-    const std::size_t count = spectrum.groups.size();
-    for (std::size_t index = 0; index < count; ++index) {
-        if (std::string error = groupError(spectrum.groups[index], settings); !error.empty()) {
-            answer.why = "row " + std::to_string(index + 1) + ": " + error;
-            return answer;
-        }
+    if (std::string error = spectrumError(spectrum, settings); !error.empty()) {
+        answer.why = std::move(error);
+        return answer;
     }
+    const std::size_t count = spectrum.groups.size();
 
     std::vector<AnalysisCase> records;
     records.reserve(count);
@@ -207,7 +217,7 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
             }
             known[index] = *damage;
             running += *damage;
-            if (running > settings.targetPercent && knownSum(known) > settings.targetPercent) {
+            if (running > settings.targetPercent && minersSum(known) > settings.targetPercent) {
                 failed = true;
                 break;
             }
@@ -215,7 +225,7 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
         if (failed) {
             continue;
         }
-        if (const double total = knownSum(known); total <= settings.targetPercent) {
+        if (const double total = minersSum(known); total <= settings.targetPercent) {
             answer.status = RequiredThickness::Status::Found;
             answer.h1 = thicknessGridValue(spectrum.units, point);
             answer.h1Text = text;
