@@ -185,17 +185,21 @@ std::string totalDamageText(const FatigueResult& result) {
            " not computed";
 }
 
+std::string fatigueSettingsLines(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    return "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
+           "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
+           "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
+           std::string(unitWords(spectrum.units).stress) +
+           "   Target: " + formatFixed(settings.targetPercent, 2) + " %\n" + trafficLine(spectrum);
+}
+
 std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                          const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
     const UnitWords units = unitWords(spectrum.units);
     const auto inUnit = [](std::string_view name, std::string_view unit) {
         return std::string(name) + " (" + std::string(unit) + ")";
     };
-    std::string text = "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
-                       "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
-                       "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
-                       std::string(units.stress) + "   Target: " + formatFixed(settings.targetPercent, 2) +
-                       " %\n" + trafficLine(spectrum) + "\n";
+    std::string text = fatigueSettingsLines(spectrum, settings) + "\n";
     text += tableLine({"Row", "Gear", inUnit("Load", units.load), inUnit("dT", units.temperature),
                        inUnit("Stress", units.stress), "SR", "Allowable Reps", "Repetitions", "Damage (%)"});
     for (std::size_t index = 0; index < result.groups.size(); ++index) {

@@ -22,6 +22,10 @@ std::string requiredThicknessText(const RequiredThickness& thickness, UnitSystem
 // The total damage line's value: "123.45 %", or why it is not known.
 std::string totalDamageText(const FatigueResult& result);
 
+// The settings as the table opens with them: the model, stress, modulus of rupture and target, and for a
+// spectrum of axle groups per 1,000 trucks a line of its traffic and growth factor.
+std::string fatigueSettingsLines(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+
 // The fixed-pitch table: for a spectrum of axle groups per 1,000 trucks a line of its traffic and growth
 // factor under the settings, one line per group (row, gear, load, temperature differential, stress,
 // stress ratio, allowable repetitions, repetitions, damage), then the total damage, the percent of
