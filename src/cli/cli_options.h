@@ -19,6 +19,13 @@ struct FatigueArguments {
     bool json = false;
 };
 
+// The options of reliability as given; the command checks their values.
+struct ReliabilityArguments {
+    std::vector<std::string> scatter; // each NAME=COV[:DISTRIBUTION] in the order given
+    std::optional<std::string> samples, seed, reliability;
+    std::optional<std::string> histogramPath;
+};
+
 // What the command line asks for.
 struct CliOptions {
     Command command = Command::Report;
@@ -33,8 +40,9 @@ struct CliOptions {
     std::optional<std::string> outputPath;
     std::optional<std::string> designPath;     // the design file read in place of a case file
     std::optional<std::string> saveDesignPath; // the design file written
-    std::optional<unsigned> jobs;              // the threads of batch; the machine's cores when not given
+    std::optional<unsigned> jobs; // the threads of batch and reliability; the machine's cores when not given
     FatigueArguments fatigue;
+    ReliabilityArguments reliability;
     bool help = false;
 };
 

@@ -29,6 +29,11 @@ constexpr CommandRow commands[] = {
      "fatigue [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR [options]",
      "the fatigue damage of a traffic spectrum on the case (Miner's sum), and the slab\n"
      "thickness that carries it"},
+    {Command::Reliability, "reliability", FileUse::Optional, &CliOptions::casePath, caseFile,
+     "reliability [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR\n"
+     "                    --scatter NAME=COV[:lognormal|normal]... [options]",
+     "the probability that the slab fails under the spectrum, by simulating the\n"
+     "scatter of its inputs, and the slab thickness at a reliability"},
     {Command::Verify, "verify", FileUse::Refused, &CliOptions::casePath, caseFile, "verify",
      "compute the built-in worked examples and compare them with their published values"},
 };
