@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
-# command prints now: the Verification table (`korvanex-cli verify`) and the fatigue worked examples
-# (from repetitions and from truck traffic).
+# command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked examples
+# (from repetitions and from truck traffic) and the reliability worked design with its histogram
+# (docs/reliability-histogram.svg).
 # With --check it changes nothing and fails when the README differs.
 # Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli]
 set -eu
@@ -58,12 +59,22 @@ replace "fatigue example" "$work/fatigue"
 } >"$work/traffic"
 replace "truck traffic example" "$work/traffic"
 
+{
+    echo '```'
+    "$cli" reliability --spectrum docs/examples/truck-traffic.csv --modulus-of-rupture 650 --adtt 1000 --growth 3 \
+        --years 25 --scatter h1=0.04:normal --scatter E1=0.1 --scatter k=0.25 --scatter MR=0.1:normal \
+        --scatter traffic=0.3 --reliability 90 --histogram "$work/histogram.svg"
+    echo '```'
+} >"$work/reliability"
+replace "reliability example" "$work/reliability"
+
 if [ "$check" = yes ]; then
-    if ! diff -u README.md "$work/README.md"; then
-        echo "README.md: a command output differs from what the command prints now;" \
+    if ! diff -u README.md "$work/README.md" || ! cmp -s docs/reliability-histogram.svg "$work/histogram.svg"; then
+        echo "README.md or its histogram: a command output differs from what the command prints now;" \
             "run sh scripts/update-readme-outputs.sh" >&2
         exit 1
     fi
 else
     cat "$work/README.md" >README.md
+    cat "$work/histogram.svg" >docs/reliability-histogram.svg
 fi
