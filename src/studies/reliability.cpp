@@ -44,6 +44,27 @@ std::vector<double> rankedDamages(const SimulatedDamage& damage) {
     return ranked;
 }
 
+// The power model's percent of slabs cracked at a damage; none for the PCA model.
+std::optional<double> crackingOf(double damagePercent, const FatigueSettings& fatigue) {
+    if (fatigue.model != FatigueModel::Power) {
+        return std::nullopt;
+    }
+    return crackingPercent(damagePercent, fatigue.constants);
+}
+
+// The means over the samples, summed in the samples' order; for a simulation without a fault.
+void addMeans(const SimulatedDamage& damage, const FatigueSettings& fatigue, ReliabilitySummary& summary) {
+    double damageSum = 0, crackingSum = 0;
+    for (double value : damage.damagePercent) {
+        damageSum += value;
+        crackingSum += crackingOf(value, fatigue).value_or(0);
+    }
+    summary.meanDamagePercent = damageSum / summary.samples;
+    if (fatigue.model == FatigueModel::Power) {
+        summary.meanCrackingPercent = crackingSum / summary.samples;
+    }
+}
+
 } // namespace
 
 std::optional<SimulatedDamage> simulateDamage(const TrafficSpectrum& spectrum, const FatigueSettings& fatigue,
@@ -114,22 +135,14 @@ ReliabilitySummary summarizeReliability(const SimulatedDamage& damage, const Fat
     summary.samples = damage.damagePercent.size();
     summary.faulted = damage.faults.size();
     summary.failures = summary.faulted;
-    for (std::uint64_t sample = 0; sample < summary.samples; ++sample) {
-        summary.failures += damage.damagePercent[sample] > fatigue.targetPercent ? 1 : 0;
+    for (double value : damage.damagePercent) {
+        summary.failures += value > fatigue.targetPercent ? 1 : 0;
     }
     summary.probabilityOfFailure = static_cast<double>(summary.failures) / summary.samples;
     summary.probabilityInterval = wilsonInterval(summary.failures, summary.samples, 95);
     summary.reliability = static_cast<double>(summary.samples - summary.failures) / summary.samples;
-
-    const bool power = fatigue.model == FatigueModel::Power;
     if (summary.faulted == 0) {
-        double damageSum = 0, crackingSum = 0;
-        for (double value : damage.damagePercent) {
-            damageSum += value;
-            crackingSum += power ? crackingPercent(value, fatigue.constants) : 0;
-        }
-        summary.meanDamagePercent = damageSum / summary.samples;
-        summary.meanCrackingPercent = power ? std::optional(crackingSum / summary.samples) : std::nullopt;
+        addMeans(damage, fatigue, summary);
     }
     std::vector<double> percents(std::begin(ReportedPercentiles), std::end(ReportedPercentiles));
     if (reliabilityPercent) {
@@ -141,9 +154,7 @@ ReliabilitySummary summarizeReliability(const SimulatedDamage& damage, const Fat
         const std::uint64_t rank = std::max<std::uint64_t>(1, leastCountReaching(summary.samples, percent));
         if (rank <= ranked.size()) {
             percentile.damagePercent = ranked[rank - 1];
-            if (power) {
-                percentile.crackingPercent = crackingPercent(ranked[rank - 1], fatigue.constants);
-            }
+            percentile.crackingPercent = crackingOf(ranked[rank - 1], fatigue);
         }
     }
     return summary;
