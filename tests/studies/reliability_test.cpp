@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "case/number_text.h"
 #include "studies/random_draws.h"
 #include "studies/reliability.h"
 
@@ -184,6 +185,46 @@ TEST(ReliabilitySimulation, WithoutScatterEverySampleIsTheDeterministicDesign) {
         }
     }
     EXPECT_EQ(solveThickness(spectra[0], pcaAt(650)).h1Text, "6.75");
+}
+
+TEST(ReliabilitySimulation, EachFactorScalesItsOwnInputInEveryGroup) {
+    // Each input scattered alone: a sample's damage is the deterministic damage of the spectrum whose
+    // rows carry that input times the sample's factor, written as the text that reads back as that
+    // value (the modulus of rupture in the settings). Every row sets its own values, so a factor must
+    // reach each row's.
+    const char* const header = "h1,E1,k,F,P,repetitions\n";
+    const double cells[2][6] = {{9.5, 4e6, 150, 10, 18000, 3e4}, {9, 4.5e6, 200, -5, 30000, 2e3}};
+    const auto spectrumScaling = [&](int column, double factor) {
+        std::string csv = header;
+        for (const auto& row : cells) {
+            for (int index = 0; index < 6; ++index) {
+                csv +=
+                    doubleText(index == column ? row[index] * factor : row[index]) + (index < 5 ? "," : "\n");
+            }
+        }
+        return spectrumOn(csv);
+    };
+    // The column each input scales, by ScatterInput; the modulus of rupture has none.
+    const int columns[] = {0, 1, 2, -1, 3, 5};
+    const TrafficSpectrum spectrum = spectrumScaling(-1, 1);
+    for (const auto& [word, input] : ScatterInputWords) {
+        ReliabilitySettings reliability;
+        reliability.samples = 3;
+        reliability.of(input) = {0.3, ScatterDistribution::Normal};
+        const SimulatedDamage damage = *simulateDamage(spectrum, pcaAt(500), reliability);
+        for (std::uint64_t sample = 0; sample < 3; ++sample) {
+            SCOPED_TRACE(std::string(word) + " " + std::to_string(sample));
+            const double factor = sampleFactors(reliability, sample)[static_cast<std::size_t>(input)];
+            FatigueSettings fatigue = pcaAt(500);
+            if (input == ScatterInput::ModulusOfRupture) {
+                fatigue.modulusOfRupture *= factor;
+            }
+            EXPECT_NE(factor, 1);
+            const int column = columns[static_cast<std::size_t>(input)];
+            EXPECT_EQ(damage.damagePercent[sample],
+                      *computeFatigue(spectrumScaling(column, factor), fatigue).totalDamagePercent);
+        }
+    }
 }
 
 TEST(ReliabilitySimulation, OnlyTheModulusOfRuptureScatteredFailsBelowItsCriticalValue) {
