@@ -178,10 +178,15 @@ TEST(ReliabilitySimulation, WithoutScatterEverySampleIsTheDeterministicDesign) {
         EXPECT_EQ(own.damagePercent, std::vector<double>(5, deterministic));
         EXPECT_EQ(thinner.damagePercent, std::vector<double>(5, at731));
         const RequiredThickness solved = solveThickness(spectrum, fatigue);
-        for (double percent : {0.5, 50.0, 100.0}) {
-            none.reliabilityPercent = percent;
-            EXPECT_EQ(solveThicknessAtReliability(spectrum, fatigue, none, {2, {}, nullptr})->h1Text,
-                      solved.h1Text);
+        // Also with the target at the very damage of that point, which carries it exactly.
+        FatigueSettings edge = fatigue;
+        edge.targetPercent = solved.totalDamagePercent;
+        for (const FatigueSettings& settings : {fatigue, edge}) {
+            for (double percent : {0.5, 50.0, 100.0}) {
+                none.reliabilityPercent = percent;
+                EXPECT_EQ(solveThicknessAtReliability(spectrum, settings, none, {2, {}, nullptr})->h1Text,
+                          solved.h1Text);
+            }
         }
     }
     EXPECT_EQ(solveThickness(spectra[0], pcaAt(650)).h1Text, "6.75");
