@@ -321,6 +321,8 @@ TEST_F(CliTest, TruckTrafficGivesTheRepetitionsAndOptionsOverrideTheDesign) {
     const std::string refusals[][2] = {
         {"fatigue --design " + caseOnly, "fatigue needs --spectrum FILE.csv"},
         {"fatigue --design " + caseOnly + " --spectrum " + trucks, "fatigue needs --modulus-of-rupture MR"},
+        {"reliability --design " + caseOnly + " --spectrum " + trucks,
+         "reliability needs --modulus-of-rupture MR"},
         {"fatigue --spectrum " + trucks + " --modulus-of-rupture 650",
          "the per_1000_trucks column needs --adtt, --growth and --years"},
         {"fatigue --spectrum " + trucks + " --modulus-of-rupture 650 --adtt 900 --lane 80",
