@@ -259,9 +259,7 @@ std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& res
     return text;
 }
 
-std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
-                        const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
-    Json json;
+void addFatigueSettingsJson(Json& json, const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
     json["model"] = wordOf(FatigueModelWords, settings.model);
     json["stress"] = wordOf(FatigueStressWords, settings.stress);
     json["modulus_of_rupture"] = modulusOfRupturePsi(settings, spectrum.units);
@@ -270,6 +268,12 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
         json["traffic"] = trafficJson(*spectrum.traffic);
         json["growth_factor"] = growthFactor(*spectrum.traffic);
     }
+}
+
+std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                        const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
+    Json json;
+    addFatigueSettingsJson(json, spectrum, settings);
     Json& groups = json["groups"] = Json::array();
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
         groups.push_back(groupJson(index + 1, spectrum.groups[index], result.groups[index]));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "formats/json_text.h"
 #include "studies/fatigue_damage.h"
 #include "studies/traffic_loads.h"
 
@@ -38,6 +39,11 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
 // stress_ratio, allowable_repetitions (empty for unlimited) and damage_percent, each the shortest text
 // that reads back as its value (the stress rounded to single precision as a stored result).
 std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result);
+
+// The settings as the JSON of fatigue and reliability open with them: "model", "stress",
+// "modulus_of_rupture" (psi), "target_percent" and, for a spectrum of axle groups per 1,000 trucks,
+// "traffic" and "growth_factor".
+void addFatigueSettingsJson(Json& json, const TrafficSpectrum& spectrum, const FatigueSettings& settings);
 
 // The results as one JSON object (jsonText), stresses and the modulus of rupture in psi, numbers as
 // in the CSV; a damage beyond the double range is written 1e999. For a spectrum of axle groups per

@@ -6,7 +6,6 @@
 #include "formats/fatigue_output.h"
 #include "formats/json_text.h"
 #include "formats/scatter_json.h"
-#include "formats/traffic_json.h"
 #include "io/csv_cell.h"
 
 #include <ostream>
@@ -137,14 +136,7 @@ std::string reliabilityJson(const TrafficSpectrum& spectrum, const FatigueSettin
                             const ReliabilitySettings& reliability, const ReliabilityStudy& study) {
     const ReliabilitySummary& summary = study.summary;
     Json json;
-    json["model"] = wordOf(FatigueModelWords, fatigue.model);
-    json["stress"] = wordOf(FatigueStressWords, fatigue.stress);
-    json["modulus_of_rupture"] = modulusOfRupturePsi(fatigue, spectrum.units);
-    json["target_percent"] = fatigue.targetPercent;
-    if (spectrum.traffic) {
-        json["traffic"] = trafficJson(*spectrum.traffic);
-        json["growth_factor"] = growthFactor(*spectrum.traffic);
-    }
+    addFatigueSettingsJson(json, spectrum, fatigue);
     json["scatter"] = scatterJson(reliability);
     json["samples"] = reliability.samples;
     json["seed"] = reliability.seed;

@@ -72,6 +72,10 @@ std::string spectrumError(const TrafficSpectrum& spectrum, const FatigueSettings
     return {};
 }
 
+std::string thicknessProblem(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    return spectrum.setsField(Field::h1) ? "the spectrum sets h1" : spectrumError(spectrum, settings);
+}
+
 GroupDamage groupDamage(const AnalysisCase& record, const FieldNumbers& numbers, double repetitions,
                         const FatigueSettings& settings, AnalysisResults& results) {
     GroupDamage damage;
@@ -171,12 +175,8 @@ std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spect
 
 RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
     RequiredThickness answer;
-    if (spectrum.setsField(Field::h1)) {
-        answer.why = "the spectrum sets h1";
-        return answer;
-    }
-    if (std::string error = spectrumError(spectrum, settings); !error.empty()) {
-        answer.why = std::move(error);
+    answer.why = thicknessProblem(spectrum, settings);
+    if (!answer.why.empty()) {
         return answer;
     }
     const std::size_t count = spectrum.groups.size();

@@ -61,6 +61,9 @@ struct FatigueResult {
 // WHAT"; empty when nothing does.
 std::string spectrumError(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
 
+// Why no thickness can be looked for: the spectrum sets h1, or a group is in error; empty when one can.
+std::string thicknessProblem(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+
 // The damage of `repetitions` passes of one group whose case is `record` with its field texts as read
 // into `numbers` (a study may set other values there), computed from a fresh results record. The group
 // must not be in error (spectrumError).

@@ -156,12 +156,8 @@ std::optional<RequiredThickness> solveThicknessAtReliability(const TrafficSpectr
                                                              const ReliabilitySettings& reliability,
                                                              const StudyControl& control) {
     RequiredThickness answer;
-    if (spectrum.setsField(Field::h1)) {
-        answer.why = "the spectrum sets h1";
-        return answer;
-    }
-    if (std::string error = spectrumError(spectrum, fatigue); !error.empty()) {
-        answer.why = std::move(error);
+    answer.why = thicknessProblem(spectrum, fatigue);
+    if (!answer.why.empty()) {
         return answer;
     }
     const std::uint64_t samples = reliability.samples;
