@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
 # command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked examples
-# (from repetitions and from truck traffic), the plate model's example and its convergence table, and
-# the plate model's picture docs/plate-contours.svg.
-# With --check it changes nothing and fails when the README or the picture differs.
+# (from repetitions and from truck traffic), the reliability worked design with its histogram
+# (docs/reliability-histogram.svg), the plate model's example and its convergence table, and the plate
+# model's picture docs/plate-contours.svg.
+# With --check it changes nothing and fails when the README or a picture differs.
 # Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli]
 set -eu
 cd "$(dirname "$0")/.."
@@ -59,6 +60,15 @@ replace "fatigue example" "$work/fatigue"
 } >"$work/traffic"
 replace "truck traffic example" "$work/traffic"
 
+{
+    echo '```'
+    "$cli" reliability --spectrum docs/examples/truck-traffic.csv --modulus-of-rupture 650 --adtt 1000 --growth 3 \
+        --years 25 --scatter h1=0.04:normal --scatter E1=0.1 --scatter k=0.25 --scatter MR=0.1:normal \
+        --scatter traffic=0.3 --reliability 90 --histogram "$work/histogram.svg"
+    echo '```'
+} >"$work/reliability"
+replace "reliability example" "$work/reliability"
+
 plateExample="docs/examples/edge-dual-tandem.DEF --tied-shoulder yes"
 {
     echo '```'
@@ -93,12 +103,14 @@ convergence() {
 replace "plate convergence" "$work/convergence"
 
 if [ "$check" = yes ]; then
-    if ! diff -u README.md "$work/README.md" || ! cmp -s docs/plate-contours.svg "$work/plate-contours.svg"; then
-        echo "README.md or docs/plate-contours.svg: a command output differs from what the command prints" \
-            "now; run sh scripts/update-readme-outputs.sh" >&2
+    if ! diff -u README.md "$work/README.md" || ! cmp -s docs/plate-contours.svg "$work/plate-contours.svg" ||
+        ! cmp -s docs/reliability-histogram.svg "$work/histogram.svg"; then
+        echo "README.md or a picture of it: a command output differs from what the command prints now;" \
+            "run sh scripts/update-readme-outputs.sh" >&2
         exit 1
     fi
 else
     cat "$work/README.md" >README.md
     cat "$work/plate-contours.svg" >docs/plate-contours.svg
+    cat "$work/histogram.svg" >docs/reliability-histogram.svg
 fi
