@@ -34,6 +34,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -59,12 +61,30 @@ const Example& exampleOf(UnitSystem units) {
 
 // About this many points of the thickness grid are drawn, evenly spaced: every tenth in inches.
 constexpr int ChartPoints = 160;
+// The least height of the spectrum's table, in pixels: a few rows at least stay in view.
+constexpr int SpectrumLeastHeight = 150;
 // The rows of the results whose texts set the widths of the columns.
 constexpr int ResultRowsMeasured = 50;
 // How clearly a chart still to be redrawn for the results shown shows.
 constexpr double StaleChartOpacity = 0.35;
 const char* const ConstantNames[] = {"txtC1", "txtC2", "txtC4", "txtC5"};
 const char* const ConstantCaptions[] = {"C&1:", "C&2:", "C&4:", "C&5:"};
+const QString SettingsProblem = QStringLiteral("The modulus of rupture, the target and the model's constants "
+                                               "must be numbers; the modulus and the target greater than 0.");
+
+// The truck traffic's edits in the order of trafficInputs(): name, caption and the setting as a message
+// names it.
+struct TrafficEdit {
+    const char* name;
+    const char* caption;
+    const char* setting;
+};
+constexpr TrafficEdit TrafficEdits[] = {
+    {"txtADTT", "&ADTT:", "ADTT"},
+    {"txtGrowth", "Gro&wth (%):", "The growth"},
+    {"txtYears", "Design Life (&years):", "The design life"},
+    {"txtDirectional", "Dire&ctional (%):", "The directional distribution"},
+    {"txtLane", "&Lane (%):", "The lane distribution"}};
 
 std::optional<double> numberIn(const QLineEdit& edit) {
     return finiteNumber(edit.text().toStdString());
@@ -86,6 +106,20 @@ QGroupBox* group(const QString& title, QLayout* content) {
     return box;
 }
 
+void setQuietly(QLineEdit& edit, const QString& value) {
+    const QSignalBlocker blocker(&edit);
+    edit.setText(value);
+}
+
+void chooseQuietly(QComboBox& box, int value) {
+    const QSignalBlocker blocker(&box);
+    box.setCurrentIndex(box.findData(value));
+}
+
+QString numberText(double value) {
+    return text(doubleText(value));
+}
+
 } // namespace
 
 frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
@@ -95,11 +129,23 @@ frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* 
     setWindowTitle(QStringLiteral("Fatigue"));
     setSizeGripEnabled(true);
 
-    auto* left = new QVBoxLayout;
+    // The inputs scroll where the window is too short for them, so that they never set its height.
+    auto* inputs = new QWidget;
+    auto* left = new QVBoxLayout(inputs);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(group(QStringLiteral("Truck Traffic"), createTrafficSection()));
     left->addWidget(group(QStringLiteral("Traffic Spectrum"), createSpectrumSection()), 1);
     left->addWidget(group(QStringLiteral("Fatigue Model"), createSettingsSection()));
+    auto* inputsArea = new QScrollArea;
+    inputsArea->setObjectName(QStringLiteral("inputsArea"));
+    inputsArea->setFrameShape(QFrame::NoFrame);
+    inputsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    inputsArea->setWidgetResizable(true);
+    inputsArea->setWidget(inputs);
+    inputsArea->setMinimumWidth(inputs->sizeHint().width() +
+                                inputsArea->verticalScrollBar()->sizeHint().width());
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
+    columns->addWidget(inputsArea, 1);
     columns->addLayout(createResultsSection(), 2);
 
     auto* buttons = new QHBoxLayout;
@@ -128,8 +174,27 @@ QSize frmFatigue::sizeHint() const {
     return {1100, 760};
 }
 
+// The truck traffic that turns a spectrum's axle groups per 1,000 trucks into repetitions.
+QLayout* frmFatigue::createTrafficSection() {
+    auto* inputs = new QFormLayout;
+    const TrafficSettings defaults;
+    for (std::size_t index = 0; index < std::size(TrafficEdits); ++index) {
+        const double TrafficSettings::*member = trafficInputs()[index].member;
+        const double value = defaults.*member;
+        txtTraffic_[index] = newEdit(TrafficEdits[index].name, value > 0 ? numberText(value) : QString());
+        inputs->addRow(QString::fromLatin1(TrafficEdits[index].caption), txtTraffic_[index]);
+        connect(txtTraffic_[index], &QLineEdit::textChanged, this, &frmFatigue::recompute);
+    }
+    lblGrowthFactor_ = new QLabel;
+    lblGrowthFactor_->setObjectName(QStringLiteral("lblGrowthFactor"));
+    lblGrowthFactor_->setWordWrap(true);
+    inputs->addRow(lblGrowthFactor_);
+    return inputs;
+}
+
 QLayout* frmFatigue::createSpectrumSection() {
     tblSpectrum_ = new SpectrumTable;
+    tblSpectrum_->setMinimumHeight(SpectrumLeastHeight);
     lblExample_ = new QLabel(QStringLiteral("An example spectrum, for illustration only: replace it with the "
                                             "design traffic."));
     lblExample_->setObjectName(QStringLiteral("lblExample"));
@@ -290,28 +355,122 @@ bool frmFatigue::readSettings(FatigueSettings& settings) {
     return true;
 }
 
+// Whether the spectrum counts axle groups per 1,000 trucks, which the truck traffic turns into repetitions.
+bool frmFatigue::countsTrucks() const {
+    std::vector<const CaseColumn*> columns;
+    CountColumn count = CountColumn::Repetitions;
+    readSpectrumHeader(tblSpectrum_->cells().header, columns, count);
+    return count == CountColumn::PerThousandTrucks;
+}
+
+// Empty when every setting of the truck traffic reads as a number in its range, or what the first that
+// does not must be.
+QString frmFatigue::readTraffic(TrafficSettings& traffic) const {
+    for (std::size_t index = 0; index < std::size(TrafficEdits); ++index) {
+        const TrafficInput& input = trafficInputs()[index];
+        const std::optional<double> value = numberIn(*txtTraffic_[index]);
+        if (!value || !input.accepts(*value)) {
+            return QStringLiteral("%1 must be %2.")
+                .arg(QString::fromLatin1(TrafficEdits[index].setting), text(std::string(input.requirement)));
+        }
+        traffic.*input.member = *value;
+    }
+    return {};
+}
+
+// The truck traffic applies to a spectrum of axle groups per 1,000 trucks: only then are its settings
+// open, with the growth factor they give.
+void frmFatigue::showTraffic() {
+    const bool trucks = countsTrucks();
+    for (QLineEdit* edit : txtTraffic_) {
+        edit->setEnabled(trucks);
+    }
+    TrafficSettings traffic;
+    if (!trucks) {
+        lblGrowthFactor_->setText(
+            QStringLiteral("The truck traffic applies to a spectrum with a per_1000_trucks "
+                           "column in place of repetitions."));
+    } else if (readTraffic(traffic).isEmpty()) {
+        lblGrowthFactor_->setText(QStringLiteral("Growth factor G: ") +
+                                  text(formatFixed(growthFactor(traffic), 3)) +
+                                  QStringLiteral("; each group's repetitions are in the results."));
+    } else {
+        lblGrowthFactor_->clear();
+    }
+}
+
+void frmFatigue::showDesign(const Design& design) {
+    units_ = design.record.units;
+    if (design.spectrum) {
+        tblSpectrum_->showCells(*design.spectrum, units_);
+        lblExample_->hide();
+    }
+    if (design.traffic) {
+        for (std::size_t index = 0; index < std::size(TrafficEdits); ++index) {
+            setQuietly(*txtTraffic_[index], numberText((*design.traffic).*trafficInputs()[index].member));
+        }
+    }
+    if (design.fatigue) {
+        const FatigueSettings& settings = *design.fatigue;
+        setQuietly(*txtModulus_, numberText(settings.modulusOfRupture));
+        chooseQuietly(*cboModel_, static_cast<int>(settings.model));
+        const double constants[] = {settings.constants.c1, settings.constants.c2, settings.constants.c4,
+                                    settings.constants.c5};
+        for (int index = 0; index < 4; ++index) {
+            setQuietly(*txtConstants_[index], numberText(constants[index]));
+        }
+        chooseQuietly(*cboStress_, static_cast<int>(settings.stress));
+        setQuietly(*txtTarget_, numberText(settings.targetPercent));
+    }
+    showUnits();
+    recompute();
+}
+
+QString frmFatigue::keepInDesign(Design& design) {
+    FatigueSettings settings;
+    if (!readSettings(settings)) {
+        return SettingsProblem;
+    }
+    std::optional<TrafficSettings> traffic;
+    if (countsTrucks()) {
+        if (QString problem = readTraffic(traffic.emplace()); !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    design.spectrum = tblSpectrum_->cells();
+    design.traffic = traffic;
+    design.fatigue = settings;
+    return {};
+}
+
 // The request takes copies of the case and the spectrum's cells; the work builds the groups, computes
 // the table, solves for the thickness and computes the curve on every core, handing each over as it
 // is done.
 void frmFatigue::recompute() {
+    showTraffic();
     FatigueSettings settings;
+    std::optional<TrafficSettings> traffic;
+    QString problem;
     if (!readSettings(settings)) {
+        problem = SettingsProblem;
+    } else if (countsTrucks()) {
+        problem = readTraffic(traffic.emplace());
+    }
+    if (!problem.isEmpty()) {
         work_->cancel();
         shown_ = {};
         drawn_.reset();
         results_->setRows({});
         chart_->removeAllSeries();
         chart_->setOpacity(1);
-        lblSummary_->setText(
-            QStringLiteral("The modulus of rupture, the target and the model's constants must be "
-                           "numbers; the modulus and the target greater than 0."));
+        lblSummary_->setText(problem);
         return;
     }
-    work_->request([this, record = record_, cells = tblSpectrum_->cells(),
-                    settings](std::stop_token stop, const BackgroundWork::Deliver& deliver) {
+    work_->request([this, record = record_, cells = tblSpectrum_->cells(), settings,
+                    traffic](std::stop_token stop, const BackgroundWork::Deliver& deliver) {
         Results results;
         results.record = record;
-        results.spectrum = std::make_shared<const TrafficSpectrum>(buildSpectrum(cells, record));
+        results.spectrum = std::make_shared<const TrafficSpectrum>(buildSpectrum(cells, record, traffic));
         results.settings = settings;
         results.result = computeFatigue(*results.spectrum, settings);
         deliver([this, results] { showTable(results); });

@@ -3,6 +3,7 @@
 
 #include "app/fatigue_chart.h"
 #include "case/analysis_case.h"
+#include "studies/design.h"
 #include "studies/fatigue_damage.h"
 #include "studies/traffic_loads.h"
 
@@ -47,6 +48,14 @@ class frmFatigue : public QDialog {
     // Whether results are still to come.
     bool isComputing() const;
 
+    // Shows the parts of the design that the window edits, those the design holds: the spectrum, its
+    // truck traffic and the fatigue settings; the case's units are the design's.
+    void showDesign(const Design& design);
+    // Sets the window's parts on the design: the spectrum's cells, the truck traffic of a spectrum of
+    // axle groups per 1,000 trucks and the fatigue settings. Returns an empty text, or why they cannot
+    // be kept (a setting that is not a number in its range), the design then unchanged.
+    QString keepInDesign(Design& design);
+
     QSize sizeHint() const override;
 
   signals:
@@ -63,12 +72,16 @@ class frmFatigue : public QDialog {
         std::optional<RequiredThickness> thickness;
     };
 
+    QLayout* createTrafficSection();
     QLayout* createSpectrumSection();
     QLayout* createSettingsSection();
     QLayout* createResultsSection();
     void showExample();
     void showUnits();
     bool readSettings(FatigueSettings& settings);
+    bool countsTrucks() const;
+    QString readTraffic(TrafficSettings& traffic) const;
+    void showTraffic();
     void showTable(const Results& results);
     void showThickness(const RequiredThickness& thickness);
     void showCurve(const std::vector<ThicknessDamage>& curve);
@@ -93,6 +106,8 @@ class frmFatigue : public QDialog {
     Results shown_;
     std::optional<DamageChart> drawn_;
 
+    QLineEdit* txtTraffic_[5] = {};
+    QLabel* lblGrowthFactor_ = nullptr;
     SpectrumTable* tblSpectrum_ = nullptr;
     QLabel* lblExample_ = nullptr;
     QLineEdit* txtModulus_ = nullptr;

@@ -87,6 +87,9 @@ QString describeFatigue(const frmFatigue& fatigue) {
     }
     seen += summary(fatigue) + QLatin1Char('\n');
     QChart& chart = *child<QChartView>(fatigue, "chartView").chart();
+    if (chart.axes(Qt::Vertical).isEmpty()) {
+        return seen + QStringLiteral("no chart\n");
+    }
     QCategoryAxis& axis = *qobject_cast<QCategoryAxis*>(chart.axes(Qt::Vertical).first());
     seen += damageAxisShape(axis) + '\n';
     for (const QAbstractSeries* series : chart.series()) {
@@ -100,6 +103,13 @@ QString describeFatigue(const frmFatigue& fatigue) {
                                                                         : QString());
     }
     return seen;
+}
+
+// A spectrum file of the text given in the folder.
+QString spectrumFile(const QTemporaryDir& folder, const char* name, const QByteArray& text) {
+    const QString path = folder.filePath(QLatin1String(name));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() ? path : QString();
 }
 
 // A spectrum of many groups: the example's eight rows again and again.
@@ -128,6 +138,7 @@ class FatigueWindowTest : public QObject {
     void aMetricRunShowsTheMetricExampleAndFollowsACaseFile();
     void dropDownsForOptionsAndAWidthThatStays();
     void aNewerRequestSupersedesTheOneRunning();
+    void aDesignFileKeepsTheDialogsTheSpectrumTrafficAndSettings();
 };
 
 void FatigueWindowTest::exampleEditsFaultsAndTheSpectrumFile() {
@@ -220,11 +231,8 @@ void FatigueWindowTest::aMetricRunShowsTheMetricExampleAndFollowsACaseFile() {
 // An error in the modulus of rupture says so under the results without widening the window.
 void FatigueWindowTest::dropDownsForOptionsAndAWidthThatStays() {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("options.csv"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("location,gear,layer,tied,widened,h1,repetitions\ncorner,,,yes,no,10,1e5\n");
-    file.close();
+    const QString path = spectrumFile(
+        folder, "options.csv", "location,gear,layer,tied,widened,h1,repetitions\ncorner,,,yes,no,10,1e5\n");
     ScriptedPrompt prompt;
     frmMain window(prompt);
     frmFatigue& fatigue = openFatigue(window);
@@ -302,6 +310,81 @@ void FatigueWindowTest::aNewerRequestSupersedesTheOneRunning() {
     QVERIFY2(summary(fatigue).startsWith(
                  QStringLiteral("Total damage: %1 %").arg(QString::fromStdString(formatFixed(total, 2)))),
              qPrintable(summary(fatigue)));
+}
+
+// Everything a design restores, as the dialogs and the fatigue window show it.
+QStringList describeDesign(frmMain& window) {
+    frmFatigue& fatigue = child<frmFatigue>(window, "frmFatigue");
+    waitForResults(fatigue);
+    QStringList seen;
+    for (const char* dialog : {"frmPvmtStrs", "frmWheel", "frmEnvironPct"}) {
+        seen << describe(child<QWidget>(window, dialog));
+    }
+    return seen << describe(fatigue) << describeFatigue(fatigue)
+                << child<QComboBox>(fatigue, "cboModel").currentText()
+                << child<QComboBox>(fatigue, "cboStress").currentText();
+}
+
+// A design saved in one run and opened in the next shows the same dialogs, options a case file lacks
+// included, and the same spectrum, truck traffic, settings and results. The traffic of ADTT 1,000 with
+// 3 % growth over 25 years, half of it in the design direction and all in the design lane, gives
+// G = ((1.03)^25 - 1) / 0.03 = 36.459 and turns 0.19 axle groups per 1,000 trucks into
+// 0.19 x 365 x 36.459 x 0.5 = 1,264.2 repetitions; the traffic opens only for such a spectrum.
+void FatigueWindowTest::aDesignFileKeepsTheDialogsTheSpectrumTrafficAndSettings() {
+    QTemporaryDir folder;
+    const QString trucks = spectrumFile(
+        folder, "trucks.csv", "gear,P,per_1000_trucks\nsingle-single,130,0.19\ndual-tandem,200,1.5\n");
+    const QString design = folder.filePath(QStringLiteral("design.kvx"));
+    QStringList saved;
+    {
+        ScriptedPrompt prompt;
+        frmMain window(prompt);
+        trigger(window, "MetricOption");
+        prompt.clearRecord();
+        trigger(window, "mnutStressPavementData");
+        frmPvmtStrs& pavement = child<frmPvmtStrs>(window, "frmPvmtStrs");
+        click(pavement, "two_bond");
+        click(pavement, "OptTiedYes");
+        click(pavement, "OptWidenedYes");
+        type(pavement, "h1_V", QStringLiteral("25"));
+        type(pavement, "AGG_V", QStringLiteral("20000"));
+        type(pavement, "d0_V", QStringLiteral("60"));
+        trigger(window, "mnuStressAxleData");
+        type(child<QWidget>(window, "frmWheel"), "d_V", QStringLiteral("180"));
+        frmFatigue& fatigue = openFatigue(window);
+        QVERIFY(!child<QLineEdit>(fatigue, "txtADTT").isEnabled());
+        prompt.openNames = {trucks};
+        click(fatigue, "cmdImport");
+        QVERIFY(child<QLineEdit>(fatigue, "txtADTT").isEnabled());
+        QVERIFY(summary(fatigue).startsWith(QStringLiteral("ADTT must be a number greater than 0.")));
+        type(fatigue, "txtADTT", QStringLiteral("1000"));
+        type(fatigue, "txtGrowth", QStringLiteral("3"));
+        type(fatigue, "txtYears", QStringLiteral("25"));
+        type(fatigue, "txtModulus", QStringLiteral("4600"));
+        child<QComboBox>(fatigue, "cboModel").setCurrentIndex(1);
+        type(fatigue, "txtC1", QStringLiteral("2.5"));
+        child<QComboBox>(fatigue, "cboStress").setCurrentIndex(1);
+        type(fatigue, "txtTarget", QStringLiteral("50"));
+        waitForResults(fatigue);
+        QVERIFY(child<QLabel>(fatigue, "lblGrowthFactor").text().startsWith("Growth factor G: 36.459;"));
+        QCOMPARE(row(child<QTableView>(fatigue, "tblResults"), 0)[6], QStringLiteral("1.264E+03"));
+        prompt.saveNames = {design};
+        trigger(window, "FileSaveDesign");
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(window.windowTitle(), QStringLiteral("design.kvx[*] - KORVANEX Stress Analysis Program"));
+        saved = describeDesign(window);
+    }
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    prompt.openNames = {design};
+    trigger(window, "FileOpenDesign");
+    QCOMPARE(prompt.messages.size(), 1);
+    QCOMPARE(prompt.messages[0].text, design + QStringLiteral("  Loaded!"));
+    const QStringList opened = describeDesign(window);
+    for (qsizetype part = 0; part < saved.size(); ++part) {
+        QCOMPARE(opened[part], saved[part]);
+    }
+    QVERIFY(child<QAction>(window, "MetricOption").isChecked());
 }
 
 QTEST_MAIN(FatigueWindowTest)
