@@ -181,8 +181,8 @@ void frmMain::createMenus() {
             &QAction::triggered, this, [this] { computeStresses(); });
     connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("&Design Chart...")),
             &QAction::triggered, this, [this] { showToolWindow(designChart_, &frmDesignChart::refresh); });
-    connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("F&atigue...")), &QAction::triggered,
-            this, [this] { showToolWindow(fatigue_, &frmFatigue::followCase); });
+    connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("Desi&gn...")), &QAction::triggered, this,
+            [this] { showToolWindow(fatigue_, &frmFatigue::followCase); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
