@@ -568,27 +568,28 @@ void frmFatigue::recompute() {
             damageAgainstThickness(*results.spectrum, settings, stride, machineCores(), stop);
         deliver([this, curve = std::move(curve)] { showCurve(curve); });
         if (reliability) {
-            simulate(*results.spectrum, settings, *reliability, stop, deliver);
+            simulate(this, *results.spectrum, settings, *reliability, stop, deliver);
         }
     });
 }
 
 // Runs on the work's thread: the simulated design through the core's study, then the reliability at
 // points of the thickness grid, each through the core's simulation of the same samples at that
-// thickness. The progress bar follows the samples, then the grid points; the work stops when asked.
-void frmFatigue::simulate(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
-                          const ReliabilitySettings& reliability, std::stop_token stop,
-                          const BackgroundWork::Deliver& deliver) {
+// thickness. The progress bar follows the samples, then the grid points; the work stops when asked. It
+// touches the window only in the steps it hands over, which run on the window's thread while it stands.
+void frmFatigue::simulate(frmFatigue* window, const TrafficSpectrum& spectrum,
+                          const FatigueSettings& settings, const ReliabilitySettings& reliability,
+                          std::stop_token stop, const BackgroundWork::Deliver& deliver) {
     if (const std::string error = spectrumError(spectrum, settings); !error.empty()) {
-        deliver([this, error] {
-            showSimulated(QStringLiteral("The design cannot be simulated: ") + text(error), {});
+        deliver([window, error] {
+            window->showSimulated(QStringLiteral("The design cannot be simulated: ") + text(error), {});
         });
         return;
     }
     std::atomic<bool> stopped = false;
     const std::stop_callback stopping(stop, [&stopped] { stopped = true; });
-    const auto showPercent = [this, &deliver](int percent) {
-        deliver([this, percent] { pbrProgress_->setValue(percent); });
+    const auto showPercent = [window, &deliver](int percent) {
+        deliver([window, percent] { window->pbrProgress_->setValue(percent); });
     };
     StudyControl control;
     control.jobs = machineCores();
@@ -608,9 +609,9 @@ void frmFatigue::simulate(const TrafficSpectrum& spectrum, const FatigueSettings
     // The table opens with the settings, up to its first empty line: the window shows them as inputs,
     // and the results from there on.
     const QString table = text(reliabilityTable(spectrum, settings, reliability, *study));
-    deliver([this, results = table.section(QStringLiteral("\n\n"), 1),
+    deliver([window, results = table.section(QStringLiteral("\n\n"), 1),
              histogram = QByteArray::fromStdString(damageHistogramSvg(
-                 study->damage, settings.targetPercent))] { showSimulated(results, histogram); });
+                 study->damage, settings.targetPercent))] { window->showSimulated(results, histogram); });
     if (spectrum.setsField(Field::h1)) {
         return;
     }
@@ -628,7 +629,7 @@ void frmFatigue::simulate(const TrafficSpectrum& spectrum, const FatigueSettings
                             100 * summarizeReliability(*damage, settings, std::nullopt).reliability);
         showPercent(100 * (index + 1) / gridPoints);
     }
-    deliver([this, points = std::move(points)] { showReliabilityCurve(points); });
+    deliver([window, points = std::move(points)] { window->showReliabilityCurve(points); });
 }
 
 void frmFatigue::showSimulated(const QString& table, const QByteArray& histogram) {

@@ -63,8 +63,8 @@ class frmFatigue : public QDialog {
     void showDesign(const Design& design);
     // Sets the window's parts on the design: the spectrum's cells, the truck traffic of a spectrum of
     // axle groups per 1,000 trucks, the fatigue settings and, while the Reliability section is ticked,
-    // the reliability settings. Returns an empty text, or why they cannot
-    // be kept (a setting that is not a number in its range), the design then unchanged.
+    // the reliability settings. Returns an empty text, or why they cannot be kept (a setting that is
+    // not a number in its range), the design then unchanged.
     QString keepInDesign(Design& design);
 
     QSize sizeHint() const override;
@@ -100,9 +100,9 @@ class frmFatigue : public QDialog {
     void showCurve(const std::vector<ThicknessDamage>& curve);
     void fitDamageLabels();
     void showSummary();
-    void simulate(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
-                  const ReliabilitySettings& reliability, std::stop_token stop,
-                  const BackgroundWork::Deliver& deliver);
+    static void simulate(frmFatigue* window, const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                         const ReliabilitySettings& reliability, std::stop_token stop,
+                         const BackgroundWork::Deliver& deliver);
     void showSimulated(const QString& table, const QByteArray& histogram);
     void showReliabilityCurve(const std::vector<QPointF>& points);
     void showProgress(bool busy);
