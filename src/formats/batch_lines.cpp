@@ -69,43 +69,43 @@ double inRowUnits(double value, ResultKind kind, UnitSystem units) {
     return value;
 }
 
-void appendResultCell(std::string& text, const AnalysisResults& results, const ResultField& field,
-                      UnitSystem units) {
-    const double value = inRowUnits(resultValue(results, field), field.kind, units);
-    if (field.wide != nullptr) {
-        appendDoubleText(text, value);
-    } else {
-        appendFloatText(text, static_cast<float>(value));
-    }
+} // namespace
+
+std::span<const ResultField* const> rowResultFields() {
+    return resultColumns();
 }
 
-void appendStatus(std::string& text, const RowOutcome& outcome) {
+std::string rowStatusText(const RowOutcome& outcome) {
     switch (outcome.status) {
     case RowOutcome::Status::Fault:
-        appendCsvCell(text, "fault: " + outcome.what);
-        return;
+        return "fault: " + outcome.what;
     case RowOutcome::Status::Error:
-        appendCsvCell(text, "error: " + outcome.what);
-        return;
+        return "error: " + outcome.what;
     case RowOutcome::Status::Ok:
         break;
     }
-    text.append("ok");
+    return "ok";
 }
 
-void appendWarnings(std::string& text, const std::vector<std::string>& warnings) {
-    if (warnings.empty()) {
-        return;
+std::string rowWarningsText(const RowOutcome& outcome) {
+    std::string joined;
+    for (const std::string& warning : outcome.warnings) {
+        if (!joined.empty()) {
+            joined.append("; ");
+        }
+        joined.append(warning);
     }
-    std::string joined = warnings.front();
-    for (std::size_t index = 1; index < warnings.size(); ++index) {
-        joined.append("; ");
-        joined.append(warnings[index]);
-    }
-    appendCsvCell(text, joined);
+    return joined;
 }
 
-} // namespace
+std::optional<double> rowResultValue(const RowOutcome& outcome, const ResultField& field) {
+    if (outcome.status != RowOutcome::Status::Ok ||
+        (field.group == ResultGroup::EdgeModel && !outcome.edgeModelRan)) {
+        return std::nullopt;
+    }
+    const double value = inRowUnits(resultValue(outcome.results, field), field.kind, outcome.units);
+    return field.wide != nullptr ? value : static_cast<float>(value);
+}
 
 void BatchLines::header(std::string& text, std::span<const std::string> inputNames) const {
     for (const std::string& name : inputNames) {
@@ -120,24 +120,23 @@ void BatchLines::header(std::string& text, std::span<const std::string> inputNam
     text.push_back('\n');
 }
 
-void BatchLines::row(std::string& text, std::span<const std::string> inputCells,
+void BatchLines::row(std::string& text, std::size_t, std::span<const std::string> inputCells,
                      const RowOutcome& outcome) const {
     for (const std::string& cell : inputCells) {
         appendCsvCell(text, cell);
         text.push_back(',');
     }
-    appendStatus(text, outcome);
+    appendCsvCell(text, rowStatusText(outcome));
     text.push_back(',');
-    appendWarnings(text, outcome.warnings);
-    if (outcome.status != RowOutcome::Status::Ok) {
-        text.append(resultColumns().size(), ',');
-        text.push_back('\n');
-        return;
-    }
+    appendCsvCell(text, rowWarningsText(outcome));
     for (const ResultField* field : resultColumns()) {
         text.push_back(',');
-        if (field->group != ResultGroup::EdgeModel || outcome.edgeModelRan) {
-            appendResultCell(text, outcome.results, *field, outcome.units);
+        if (const std::optional<double> value = rowResultValue(outcome, *field)) {
+            if (field->wide != nullptr) {
+                appendDoubleText(text, *value);
+            } else {
+                appendFloatText(text, static_cast<float>(*value));
+            }
         }
     }
     text.push_back('\n');

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "engine/result_fields.h"
 #include "studies/batch_row.h"
 
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -22,8 +25,24 @@ class BatchLines final : public RowWriter {
     // The input column names, then "status", "warnings" and the result columns.
     void header(std::string& text, std::span<const std::string> inputNames) const override;
 
-    void row(std::string& text, std::span<const std::string> inputCells,
+    void row(std::string& text, std::size_t place, std::span<const std::string> inputCells,
              const RowOutcome& outcome) const override;
 };
+
+// The parts of a row, for a front end that keeps the rows as values rather than text.
+
+// The result columns after "status" and "warnings", in their order.
+std::span<const ResultField* const> rowResultFields();
+
+// "ok", "fault: " and the routine, or "error: " and what is wrong.
+std::string rowStatusText(const RowOutcome& outcome);
+
+// The warnings joined by "; "; empty when there are none.
+std::string rowWarningsText(const RowOutcome& outcome);
+
+// A result of the row in the row's own units: none where its cell stays empty (a row that was not
+// computed, or an edge-model result where that model does not run). A result kept in single
+// precision is the float it is written as, the radius the double.
+std::optional<double> rowResultValue(const RowOutcome& outcome, const ResultField& field);
 
 } // namespace korvanex
