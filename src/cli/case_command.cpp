@@ -10,7 +10,6 @@
 #include "formats/slab_plan_svg.h"
 #include "io/case_file.h"
 
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -46,10 +45,7 @@ int caseCommand(const CliOptions& options) {
     try {
         computeStresses(record, results);
     } catch (const FloatingPointFault& fault) {
-        std::cerr << "korvanex-cli: the computation stopped on a floating-point fault in " << fault.routine()
-                  << " (" << fault.step()
-                  << "): the inputs are degenerate. Check k, h1, E1, mu1, the tire pressure"
-                  << " and the two-layer values.\n";
+        fail(faultMessage(fault));
         return ExitFault;
     }
     return writeCommandOutput(options, options.command == Command::Json
