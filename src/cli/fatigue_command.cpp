@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/fatigue_command.h"
 
-#include "case/case_check.h"
 #include "case/number_text.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
 #include "formats/fatigue_output.h"
 #include "io/file_access.h"
 
-#include <algorithm>
 #include <fstream>
 
 namespace korvanex::cli {
@@ -41,12 +39,7 @@ std::string readWord(const char* option, const Word<T> (&words)[N], const std::o
         value = *chosen;
         return {};
     }
-    std::string choices;
-    for (std::size_t index = 0; index < N; ++index) {
-        choices += index == 0 ? "" : index + 1 == N ? " or " : ", ";
-        choices += words[index].text;
-    }
-    return std::string(option) + " takes " + choices + ", not \"" + *text + "\"";
+    return std::string(option) + " takes " + wordChoices(words) + ", not \"" + *text + "\"";
 }
 
 // The settings the fatigue options give; returns the first that is wrong, or empty.
@@ -88,18 +81,6 @@ std::string readSpectrumFile(const std::string& path, const AnalysisCase& record
     return error.empty() ? error : path + ": " + error;
 }
 
-// The warnings of each group that the case itself does not already give.
-void warnOfGroups(const TrafficSpectrum& spectrum, const AnalysisCase& record) {
-    const std::vector<std::string> caseWarnings = checkCaseFields(record).warnings;
-    for (std::size_t index = 0; index < spectrum.groups.size(); ++index) {
-        for (const std::string& warning : spectrum.groups[index].warnings) {
-            if (std::find(caseWarnings.begin(), caseWarnings.end(), warning) == caseWarnings.end()) {
-                warn("row " + std::to_string(index + 1) + ": " + warning);
-            }
-        }
-    }
-}
-
 } // namespace
 
 int fatigueCommand(const CliOptions& options) {
@@ -116,7 +97,9 @@ int fatigueCommand(const CliOptions& options) {
         !error.empty()) {
         return fail(error);
     }
-    warnOfGroups(spectrum, record);
+    for (const std::string& warning : groupWarnings(spectrum, record)) {
+        warn(warning);
+    }
     const FatigueResult result = computeFatigue(spectrum, settings);
     if (options.fatigue.csv) {
         return writeCommandOutput(options, fatigueCsv(spectrum, result));

@@ -53,6 +53,10 @@ std::string readSpectrumHeader(const std::vector<std::string>& names,
 // number greater than 0.
 TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base);
 
+// The warnings of the groups that the case itself does not already give, each "row N: " and the
+// range text, in the order of the rows.
+std::vector<std::string> groupWarnings(const TrafficSpectrum& spectrum, const AnalysisCase& base);
+
 // Reads a spectrum CSV and builds its groups on the case.
 std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum);
 
