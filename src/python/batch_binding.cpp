@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: Apache-2.0
+// The batch: the core's batch runner over the rows of a table, on all cores with the GIL released.
+#include "python/bindings.h"
+
+#include "formats/batch_lines.h"
+#include "python/errors.h"
+#include "python/result_value.h"
+#include "python/table.h"
+#include "studies/batch.h"
+
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include <limits>
+#include <optional>
+#include <streambuf>
+#include <unordered_map>
+
+namespace py = pybind11;
+
+namespace korvanex::python {
+
+namespace {
+
+// The rows of a table, in order.
+class TableRows final : public RowReader {
+  public:
+    explicit TableRows(const Table& table) : table_(table) {}
+
+    bool read(std::vector<std::string>& cells, std::string&) override {
+        if (next_ == table_.rows) {
+            return false;
+        }
+        table_.row(next_++, cells);
+        return true;
+    }
+
+  private:
+    const Table& table_;
+    std::size_t next_ = 0;
+};
+
+// Where the rows go: each row's status and warnings texts, and its results in a column-major array
+// of one column per result, NaN where the tool's cell stays empty. The workers fill their rows' places
+// at the same time.
+class RowColumns final : public RowWriter {
+  public:
+    RowColumns(std::size_t rows, double* results)
+        : rows_(rows), statuses_(rows), warnings_(rows), results_(results) {}
+
+    void header(std::string&, std::span<const std::string>) const override {}
+
+    void row(std::string&, std::size_t place, std::span<const std::string>,
+             const RowOutcome& outcome) const override {
+        statuses_[place] = rowStatusText(outcome);
+        warnings_[place] = rowWarningsText(outcome);
+        double* cell = results_ + place;
+        for (const ResultField* field : rowResultFields()) {
+            const std::optional<double> value = rowResultValue(outcome, *field);
+            *cell = value ? pythonResult(*value, *field) : std::numeric_limits<double>::quiet_NaN();
+            cell += rows_;
+        }
+    }
+
+    // The texts as Python strings, one object for each distinct text.
+    py::list statuses() const { return strings(statuses_); }
+    py::list warnings() const { return strings(warnings_); }
+
+  private:
+    static py::list strings(const std::vector<std::string>& texts) {
+        std::unordered_map<std::string_view, py::str> made;
+        py::list list(texts.size());
+        for (std::size_t index = 0; index < texts.size(); ++index) {
+            auto [known, added] = made.try_emplace(texts[index]);
+            if (added) {
+                known->second = py::str(texts[index]);
+            }
+            list[index] = known->second;
+        }
+        return list;
+    }
+
+    std::size_t rows_;
+    mutable std::vector<std::string> statuses_;
+    mutable std::vector<std::string> warnings_;
+    double* results_;
+};
+
+// The batch writes nothing as text: an output that takes the empty blocks.
+class NoText final : public std::streambuf {};
+
+// The threads that compute the rows: one per core unless given.
+unsigned jobsOf(py::handle jobs) {
+    if (jobs.is_none()) {
+        return machineCores();
+    }
+    const long long count = PyIndex_Check(jobs.ptr()) ? PyLong_AsLongLong(jobs.ptr()) : 0;
+    PyErr_Clear();
+    if (count < 1 || count > MaxBatchJobs) {
+        throw InputProblem("jobs takes a whole number from 1 to " + std::to_string(MaxBatchJobs) + ", not " +
+                           std::string(py::repr(jobs)));
+    }
+    return static_cast<unsigned>(count);
+}
+
+py::tuple batch(const std::vector<std::string>& names, py::list columns, std::size_t rows, py::object jobs) {
+    const unsigned threads = jobsOf(jobs);
+    const Table table(names, columns, rows);
+    const std::span<const ResultField* const> fields = rowResultFields();
+    py::array_t<double, py::array::f_style> results(
+        {static_cast<py::ssize_t>(rows), static_cast<py::ssize_t>(fields.size())});
+    RowColumns written(rows, results.mutable_data());
+    std::string error;
+    {
+        py::gil_scoped_release release;
+        TableRows reader(table);
+        NoText noText;
+        std::ostream out(&noText);
+        error = runBatch(table.names, reader, out, written, threads);
+    }
+    if (!error.empty()) {
+        throw InputProblem(error);
+    }
+    py::list resultNames;
+    for (const ResultField* field : fields) {
+        resultNames.append(py::str(field->name.data(), field->name.size()));
+    }
+    return py::make_tuple(written.statuses(), written.warnings(), resultNames, results);
+}
+
+} // namespace
+
+void bindBatch(py::module_& module) {
+    module.def(
+        "batch", &batch, py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("jobs"),
+        "The statuses, warnings, result names and results of every row of a table; see korvanex.batch.");
+}
+
+} // namespace korvanex::python

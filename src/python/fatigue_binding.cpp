@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: Apache-2.0
+// Fatigue: the damage of a traffic spectrum on one case, and the slab thickness that carries it.
+#include "python/bindings.h"
+
+#include "case/case_check.h"
+#include "case/case_words.h"
+#include "case/number_text.h"
+#include "formats/fatigue_output.h"
+#include "formats/json_text.h"
+#include "python/errors.h"
+#include "python/table.h"
+#include "studies/fatigue_damage.h"
+
+#include <pybind11/stl.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace py = pybind11;
+
+namespace korvanex::python {
+
+namespace {
+
+template <typename T, std::size_t N>
+T chosenWord(const char* parameter, const Word<T> (&words)[N], const std::string& text) {
+    if (const std::optional<T> chosen = valueOf(words, text)) {
+        return *chosen;
+    }
+    throw InputProblem(std::string(parameter) + " takes " + wordChoices(words) + ", not \"" + text + "\"");
+}
+
+double checkedNumber(const char* parameter, double value, bool positive) {
+    if (!std::isfinite(value) || (positive && !(value > 0))) {
+        throw InputProblem(std::string(parameter) + " takes a number" + (positive ? " greater than 0" : "") +
+                           ", not " + doubleText(value));
+    }
+    return value;
+}
+
+// The settings as the parameters give them, checked as the command line checks its options.
+struct FatigueParameters {
+    std::string model, stress;
+    double modulusOfRupture, target;
+    std::optional<double> c1, c2, c4, c5;
+
+    FatigueSettings settings() const {
+        FatigueSettings settings;
+        settings.model = chosenWord("model", FatigueModelWords, model);
+        settings.stress = chosenWord("stress", FatigueStressWords, stress);
+        if (settings.model == FatigueModel::Pca && (c1 || c2 || c4 || c5)) {
+            throw InputProblem("c1, c2, c4 and c5 apply to the power model only");
+        }
+        settings.modulusOfRupture = checkedNumber("modulus_of_rupture", modulusOfRupture, true);
+        settings.targetPercent = checkedNumber("target", target, true);
+        PowerModelConstants& constants = settings.constants;
+        constants.c1 = checkedNumber("c1", c1.value_or(constants.c1), false);
+        constants.c2 = checkedNumber("c2", c2.value_or(constants.c2), false);
+        constants.c4 = checkedNumber("c4", c4.value_or(constants.c4), false);
+        constants.c5 = checkedNumber("c5", c5.value_or(constants.c5), false);
+        return settings;
+    }
+};
+
+TrafficSpectrum spectrumOf(const Table& table, const AnalysisCase& record) {
+    SpectrumCells cells;
+    cells.header = table.names;
+    std::vector<const CaseColumn*> columns;
+    if (std::string error = readSpectrumHeader(cells.header, columns); !error.empty()) {
+        throw InputProblem(error);
+    }
+    cells.rows.resize(table.rows);
+    for (std::size_t row = 0; row < table.rows; ++row) {
+        table.row(row, cells.rows[row]);
+    }
+    return buildSpectrum(std::move(cells), record);
+}
+
+py::object optionalNumber(const std::optional<double>& value) {
+    return value ? py::object(py::float_(*value)) : py::object(py::none());
+}
+
+// The per-group columns after the spectrum's own, as the fatigue CSV has them: NaN where its cell is
+// empty (a group that was not computed; unlimited allowable repetitions). The stress is a result in
+// the case's unit, rounded as stored.
+py::dict groupColumns(const FatigueResult& result) {
+    constexpr double empty = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::string> status;
+    std::vector<double> stress, ratio, allowable, damage;
+    for (const GroupDamage& group : result.groups) {
+        const bool ok = group.status == GroupDamage::Status::Ok;
+        status.push_back(groupStatusText(group));
+        stress.push_back(ok ? jsonFloat(static_cast<float>(group.stress)) : empty);
+        ratio.push_back(ok ? group.stressRatio : empty);
+        allowable.push_back(ok && std::isfinite(group.allowableRepetitions) ? group.allowableRepetitions
+                                                                            : empty);
+        damage.push_back(ok ? group.damagePercent : empty);
+    }
+    py::dict columns;
+    columns["status"] = status;
+    columns["stress"] = stress;
+    columns["stress_ratio"] = ratio;
+    columns["allowable_repetitions"] = allowable;
+    columns["damage_percent"] = damage;
+    return columns;
+}
+
+py::dict fatigue(py::dict fields, const std::vector<std::string>& names, py::list columns, std::size_t rows,
+                 const FatigueParameters& parameters, bool solve) {
+    const FatigueSettings settings = parameters.settings();
+    FieldNumbers numbers;
+    const AnalysisCase record = caseOf(fields, numbers);
+    const CaseCheck check = checkCaseFields(record, numbers);
+    if (!check.refusal.empty()) {
+        throw InputProblem(check.refusal);
+    }
+    warnOfRanges(check.warnings);
+    const TrafficSpectrum spectrum = spectrumOf(Table(names, columns, rows), record);
+    warnOfRanges(groupWarnings(spectrum, record));
+
+    FatigueResult result;
+    std::optional<RequiredThickness> thickness;
+    {
+        py::gil_scoped_release release;
+        result = computeFatigue(spectrum, settings);
+        if (solve) {
+            thickness = solveThickness(spectrum, settings);
+        }
+    }
+    py::dict answer;
+    answer["groups"] = groupColumns(result);
+    answer["total_damage_percent"] = optionalNumber(result.totalDamagePercent);
+    answer["cracking_percent"] = optionalNumber(result.crackingPercent);
+    answer["required_h1"] = py::none();
+    answer["thickness"] = py::none();
+    if (thickness) {
+        if (thickness->status == RequiredThickness::Status::Found) {
+            answer["required_h1"] = thickness->h1;
+        }
+        answer["thickness"] = requiredThicknessText(*thickness, spectrum.units);
+    }
+    return answer;
+}
+
+} // namespace
+
+void bindFatigue(py::module_& module) {
+    module.def(
+        "fatigue",
+        [](py::dict fields, const std::vector<std::string>& names, py::list columns, std::size_t rows,
+           std::string model, std::string stress, double modulusOfRupture, double target,
+           std::optional<double> c1, std::optional<double> c2, std::optional<double> c4,
+           std::optional<double> c5, bool solve) {
+            return fatigue(fields, names, columns, rows,
+                           {model, stress, modulusOfRupture, target, c1, c2, c4, c5}, solve);
+        },
+        py::arg("fields"), py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("model"),
+        py::arg("stress"), py::arg("modulus_of_rupture"), py::arg("target"), py::arg("c1"), py::arg("c2"),
+        py::arg("c4"), py::arg("c5"), py::arg("solve_thickness"),
+        "The group columns and totals of a spectrum on a case; see korvanex.fatigue.");
+}
+
+} // namespace korvanex::python

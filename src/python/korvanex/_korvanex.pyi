@@ -1,0 +1,37 @@
+# SPDX-License-Identifier: Apache-2.0
+# The compiled part of the package; the package's modules wrap it and document each function.
+from typing import Any
+
+import numpy
+import numpy.typing
+
+__version__: str
+
+class InputError(ValueError): ...
+class FaultError(FloatingPointError): ...
+class RangeWarning(UserWarning): ...
+
+# A column as korvanex._table.columns_of hands it over: float64 numbers, or text codes and values.
+Column = numpy.typing.NDArray[numpy.float64] | tuple[numpy.typing.NDArray[numpy.int64], list[Any]]
+
+def analyse(fields: dict[Any, Any]) -> dict[str, float]: ...
+def read_case(path: str) -> dict[str, str]: ...
+def write_case(fields: dict[Any, Any], path: str) -> None: ...
+def batch(
+    names: list[str], columns: list[Column], rows: int, jobs: int | None
+) -> tuple[list[str], list[str], list[str], numpy.typing.NDArray[numpy.float64]]: ...
+def fatigue(
+    fields: dict[Any, Any],
+    names: list[str],
+    columns: list[Column],
+    rows: int,
+    model: str,
+    stress: str,
+    modulus_of_rupture: float,
+    target: float,
+    c1: float | None,
+    c2: float | None,
+    c4: float | None,
+    c5: float | None,
+    solve_thickness: bool,
+) -> dict[str, Any]: ...
