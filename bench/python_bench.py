@@ -66,12 +66,13 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         path = os.path.join(work, "rows.csv")
         with open(path, "w") as rows_file:
-            subprocess.run(["sh", os.path.join(SOURCE, "bench", "batch_rows.sh"), str(ROWS)], stdout=rows_file,
-                           check=True)
+            generator = os.path.join(SOURCE, "bench", "batch_rows.sh")
+            subprocess.run(["sh", generator, str(ROWS)], stdout=rows_file, check=True)
         print(f"{ROWS:,} rows, {korvanex._korvanex.__name__} on {os.cpu_count()} cores")
         output = os.path.join(work, "out.csv")
+        cli_run = [cli, "batch", path, "--output", output]
         cli_rate = report("korvanex-cli batch FILE --output FILE",
-                          best_seconds(lambda: subprocess.run([cli, "batch", path, "--output", output], check=True)))
+                          best_seconds(lambda: subprocess.run(cli_run, check=True)))
         table = pandas.read_csv(path)
         module_rate = report("korvanex.batch(DataFrame)", best_seconds(lambda: korvanex.batch(table)))
         report("pandas.read_csv, then korvanex.batch",

@@ -1,9 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
-# command prints now: the Verification table (`korvanex-cli verify`) and the fatigue worked example.
-# With --check it changes nothing and fails when the README differs.
-# Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli]
+# command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked example, and
+# the Python example (docs/examples/notebook.py: its source and what it prints, run with the module
+# in PYTHON_DIR; its figure becomes docs/python-damage.png). With --check it changes nothing and fails
+# when the README differs; the figure is not compared, for its text depends on the fonts.
+# Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli [PYTHON_DIR]]
 set -eu
 cd "$(dirname "$0")/.."
 check=no
@@ -12,14 +14,15 @@ if [ "${1:-}" = "--check" ]; then
     shift
 fi
 cli="${1:-build/src/cli/korvanex-cli}"
+python_dir="${2:-build/python}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp README.md "$work/README.md"
 
 # replace NAME FILE: puts FILE between the marker lines of NAME in the working copy of the README.
 replace() {
-    begin="<!-- korvanex-cli $1: begin -->"
-    end="<!-- korvanex-cli $1: end -->"
+    begin="<!-- $1: begin -->"
+    end="<!-- $1: end -->"
     if ! grep -qxF "$begin" "$work/README.md" || ! grep -qxF "$end" "$work/README.md"; then
         echo "README.md: the marker lines \"$begin\" and \"$end\" are missing" >&2
         exit 2
@@ -40,14 +43,37 @@ if [ "$status" -gt 1 ]; then
     echo "$cli verify failed with exit status $status" >&2
     exit 2
 fi
-replace verify "$work/verify"
+replace "korvanex-cli verify" "$work/verify"
 
 {
     echo '```'
     "$cli" fatigue --spectrum docs/examples/traffic-loads.csv --modulus-of-rupture 650 --solve-thickness
     echo '```'
 } >"$work/fatigue"
-replace "fatigue example" "$work/fatigue"
+replace "korvanex-cli fatigue example" "$work/fatigue"
+
+# The Python example, run where its spectrum is, as its first lines say.
+if [ -d "$python_dir/korvanex" ]; then
+    python=/usr/bin/python3
+    [ -x "$python" ] || python=python3
+    mkdir "$work/examples"
+    cp docs/examples/notebook.py docs/examples/traffic-loads.csv "$work/examples"
+    {
+        echo '```python'
+        cat docs/examples/notebook.py
+        echo '```'
+    } >"$work/python-source"
+    replace "korvanex python example source" "$work/python-source"
+    python_dir="$(cd "$python_dir" && pwd)"
+    {
+        echo '```'
+        (cd "$work/examples" && PYTHONPATH="$python_dir" "$python" notebook.py)
+        echo '```'
+    } >"$work/python-output"
+    replace "korvanex python example output" "$work/python-output"
+else
+    echo "README.md: the Python example is not run: there is no module in $python_dir" >&2
+fi
 
 if [ "$check" = yes ]; then
     if ! diff -u README.md "$work/README.md"; then
@@ -57,4 +83,7 @@ if [ "$check" = yes ]; then
     fi
 else
     cat "$work/README.md" >README.md
+    if [ -f "$work/examples/damage-against-thickness.png" ]; then
+        cp "$work/examples/damage-against-thickness.png" docs/python-damage.png
+    fi
 fi

@@ -16,7 +16,8 @@ def test_a_mixed_table_equals_the_tools_batch(tmp_path, jobs):
     path = tmp_path / "rows.csv"
     cli_tool.mixed_rows(600).to_csv(path, index=False)
     table = pandas.read_csv(path)
-    pandas.testing.assert_frame_equal(korvanex.batch(table, jobs=jobs), cli_tool.batch(str(path)), check_exact=True)
+    expected = cli_tool.batch(str(path))
+    pandas.testing.assert_frame_equal(korvanex.batch(table, jobs=jobs), expected, check_exact=True)
 
 
 def test_python_values_are_the_cells_they_stand_for(tmp_path):

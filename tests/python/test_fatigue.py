@@ -13,7 +13,8 @@ import korvanex
 # Settings as the module takes them, and as the tool's options.
 SETTINGS = [
     ({}, []),
-    ({"model": "power", "c1": 2.1, "stress": "loading"}, ["--model", "power", "--c1", "2.1", "--stress", "loading"]),
+    ({"model": "power", "c1": 2.1, "stress": "loading"},
+     ["--model", "power", "--c1", "2.1", "--stress", "loading"]),
     ({"stress": "edge-model", "target": 5.0}, ["--stress", "edge-model", "--target", "5"]),
 ]
 
@@ -21,12 +22,13 @@ SETTINGS = [
 @pytest.mark.parametrize("case", [None, cli_tool.CASE_FILES[2]])
 @pytest.mark.parametrize("settings, options", SETTINGS)
 def test_groups_and_totals_equal_the_tools(case, settings, options):
-    arguments = ["fatigue", *([case] if case else []), "--spectrum", cli_tool.SPECTRUM, "--modulus-of-rupture",
-                 "650", *options]
+    arguments = ["fatigue", *([case] if case else []), "--spectrum", cli_tool.SPECTRUM,
+                 "--modulus-of-rupture", "650", *options]
+    fields = korvanex.read_case(case) if case else None
+    spectrum = pandas.read_csv(cli_tool.SPECTRUM)
     with warnings.catch_warnings(record=True) as caught:
         warnings.simplefilter("always")
-        result = korvanex.fatigue(korvanex.read_case(case) if case else None, pandas.read_csv(cli_tool.SPECTRUM),
-                                  650, solve_thickness=True, **settings)
+        result = korvanex.fatigue(fields, spectrum, 650, solve_thickness=True, **settings)
     done = cli_tool.run(*arguments, "--csv")
     pandas.testing.assert_frame_equal(result.groups, cli_tool.read_table(done.stdout), check_exact=True)
     assert [f"korvanex-cli: warning: {warning.message}" for warning in caught] == done.stderr.splitlines()

@@ -62,9 +62,10 @@ def _fatigue_row(section: Mapping[str, Any], spectra: Mapping[str, Any], spectru
         result = korvanex.fatigue(case, spectrum, **settings)
     except korvanex.InputError as error:
         return (f"error: {error}", None, None, None, None)
-    failed = [f"row {row}: {status}" for row, status in enumerate(result.groups["status"], 1) if status != "ok"]
-    status = failed[0] if failed else "ok"
-    return (status, result.total_damage_percent, result.cracking_percent, result.required_h1, result.thickness)
+    statuses = result.groups["status"]
+    failed = [f"row {row}: {status}" for row, status in enumerate(statuses, 1) if status != "ok"]
+    totals = (result.total_damage_percent, result.cracking_percent, result.required_h1, result.thickness)
+    return (failed[0] if failed else "ok", *totals)
 
 
 def _fatigue_partition(partition: Any, spectra: Mapping[str, Any], spectrum_column: str,
