@@ -2,7 +2,6 @@
 // One case: analyse, and the case file read and written.
 #include "python/bindings.h"
 
-#include "case/case_check.h"
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
 #include "formats/batch_lines.h"
@@ -20,12 +19,7 @@ namespace {
 
 py::dict analyse(py::dict fields) {
     FieldNumbers numbers;
-    const AnalysisCase record = caseOf(fields, numbers);
-    const CaseCheck check = checkCaseFields(record, numbers);
-    if (!check.refusal.empty()) {
-        throw InputProblem(check.refusal);
-    }
-    warnOfRanges(check.warnings);
+    const AnalysisCase record = checkedCaseOf(fields, numbers);
     RowOutcome outcome;
     outcome.units = record.units;
     outcome.edgeModelRan = runsEdgeStressModel(record);

@@ -2,7 +2,6 @@
 // Fatigue: the damage of a traffic spectrum on one case, and the slab thickness that carries it.
 #include "python/bindings.h"
 
-#include "case/case_check.h"
 #include "case/case_words.h"
 #include "case/number_text.h"
 #include "formats/fatigue_output.h"
@@ -110,12 +109,7 @@ py::dict fatigue(py::dict fields, const std::vector<std::string>& names, py::lis
                  const FatigueParameters& parameters, bool solve) {
     const FatigueSettings settings = parameters.settings();
     FieldNumbers numbers;
-    const AnalysisCase record = caseOf(fields, numbers);
-    const CaseCheck check = checkCaseFields(record, numbers);
-    if (!check.refusal.empty()) {
-        throw InputProblem(check.refusal);
-    }
-    warnOfRanges(check.warnings);
+    const AnalysisCase record = checkedCaseOf(fields, numbers);
     const TrafficSpectrum spectrum = spectrumOf(Table(names, columns, rows), record);
     warnOfRanges(groupWarnings(spectrum, record));
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "python/table.h"
 
+#include "case/case_check.h"
 #include "case/case_words.h"
 #include "case/number_text.h"
 #include "io/case_columns.h"
@@ -8,7 +9,7 @@
 #include "studies/batch_row.h"
 
 #include <cmath>
-#include <stdexcept>
+#include <unordered_map>
 
 namespace py = pybind11;
 
@@ -60,26 +61,34 @@ std::string cellText(py::handle value) {
 }
 
 TableColumn::TableColumn(py::handle column) {
-    if (py::isinstance<py::tuple>(column)) {
-        const auto pair = py::reinterpret_borrow<py::tuple>(column);
-        auto codes = arrayOf<std::int64_t>(pair[0]);
-        for (py::handle value : pair[1]) {
-            texts_.push_back(cellText(value));
-        }
-        codes_ = codes.data();
-        size_ = static_cast<std::size_t>(codes.size());
-        for (std::size_t row = 0; row < size_; ++row) {
-            if (codes_[row] >= static_cast<std::int64_t>(texts_.size())) {
-                throw std::out_of_range("a text code is beyond the column's texts");
-            }
-        }
-        array_ = std::move(codes);
+    const py::array array = py::array::ensure(column, py::array::c_style);
+    if (!array) {
+        throw py::error_already_set();
+    }
+    size_ = static_cast<std::size_t>(array.size());
+    if (array.dtype().kind() != 'O') {
+        auto numbers = arrayOf<double>(array);
+        numbers_ = numbers.data();
+        numbersArray_ = std::move(numbers);
         return;
     }
-    auto numbers = arrayOf<double>(column);
-    numbers_ = numbers.data();
-    size_ = static_cast<std::size_t>(numbers.size());
-    array_ = std::move(numbers);
+    // Each distinct object once: a table that pandas read shares one object among the cells of a text.
+    PyObject* const* const objects = static_cast<PyObject* const*>(array.data());
+    std::unordered_map<PyObject*, std::uint32_t> known;
+    codes_.resize(size_);
+    PyObject* last = nullptr;
+    std::uint32_t lastCode = 0;
+    for (std::size_t row = 0; row < size_; ++row) {
+        if (objects[row] != last) {
+            last = objects[row];
+            const auto [entry, added] = known.try_emplace(last, static_cast<std::uint32_t>(texts_.size()));
+            if (added) {
+                texts_.push_back(cellText(last));
+            }
+            lastCode = entry->second;
+        }
+        codes_[row] = lastCode;
+    }
 }
 
 void TableColumn::cell(std::size_t row, std::string& text) const {
@@ -88,10 +97,7 @@ void TableColumn::cell(std::size_t row, std::string& text) const {
         appendNumberCell(text, numbers_[row]);
         return;
     }
-    const std::int64_t code = codes_[row];
-    if (code >= 0) {
-        text = texts_[static_cast<std::size_t>(code)];
-    }
+    text = texts_[codes_[row]];
 }
 
 Table::Table(const std::vector<std::string>& names, py::list columns, std::size_t rows)
@@ -127,6 +133,16 @@ AnalysisCase caseOf(py::handle fields, FieldNumbers& numbers) {
     if (std::string error = BatchRowCases(std::move(columns)).build(cells, record, numbers); !error.empty()) {
         throw InputProblem(error);
     }
+    return record;
+}
+
+AnalysisCase checkedCaseOf(py::handle fields, FieldNumbers& numbers) {
+    AnalysisCase record = caseOf(fields, numbers);
+    const CaseCheck check = checkCaseFields(record, numbers);
+    if (!check.refusal.empty()) {
+        throw InputProblem(check.refusal);
+    }
+    warnOfRanges(check.warnings);
     return record;
 }
 

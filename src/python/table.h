@@ -19,8 +19,8 @@ namespace korvanex::python {
 std::string cellText(pybind11::handle value);
 
 // A column of a table as the package hands it over (korvanex/_table.py): numbers, a float64 array
-// with NaN for an empty cell, or texts, a pair of an int64 array of codes (-1 for an empty cell) and
-// the list of the distinct values the codes stand for. Made with the GIL held; read without it.
+// with NaN for an empty cell, or any values, an object array. Made with the GIL held, which reads each
+// distinct value of an object array once; read without it.
 class TableColumn {
   public:
     explicit TableColumn(pybind11::handle column);
@@ -31,9 +31,9 @@ class TableColumn {
     void cell(std::size_t row, std::string& text) const;
 
   private:
-    pybind11::object array_; // keeps the numbers or the codes
+    pybind11::object numbersArray_; // keeps the numbers
     const double* numbers_ = nullptr;
-    const std::int64_t* codes_ = nullptr;
+    std::vector<std::uint32_t> codes_; // values: the place of each cell's text in texts_
     std::vector<std::string> texts_;
     std::size_t size_ = 0;
 };
@@ -54,5 +54,9 @@ struct Table {
 // its units, then every value that is not empty. `numbers` are its field texts as read. Raises
 // InputError on an unknown or repeated column or an unknown option word.
 AnalysisCase caseOf(pybind11::handle fields, FieldNumbers& numbers);
+
+// The same case checked as the command-line tool checks a case before computing it: InputError with the
+// refusal of a field, a RangeWarning for each value outside its typical range.
+AnalysisCase checkedCaseOf(pybind11::handle fields, FieldNumbers& numbers);
 
 } // namespace korvanex::python

@@ -23,11 +23,13 @@ def test_a_mixed_table_equals_the_tools_batch(tmp_path, jobs):
 def test_python_values_are_the_cells_they_stand_for(tmp_path):
     given = {
         "units": ["english", "metric", None, "english"],
+        "location": pandas.array(["edge", pandas.NA, "corner", "interior"], dtype="string"),
         "tied": [True, False, "yes", None],
         "h1": [9, 24.5, float("nan"), "12abc"],
         "F": [-10, 0.1, 1e-05, None],
     }
-    cells = "units,tied,h1,F\nenglish,yes,9,-10\nmetric,no,24.5,0.1\n,yes,,1e-05\nenglish,,12abc,\n"
+    cells = ("units,location,tied,h1,F\nenglish,edge,yes,9,-10\nmetric,,no,24.5,0.1\n,corner,yes,,1e-05\n"
+             "english,interior,,12abc,\n")
     path = tmp_path / "rows.csv"
     path.write_text(cells)
     computed = korvanex.batch(given)

@@ -35,18 +35,18 @@ def frame_of(table: Any) -> pandas.DataFrame:
 
 def columns_of(frame: pandas.DataFrame) -> tuple[list[str], list[Any]]:
     """The column names and the columns: a numeric column as float64 (NaN for a missing cell), any
-    other as the codes of its distinct values (-1 for a missing cell) and those values."""
-    pandas = pandas_module()
+    other as an object array (None for a missing cell of pandas' own types)."""
+    types = pandas_module().api.types
     names = [str(name) for name in frame.columns]
     columns: list[Any] = []
     for position in range(frame.shape[1]):
         column = frame.iloc[:, position]
-        dtype = column.dtype
-        if pandas.api.types.is_numeric_dtype(dtype) and not pandas.api.types.is_bool_dtype(dtype):
+        if types.is_numeric_dtype(column.dtype) and not types.is_bool_dtype(column.dtype):
             columns.append(column.to_numpy(dtype=numpy.float64, na_value=numpy.nan))
+        elif types.is_extension_array_dtype(column.dtype):
+            columns.append(column.to_numpy(dtype=object, na_value=None))
         else:
-            codes, values = pandas.factorize(column)
-            columns.append((codes.astype(numpy.int64, copy=False), list(values.tolist())))
+            columns.append(column.to_numpy(dtype=object))
     return names, columns
 
 
