@@ -1,10 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
-# command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked example, and
-# the Python example (docs/examples/notebook.py: its source and what it prints, run with the module
-# in PYTHON_DIR; its figure becomes docs/python-damage.png). With --check it changes nothing and fails
-# when the README differs; the figure is not compared, for its text depends on the fonts.
+# command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked examples
+# (from repetitions and from truck traffic), and the Python example (docs/examples/notebook.py: its
+# source and what it prints, run with the module in PYTHON_DIR; its figure becomes
+# docs/python-damage.png). With --check it changes nothing and fails when the README differs; the
+# figure is not compared, for its text depends on the fonts.
 # Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli [PYTHON_DIR]]
 set -eu
 cd "$(dirname "$0")/.."
@@ -51,6 +52,14 @@ replace "korvanex-cli verify" "$work/verify"
     echo '```'
 } >"$work/fatigue"
 replace "korvanex-cli fatigue example" "$work/fatigue"
+
+{
+    echo '```'
+    "$cli" fatigue --spectrum docs/examples/truck-traffic.csv --modulus-of-rupture 650 --adtt 1000 --growth 3 \
+        --years 25 --solve-thickness
+    echo '```'
+} >"$work/traffic"
+replace "korvanex-cli truck traffic example" "$work/traffic"
 
 # The Python example, run where its spectrum is, as its first lines say.
 if [ -d "$python_dir/korvanex" ]; then

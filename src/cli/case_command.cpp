@@ -34,10 +34,11 @@ std::string reportText(const CliOptions& options, const AnalysisCase& record,
 } // namespace
 
 int caseCommand(const CliOptions& options) {
-    AnalysisCase record;
-    if (!loadCase(options, record) || !acceptCase(record)) {
+    Design design;
+    if (!loadDesign(options, design) || !acceptCase(design.record) || !saveDesign(options, design)) {
         return ExitFailure;
     }
+    const AnalysisCase& record = design.record;
     if (options.command == Command::Plan) {
         return writeCommandOutput(options, slabPlanSvg(record));
     }

@@ -49,6 +49,17 @@ std::string checkFile(const CommandRow& command, const CliOptions& options) {
     return {};
 }
 
+// A design file stands in for the case file and the unit system.
+std::string checkDesign(const CliOptions& options) {
+    if (options.designPath && options.casePath) {
+        return "a case file and --design cannot be given together";
+    }
+    if (options.designPath && options.metric) {
+        return "--metric does not apply with --design: the design file holds the units";
+    }
+    return {};
+}
+
 // The file and the options against what the command takes, the options in the order of the table.
 std::string checkCommand(const CliOptions& options, const GivenOptions& given) {
     const CommandRow& command = commandRow(options.command);
@@ -60,12 +71,12 @@ std::string checkCommand(const CliOptions& options, const GivenOptions& given) {
         if (isGiven && !option.commands.contains(command.command)) {
             return refusalOf(option, command.command);
         }
-        if (!isGiven && option.requiredBy.contains(command.command)) {
-            return std::string(command.name) + " needs " + std::string(option.name) + " " +
-                   std::string(option.value);
+        const bool givenByDesign = option.inDesign && options.designPath;
+        if (!isGiven && !givenByDesign && option.requiredBy.contains(command.command)) {
+            return neededText(option, command.command);
         }
     }
-    return {};
+    return checkDesign(options);
 }
 
 } // namespace

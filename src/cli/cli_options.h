@@ -13,6 +13,7 @@ namespace korvanex::cli {
 // The options of fatigue as given; the command checks their values.
 struct FatigueArguments {
     std::optional<std::string> spectrumPath, modulusOfRupture, model, c1, c2, c4, c5, stress, target;
+    std::optional<std::string> adtt, growth, years, directional, lane; // the truck traffic
     bool solveThickness = false;
     bool csv = false;
     bool json = false;
@@ -30,7 +31,9 @@ struct CliOptions {
     std::optional<bool> tiedShoulder;
     std::optional<bool> widenedLane;
     std::optional<std::string> outputPath;
-    std::optional<unsigned> jobs; // the threads of batch; the machine's cores when not given
+    std::optional<std::string> designPath;     // the design file read in place of a case file
+    std::optional<std::string> saveDesignPath; // the design file written
+    std::optional<unsigned> jobs;              // the threads of batch; the machine's cores when not given
     FatigueArguments fatigue;
     bool help = false;
 };

@@ -3,28 +3,59 @@
 
 #include "case/case_check.h"
 #include "cli/command_output.h"
+#include "formats/design_file.h"
 #include "io/case_file.h"
 
 namespace korvanex::cli {
 
+namespace {
+
 bool loadCase(const CliOptions& options, AnalysisCase& record) {
     record = AnalysisCase::defaults(options.metric ? UnitSystem::Metric : UnitSystem::English);
-    if (options.casePath) {
-        const CaseFileReadResult read = readCaseFile(*options.casePath, record);
-        if (read.status == CaseFileReadResult::Status::IncorrectInputFile) {
-            fail(*options.casePath + ": " + read.message);
-            return false;
-        }
-        if (read.status != CaseFileReadResult::Status::Loaded) {
-            fail(read.message);
-            return false;
-        }
+    if (!options.casePath) {
+        return true;
     }
+    const CaseFileReadResult read = readCaseFile(*options.casePath, record);
+    if (read.status == CaseFileReadResult::Status::IncorrectInputFile) {
+        fail(*options.casePath + ": " + read.message);
+        return false;
+    }
+    if (read.status != CaseFileReadResult::Status::Loaded) {
+        fail(read.message);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool loadDesign(const CliOptions& options, Design& design) {
+    design = Design{};
+    if (options.designPath) {
+        if (std::string error = readDesignFile(*options.designPath, design); !error.empty()) {
+            fail(error);
+            return false;
+        }
+    } else if (!loadCase(options, design.record)) {
+        return false;
+    }
+    AnalysisCase& record = design.record;
     if (options.transverseSpacing) {
         record.d = *options.transverseSpacing;
     }
-    record.tiedShoulder = options.tiedShoulder.value_or(false);
-    record.widenedLane = options.widenedLane.value_or(false);
+    record.tiedShoulder = options.tiedShoulder.value_or(record.tiedShoulder);
+    record.widenedLane = options.widenedLane.value_or(record.widenedLane);
+    return true;
+}
+
+bool saveDesign(const CliOptions& options, const Design& design) {
+    if (!options.saveDesignPath) {
+        return true;
+    }
+    if (std::string error = writeDesignFile(*options.saveDesignPath, design); !error.empty()) {
+        fail(error);
+        return false;
+    }
     return true;
 }
 

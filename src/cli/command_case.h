@@ -3,12 +3,18 @@
 
 #include "case/analysis_case.h"
 #include "cli/cli_options.h"
+#include "studies/design.h"
 
 namespace korvanex::cli {
 
-// The case the command line describes: the default case or a case file, with the settings that a
-// case file does not hold. False, with the message written on standard error, when it cannot be read.
-bool loadCase(const CliOptions& options, AnalysisCase& record);
+// The design the command line describes: the design file of --design, or the default case or a case
+// file, with the settings of the case that the options give over it. False, with the message written
+// on standard error, when it cannot be read.
+bool loadDesign(const CliOptions& options, Design& design);
+
+// Writes the design file that --save-design names, if it names one. False, with the message written,
+// when it cannot be written.
+bool saveDesign(const CliOptions& options, const Design& design);
 
 // The dialogs' check where no dialog stands between the user and the engine: a refused field stops
 // the command (false, with the message written), a value outside its typical range is computed and

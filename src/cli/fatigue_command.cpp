@@ -4,10 +4,9 @@
 #include "case/number_text.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
+#include "cli/fatigue_traffic.h"
+#include "cli/option_table.h"
 #include "formats/fatigue_output.h"
-#include "io/file_access.h"
-
-#include <fstream>
 
 namespace korvanex::cli {
 
@@ -72,32 +71,48 @@ std::string readSettings(const FatigueArguments& arguments, FatigueSettings& set
     return {};
 }
 
-std::string readSpectrumFile(const std::string& path, const AnalysisCase& record, TrafficSpectrum& spectrum) {
-    std::ifstream in;
-    if (std::string error = openInputFile(path, in); !error.empty()) {
+// What fatigue cannot do without and neither the options nor the design give, in the order of the
+// option table.
+std::string missingInput(const FatigueArguments& arguments, const Design& design) {
+    if (!arguments.spectrumPath && !design.spectrum) {
+        return neededText(*optionNamed("--spectrum"), Command::Fatigue);
+    }
+    if (!arguments.modulusOfRupture && !design.fatigue) {
+        return neededText(*optionNamed("--modulus-of-rupture"), Command::Fatigue);
+    }
+    return {};
+}
+
+// The fatigue settings of the design with the options over them.
+std::string readDesignSettings(const FatigueArguments& arguments, Design& design) {
+    FatigueSettings settings = design.fatigue.value_or(FatigueSettings{});
+    if (std::string error = readSettings(arguments, settings); !error.empty()) {
         return error;
     }
-    const std::string error = readSpectrum(in, record, spectrum);
-    return error.empty() ? error : path + ": " + error;
+    design.fatigue = settings;
+    return {};
 }
 
 } // namespace
 
 int fatigueCommand(const CliOptions& options) {
-    FatigueSettings settings;
-    if (std::string error = readSettings(options.fatigue, settings); !error.empty()) {
-        return failUsage(error);
-    }
-    AnalysisCase record;
-    if (!loadCase(options, record) || !acceptCase(record)) {
+    Design design;
+    if (!loadDesign(options, design)) {
         return ExitFailure;
     }
-    TrafficSpectrum spectrum;
-    if (std::string error = readSpectrumFile(*options.fatigue.spectrumPath, record, spectrum);
-        !error.empty()) {
-        return fail(error);
+    for (std::string error :
+         {missingInput(options.fatigue, design), readDesignSettings(options.fatigue, design)}) {
+        if (!error.empty()) {
+            return failUsage(error);
+        }
     }
-    for (const std::string& warning : groupWarnings(spectrum, record)) {
+    if (!acceptCase(design.record) || !readSpectrumAndTraffic(options, design) ||
+        !saveDesign(options, design)) {
+        return ExitFailure;
+    }
+    const FatigueSettings& settings = *design.fatigue;
+    const TrafficSpectrum spectrum = buildSpectrum(*design.spectrum, design.record, design.traffic);
+    for (const std::string& warning : groupWarnings(spectrum, design.record)) {
         warn(warning);
     }
     const FatigueResult result = computeFatigue(spectrum, settings);

@@ -37,6 +37,7 @@ struct OptionRow {
     CommandSet commands = {};                // the commands it applies to
     CommandSet requiredBy = {};              // the commands that cannot do without it
     std::array<RefusalFor, 2> refusals = {}; // where a refusal is not NotForCommand
+    bool inDesign = false;                   // a design file holds it and may stand in for it
     std::string_view heading = {};           // the help's heading over the group the option opens
     std::string_view synopsis = {};          // the help's left column, where it is not NAME VALUE
     std::string_view help = {};              // its help lines; empty when it shares the line above
@@ -47,6 +48,9 @@ std::span<const OptionRow> optionTable();
 
 // The option an argument spells, or nullptr.
 const OptionRow* optionNamed(std::string_view argument);
+
+// What a command says when it lacks an option it cannot do without: "fatigue needs --spectrum FILE.csv".
+std::string neededText(const OptionRow& option, Command command);
 
 // Why the command refuses the option.
 std::string refusalOf(const OptionRow& option, Command command);

@@ -10,10 +10,11 @@ namespace korvanex::cli {
 
 // The case is checked with the varied field at its first point; every point is checked in its row.
 int sweepCommand(const CliOptions& options) {
-    AnalysisCase record;
-    if (!loadCase(options, record)) {
+    Design design;
+    if (!loadDesign(options, design)) {
         return ExitFailure;
     }
+    const AnalysisCase& record = design.record;
     AnalysisCase firstPoint = record;
     firstPoint.text(options.vary->field) = sweepPointText(*options.vary, 0);
     if (!acceptCase(firstPoint)) {

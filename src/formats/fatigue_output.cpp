@@ -6,6 +6,7 @@
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
 #include "formats/json_text.h"
+#include "formats/traffic_json.h"
 #include "io/csv_cell.h"
 
 #include <charconv>
@@ -95,6 +96,21 @@ std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDa
     return tableLine(texts);
 }
 
+// The traffic of a spectrum of axle groups per 1,000 trucks and its growth factor, as the table shows
+// them; nothing for a spectrum of repetitions.
+std::string trafficLine(const TrafficSpectrum& spectrum) {
+    if (!spectrum.traffic) {
+        return {};
+    }
+    const TrafficSettings& traffic = *spectrum.traffic;
+    return "Traffic: ADTT " + doubleText(traffic.adtt) +
+           "   Growth: " + formatFixed(traffic.growthPercent, 2) +
+           " %   Design life: " + formatFixed(traffic.designLifeYears, 0) +
+           " years   Directional: " + formatFixed(traffic.directionalPercent, 1) +
+           " %   Lane: " + formatFixed(traffic.lanePercent, 1) +
+           " %   Growth factor G: " + formatFixed(growthFactor(traffic), 3) + "\n";
+}
+
 Json groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
     const bool ok = damage.status == GroupDamage::Status::Ok;
     const auto okNumber = [ok](double value) { return ok ? Json(value) : Json(); };
@@ -108,6 +124,15 @@ Json groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& d
     json["repetitions"] = group.error.empty() ? Json(group.repetitions) : Json();
     json["damage_percent"] = okNumber(damage.damagePercent);
     return json;
+}
+
+// The growth factor and the repetitions worked out from the traffic (empty for a row in error).
+void appendTrafficCells(std::string& text, const TrafficSettings& traffic, const SpectrumGroup& group) {
+    text += doubleText(growthFactor(traffic)) + ",";
+    if (group.error.empty()) {
+        text += doubleText(group.repetitions);
+    }
+    text += ',';
 }
 
 Json optionalNumber(const std::optional<double>& value) {
@@ -170,7 +195,7 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
                        "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
                        "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
                        std::string(units.stress) + "   Target: " + formatFixed(settings.targetPercent, 2) +
-                       " %\n\n";
+                       " %\n" + trafficLine(spectrum) + "\n";
     text += tableLine({"Row", "Gear", inUnit("Load", units.load), inUnit("dT", units.temperature),
                        inUnit("Stress", units.stress), "SR", "Allowable Reps", "Repetitions", "Damage (%)"});
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
@@ -195,6 +220,9 @@ std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& res
         appendCsvCell(text, name);
         text += ',';
     }
+    if (spectrum.traffic) {
+        text += "growth_factor,repetitions,";
+    }
     text += "status,stress,stress_ratio,allowable_repetitions,damage_percent\n";
     std::vector<std::string> cells;
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
@@ -205,6 +233,9 @@ std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& res
         for (const std::string& cell : cells) {
             appendCsvCell(text, cell);
             text += ',';
+        }
+        if (spectrum.traffic) {
+            appendTrafficCells(text, *spectrum.traffic, spectrum.groups[index]);
         }
         appendCsvCell(text, groupStatusText(damage));
         if (damage.status == GroupDamage::Status::Ok) {
@@ -231,6 +262,10 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
     json["stress"] = wordOf(FatigueStressWords, settings.stress);
     json["modulus_of_rupture"] = modulusOfRupturePsi(settings, spectrum.units);
     json["target_percent"] = settings.targetPercent;
+    if (spectrum.traffic) {
+        json["traffic"] = trafficJson(*spectrum.traffic);
+        json["growth_factor"] = growthFactor(*spectrum.traffic);
+    }
     Json& groups = json["groups"] = Json::array();
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
         groups.push_back(groupJson(index + 1, spectrum.groups[index], result.groups[index]));

@@ -29,14 +29,6 @@ const CaseColumn columnTable[] = {
     // clang-format on
 };
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 template <typename T, std::size_t N>
 bool choose(const Word<T> (&choices)[N], std::string_view cell, T& value) {
     const std::optional<T> chosen = valueIgnoringCase(choices, cell);
@@ -81,6 +73,14 @@ bool applyOption(const CaseColumn& column, std::string_view value, AnalysisCase&
 }
 
 } // namespace
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
 std::span<const CaseColumn> caseColumns() {
     return columnTable;

@@ -18,6 +18,9 @@ struct CaseColumn {
     Field field; // for Number only
 };
 
+// The text without the blanks and tabs around it, as a cell or a header name is compared.
+std::string_view trimmed(std::string_view text);
+
 // Every input column: the options, then the numeric fields that the dialogs show (mu2 and r2 are
 // never shown, so they keep their defaults).
 std::span<const CaseColumn> caseColumns();

@@ -66,7 +66,8 @@ TrafficSpectrum spectrumOf(const Table& table, const AnalysisCase& record) {
     SpectrumCells cells;
     cells.header = table.names;
     std::vector<const CaseColumn*> columns;
-    if (std::string error = readSpectrumHeader(cells.header, columns); !error.empty()) {
+    CountColumn count = CountColumn::Repetitions;
+    if (std::string error = readSpectrumHeader(cells.header, columns, count); !error.empty()) {
         throw InputProblem(error);
     }
     cells.rows.resize(table.rows);

@@ -7,27 +7,47 @@
 #include "io/csv_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <istream>
 
 namespace korvanex {
 
 namespace {
 
-std::string readRepetitions(const std::string& cell, double& repetitions) {
+// The count cell of a row: a number greater than 0 under the column's name.
+std::string readCount(const std::string& cell, std::string_view column, double& count) {
     if (cell.find_first_not_of(" \t") == std::string::npos) {
-        return "no repetitions";
+        return "no " + std::string(column);
     }
     const std::optional<double> number = finiteNumber(cell);
     if (!number || !(*number > 0)) {
-        return "repetitions must be a number greater than 0, not " + quoted(cell);
+        return std::string(column) + " must be a number greater than 0, not " + quoted(cell);
     }
-    repetitions = *number;
+    count = *number;
     return {};
 }
 
+// The repetitions of a row's count: the count itself, or the axle groups per 1,000 trucks over the
+// design life of the traffic.
+std::string readRepetitions(const std::string& cell, const TrafficSpectrum& spectrum, double& repetitions) {
+    if (spectrum.count == CountColumn::Repetitions) {
+        return readCount(cell, RepetitionsColumn, repetitions);
+    }
+    double perThousandTrucks = 0;
+    if (std::string error = readCount(cell, PerThousandTrucksColumn, perThousandTrucks); !error.empty()) {
+        return error;
+    }
+    if (!spectrum.traffic) {
+        return "per_1000_trucks needs the traffic: ADTT, growth and design life";
+    }
+    repetitions = designRepetitions(perThousandTrucks, *spectrum.traffic);
+    return std::isfinite(repetitions) ? std::string() : "the repetitions are beyond the number range";
+}
+
 // The one place where a row becomes a load group.
-SpectrumGroup buildGroup(const std::vector<const CaseColumn*>& columns, const std::vector<std::string>& row,
+SpectrumGroup buildGroup(const TrafficSpectrum& spectrum, const std::vector<std::string>& row,
                          const AnalysisCase& base) {
+    const std::vector<const CaseColumn*>& columns = spectrum.columns;
     SpectrumGroup group;
     group.error = rowWidthProblem(row.size(), columns.size());
     if (!group.error.empty()) {
@@ -45,7 +65,7 @@ SpectrumGroup buildGroup(const std::vector<const CaseColumn*>& columns, const st
     }
     group.warnings = std::move(check.warnings);
     const auto repetitions = std::find(columns.begin(), columns.end(), nullptr) - columns.begin();
-    group.error = readRepetitions(row[static_cast<std::size_t>(repetitions)], group.repetitions);
+    group.error = readRepetitions(row[static_cast<std::size_t>(repetitions)], spectrum, group.repetitions);
     return group;
 }
 
@@ -57,15 +77,23 @@ bool TrafficSpectrum::setsField(Field field) const {
     });
 }
 
-std::string readSpectrumHeader(const std::vector<std::string>& names,
-                               std::vector<const CaseColumn*>& columns) {
-    const std::string_view extra[] = {RepetitionsColumn};
+std::string readSpectrumHeader(const std::vector<std::string>& names, std::vector<const CaseColumn*>& columns,
+                               CountColumn& count) {
+    const std::string_view extra[] = {RepetitionsColumn, PerThousandTrucksColumn};
     if (std::string error = readCaseHeader(names, extra, columns); !error.empty()) {
         return error;
     }
-    if (std::find(columns.begin(), columns.end(), nullptr) == columns.end()) {
+    const auto counts = std::count(columns.begin(), columns.end(), nullptr);
+    if (counts == 0) {
         return "there is no repetitions column";
     }
+    if (counts > 1) {
+        return "a spectrum gives either repetitions or per_1000_trucks, not both";
+    }
+    const auto position = std::find(columns.begin(), columns.end(), nullptr) - columns.begin();
+    count = equalsIgnoringCase(trimmed(names[static_cast<std::size_t>(position)]), PerThousandTrucksColumn)
+                ? CountColumn::PerThousandTrucks
+                : CountColumn::Repetitions;
     for (const CaseColumn* column : columns) {
         if (column != nullptr && column->kind == CaseColumn::Kind::Units) {
             return "a spectrum is in the case's units: it has no units column";
@@ -83,7 +111,8 @@ std::string readSpectrumCells(std::istream& in, SpectrumCells& cells) {
     }
     if (status == CsvReader::Status::Record) {
         std::vector<const CaseColumn*> columns;
-        if (std::string error = readSpectrumHeader(cells.header, columns); !error.empty()) {
+        CountColumn count;
+        if (std::string error = readSpectrumHeader(cells.header, columns, count); !error.empty()) {
             return error;
         }
         std::vector<std::string> row;
@@ -94,14 +123,18 @@ std::string readSpectrumCells(std::istream& in, SpectrumCells& cells) {
     return status == CsvReader::Status::Error ? "not a CSV file: " + reader.error() : std::string();
 }
 
-TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base) {
+TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base,
+                              const std::optional<TrafficSettings>& traffic) {
     TrafficSpectrum spectrum;
     spectrum.units = base.units;
     spectrum.cells = std::move(cells);
-    readSpectrumHeader(spectrum.cells.header, spectrum.columns);
+    readSpectrumHeader(spectrum.cells.header, spectrum.columns, spectrum.count);
+    if (spectrum.count == CountColumn::PerThousandTrucks) {
+        spectrum.traffic = traffic;
+    }
     spectrum.groups.reserve(spectrum.cells.rows.size());
     for (const std::vector<std::string>& row : spectrum.cells.rows) {
-        spectrum.groups.push_back(buildGroup(spectrum.columns, row, base));
+        spectrum.groups.push_back(buildGroup(spectrum, row, base));
     }
     return spectrum;
 }

@@ -3,16 +3,21 @@
 
 #include "case/analysis_case.h"
 #include "io/case_columns.h"
+#include "studies/truck_traffic.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace korvanex {
 
-// The column of a spectrum that gives the passes of a load group over the design life.
+// The columns of a spectrum that count a load group, one of which a spectrum gives: its passes over
+// the design life, or its axle groups per 1,000 trucks, which the traffic settings turn into passes.
 inline constexpr std::string_view RepetitionsColumn = "repetitions";
+inline constexpr std::string_view PerThousandTrucksColumn = "per_1000_trucks";
+enum class CountColumn { Repetitions, PerThousandTrucks };
 
 // A traffic spectrum as its cells stand: the header names and the rows.
 struct SpectrumCells {
@@ -25,13 +30,15 @@ struct SpectrumGroup {
     std::string error;
     std::vector<std::string> warnings; // the values of the group's case outside their typical range
     AnalysisCase record;
-    double repetitions = 0;
+    double repetitions = 0; // the passes over the design life, given or worked out from the traffic
 };
 
 struct TrafficSpectrum {
     UnitSystem units = UnitSystem::English; // the case's, in which every cell is read
     SpectrumCells cells;
-    std::vector<const CaseColumn*> columns; // by position; nullptr for the repetitions column
+    std::vector<const CaseColumn*> columns; // by position; nullptr for the count column
+    CountColumn count = CountColumn::Repetitions;
+    std::optional<TrafficSettings> traffic; // set for a spectrum of axle groups per 1,000 trucks
     std::vector<SpectrumGroup> groups;      // one per row
 
     // Whether a column of the spectrum sets the slab thickness.
@@ -39,19 +46,22 @@ struct TrafficSpectrum {
 };
 
 // Reads the cells of a spectrum CSV: a header with any of the batch columns but units (a spectrum is
-// in the case's units) and the required repetitions column, then the rows as they stand. Returns an
+// in the case's units) and exactly one of the count columns, then the rows as they stand. Returns an
 // empty string, or the problem that stops the reading: input that is not CSV or a bad header.
 std::string readSpectrumCells(std::istream& in, SpectrumCells& cells);
 
 // Checks a header: the names of readSpectrumCells. Returns an empty string or the problem.
-std::string readSpectrumHeader(const std::vector<std::string>& names,
-                               std::vector<const CaseColumn*>& columns);
+std::string readSpectrumHeader(const std::vector<std::string>& names, std::vector<const CaseColumn*>& columns,
+                               CountColumn& count);
 
 // The groups of a spectrum whose header has been checked: each row's case is the given case with the
-// row's cells that are not empty set on it, as a batch row sets them. A row is an error row when it
-// has not the header's number of cells, an option it names is unknown, or its repetitions are not a
-// number greater than 0.
-TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base);
+// row's cells that are not empty set on it, as a batch row sets them, and its repetitions those of its
+// count cell, worked out from the traffic for axle groups per 1,000 trucks. A row is an error row when
+// it has not the header's number of cells, an option it names is unknown, its count is not a number
+// greater than 0, or it counts axle groups per 1,000 trucks and there is no traffic. The traffic is
+// kept only for such a spectrum.
+TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base,
+                              const std::optional<TrafficSettings>& traffic = std::nullopt);
 
 // The warnings of the groups that the case itself does not already give, each "row N: " and the
 // range text, in the order of the rows.

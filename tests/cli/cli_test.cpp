@@ -115,6 +115,13 @@ constexpr UsageCase usageCases[] = {
     {"verify case.DEF", 2, "verify takes no case file and no options"},
     {"verify --output out.txt", 2, "verify takes no case file and no options"},
     {"verify --jobs 2", 2, "--jobs does not apply to verify"},
+    {"json --adtt 1000", 2, "--adtt does not apply to json"},
+    {"batch in.csv --design d.kvx", 2, "--design does not apply to batch: each row gives the whole case"},
+    {"sweep --vary h1=6:8:3 --save-design d.kvx", 2, "--save-design does not apply to sweep"},
+    {"verify --save-design d.kvx", 2, "verify takes no case file and no options"},
+    {"report a.DEF --design d.kvx", 2, "a case file and --design cannot be given together"},
+    {"plan --design d.kvx --metric", 2,
+     "--metric does not apply with --design: the design file holds the units"},
     // Options where they apply.
     {"json --detailed", 0, ""},
     {"plan --metric --tied-shoulder yes --widened-lane yes --transverse-spacing 200", 0, ""},
@@ -186,4 +193,130 @@ TEST_F(CliTest, FatigueWritesTheTableCsvAndJson) {
     }
     EXPECT_EQ(run(common + " --stress edge").err, "korvanex-cli: --stress takes combined, loading or "
                                                   "edge-model, not \"edge\"\nTry 'korvanex-cli --help'.\n");
+}
+
+namespace {
+
+// A command line whose design is saved, and the options of its output, which the design does not hold.
+struct SavedDesign {
+    std::string inputs;
+    const char* outputs;
+};
+
+} // namespace
+
+TEST_F(CliTest, ADesignSavedByACommandGivesItsOutputBackByteForByte) {
+    const std::string example = KORVANEX_TEST_DATA "/cases/example.DEF";
+    const std::string twoLayer = KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF";
+    const std::string loads = KORVANEX_TEST_DATA "/../../docs/examples/traffic-loads.csv";
+    const std::string trucks = KORVANEX_TEST_DATA "/../../docs/examples/truck-traffic.csv";
+    const SavedDesign designs[] = {
+        {"report " + twoLayer + " --tied-shoulder yes --widened-lane yes --transverse-spacing 70",
+         " --detailed"},
+        {"json --metric --widened-lane yes", ""},
+        {"plan " + example + " --tied-shoulder yes", ""},
+        {"fatigue --spectrum " + loads +
+             " --modulus-of-rupture 650 --model power --c1 2.2 --stress loading " + "--target 80",
+         " --solve-thickness"},
+        {"fatigue " + example + " --spectrum " + trucks +
+             " --modulus-of-rupture 650 --adtt 1000 --growth 3 --years 25 --directional 60 --lane 90",
+         " --json --solve-thickness"},
+        {"fatigue --metric --spectrum " + file("metric.csv", "P,per_1000_trucks\n,12\n120,1.5\n") +
+             " --modulus-of-rupture 4480 --adtt 800 --growth 0 --years 30",
+         " --csv"},
+    };
+    const std::string first = (folder / "first.kvx").string(), second = (folder / "second.kvx").string();
+    for (const SavedDesign& design : designs) {
+        SCOPED_TRACE(design.inputs);
+        const ToolRun saved = run(design.inputs + design.outputs + " --save-design " + first);
+        ASSERT_EQ(saved.status, 0) << saved.err;
+        const std::string command = design.inputs.substr(0, design.inputs.find(' '));
+        const ToolRun read =
+            run(command + " --design " + first + design.outputs + " --save-design " + second);
+        EXPECT_EQ(read.status, 0);
+        EXPECT_EQ(read.out, saved.out);
+        EXPECT_EQ(read.err, saved.err);
+        EXPECT_EQ(contentsOf(second), contentsOf(first));
+    }
+    // Sweep reads a design too.
+    ASSERT_EQ(run(designs[0].inputs + " --save-design " + first).status, 0);
+    EXPECT_EQ(run("sweep --design " + first + " --vary h1=20:30:3").out,
+              run("sweep " + twoLayer +
+                  " --tied-shoulder yes --widened-lane yes --transverse-spacing 70 "
+                  "--vary h1=20:30:3")
+                  .out);
+}
+
+TEST_F(CliTest, TruckTrafficGivesTheRepetitionsAndOptionsOverrideTheDesign) {
+    // 0.19 axle groups per 1,000 trucks, 1,000 trucks a day, 3 % growth over 25 years, half in the design
+    // direction: G = (1.03^25 - 1) / 0.03 = 36.459, n = 0.19 x 365 x 36.459 x 0.5 = 1,264.
+    const std::string trucks = file("trucks.csv", "P,per_1000_trucks\n30000,0.19\n");
+    const std::string design = (folder / "design.kvx").string();
+    const ToolRun table =
+        run("fatigue --spectrum " + trucks + " --modulus-of-rupture 650 --adtt 1000 --growth 3 " +
+            "--years 25 --tied-shoulder yes --save-design " + design);
+    EXPECT_NE(
+        table.out.find("Traffic: ADTT 1000   Growth: 3.00 %   Design life: 25 years   Directional: 50.0 %   "
+                       "Lane: 100.0 %   Growth factor G: 36.459\n"),
+        std::string::npos)
+        << table.out;
+    EXPECT_NE(table.out.find("1.264E+03"), std::string::npos);
+    const std::string csv = run("fatigue --design " + design + " --csv").out;
+    EXPECT_TRUE(csv.starts_with("P,per_1000_trucks,growth_factor,repetitions,status,")) << csv;
+    EXPECT_NE(csv.find("\n30000,0.19,36.459264"), std::string::npos);
+    EXPECT_NE(csv.find(",1264.22"), std::string::npos);
+    const std::string json = run("fatigue --design " + design + " --json").out;
+    EXPECT_NE(
+        json.find(
+            "\"traffic\": {\n    \"adtt\": 1000,\n    \"growth_percent\": 3,\n    \"design_life_years\": "
+            "25,\n    \"directional_percent\": 50,\n    \"lane_percent\": 100\n  },\n  \"growth_factor\": "
+            "36.459264"),
+        std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"repetitions\": 1264.22"), std::string::npos);
+    EXPECT_NE(run("fatigue --design " + design + " --adtt 2000").out.find("2.528E+03"), std::string::npos);
+    EXPECT_NE(run("report --design " + design).out.find("Tied Concrete Shoulder : Yes\n"), std::string::npos);
+    EXPECT_NE(
+        run("report --design " + design + " --tied-shoulder no").out.find("Tied Concrete Shoulder : No\n"),
+        std::string::npos);
+    // A spectrum of repetitions replaces the design's, whose traffic it has no use for.
+    const std::string resaved = (folder / "resaved.kvx").string();
+    const ToolRun repetitions = run("fatigue --design " + design + " --spectrum " +
+                                    file("reps.csv", "repetitions\n1E4\n") + " --save-design " + resaved);
+    EXPECT_EQ(repetitions.status, 0);
+    EXPECT_EQ(repetitions.out.find("Traffic:"), std::string::npos);
+    EXPECT_EQ(contentsOf(resaved).find("traffic"), std::string::npos);
+
+    const std::string caseOnly = (folder / "case.kvx").string();
+    ASSERT_EQ(run("json --save-design " + caseOnly).status, 0);
+    const std::string refusals[][2] = {
+        {"fatigue --design " + caseOnly, "fatigue needs --spectrum FILE.csv"},
+        {"fatigue --design " + caseOnly + " --spectrum " + trucks, "fatigue needs --modulus-of-rupture MR"},
+        {"fatigue --spectrum " + trucks + " --modulus-of-rupture 650",
+         "the per_1000_trucks column needs --adtt, --growth and --years"},
+        {"fatigue --spectrum " + trucks + " --modulus-of-rupture 650 --adtt 900 --lane 80",
+         "the per_1000_trucks column needs --growth and --years"},
+        {"fatigue --design " + design + " --years 2.5",
+         "--years takes a whole number from 1 to 100, not \"2.5\""},
+        {"fatigue --design " + design + " --adtt 0", "--adtt takes a number greater than 0, not \"0\""},
+        {"fatigue --design " + design + " --growth -1", "--growth takes a number from 0 to 100, not \"-1\""},
+        {"fatigue --design " + design + " --directional 101",
+         "--directional takes a number greater than 0 and at most 100, not \"101\""},
+        {"fatigue --spectrum " + folder.string() + "/reps.csv --modulus-of-rupture 650 --lane 90",
+         "--lane applies to a spectrum with a per_1000_trucks column, not repetitions"},
+    };
+    for (const auto& [arguments, message] : refusals) {
+        SCOPED_TRACE(arguments);
+        const ToolRun refused = run(arguments);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.err, "korvanex-cli: " + message + "\nTry 'korvanex-cli --help'.\n");
+    }
+    const std::string both = file("both.csv", "repetitions,per_1000_trucks\n1,1\n");
+    EXPECT_EQ(run("fatigue --spectrum " + both + " --modulus-of-rupture 650").err,
+              "korvanex-cli: " + both +
+                  ": a spectrum gives either repetitions or per_1000_trucks, not both\n");
+    const std::string version2 = file("version2.kvx", "{\"format\": \"korvanex-design\", \"version\": 2}");
+    const ToolRun refused = run("report --design " + version2);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "korvanex-cli: " + version2 + ": version must be 1, not 2\n");
 }
