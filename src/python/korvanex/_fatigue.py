@@ -15,7 +15,7 @@ if TYPE_CHECKING:
     import pandas
 
 
-@dataclasses.dataclass(frozen=True)
+@dataclasses.dataclass(frozen=True, eq=False)
 class FatigueResult:
     """What fatigue computes.
 
