@@ -5,11 +5,12 @@
 #include "case/case_words.h"
 #include "case/number_text.h"
 #include "formats/fatigue_output.h"
-#include "formats/json_text.h"
 #include "python/errors.h"
+#include "python/result_value.h"
 #include "python/table.h"
 #include "studies/fatigue_damage.h"
 
+#include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
 #include <cmath>
@@ -81,6 +82,10 @@ py::object optionalNumber(const std::optional<double>& value) {
     return value ? py::object(py::float_(*value)) : py::object(py::none());
 }
 
+py::array_t<double> floats(const std::vector<double>& values) {
+    return py::array_t<double>(static_cast<py::ssize_t>(values.size()), values.data());
+}
+
 // The per-group columns after the spectrum's own, as the fatigue CSV has them: NaN where its cell is
 // empty (a group that was not computed; unlimited allowable repetitions). The stress is a result in
 // the case's unit, rounded as stored.
@@ -91,7 +96,7 @@ py::dict groupColumns(const FatigueResult& result) {
     for (const GroupDamage& group : result.groups) {
         const bool ok = group.status == GroupDamage::Status::Ok;
         status.push_back(groupStatusText(group));
-        stress.push_back(ok ? jsonFloat(static_cast<float>(group.stress)) : empty);
+        stress.push_back(ok ? pythonFloat(static_cast<float>(group.stress)) : empty);
         ratio.push_back(ok ? group.stressRatio : empty);
         allowable.push_back(ok && std::isfinite(group.allowableRepetitions) ? group.allowableRepetitions
                                                                             : empty);
@@ -99,10 +104,10 @@ py::dict groupColumns(const FatigueResult& result) {
     }
     py::dict columns;
     columns["status"] = status;
-    columns["stress"] = stress;
-    columns["stress_ratio"] = ratio;
-    columns["allowable_repetitions"] = allowable;
-    columns["damage_percent"] = damage;
+    columns["stress"] = floats(stress);
+    columns["stress_ratio"] = floats(ratio);
+    columns["allowable_repetitions"] = floats(allowable);
+    columns["damage_percent"] = floats(damage);
     return columns;
 }
 

@@ -7,17 +7,17 @@
 
 namespace korvanex::python {
 
-double pythonResult(double value, const ResultField& field) {
-    if (field.wide != nullptr) {
-        return value;
-    }
-    const float single = static_cast<float>(value);
+double pythonFloat(float value) {
     // A whole number of a float's 24 bits is its own shortest text, as many factors (1) and stresses
     // (0) are: no text needs to be made.
-    if (std::fabs(single) < 0x1p24f && single == std::trunc(single)) {
-        return single;
+    if (std::fabs(value) < 0x1p24f && value == std::trunc(value)) {
+        return value;
     }
-    return jsonFloat(single);
+    return jsonFloat(value);
+}
+
+double pythonResult(double value, const ResultField& field) {
+    return field.wide != nullptr ? value : pythonFloat(static_cast<float>(value));
 }
 
 } // namespace korvanex::python

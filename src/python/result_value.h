@@ -5,9 +5,13 @@
 
 namespace korvanex::python {
 
-// A result as Python gets it, the number the command-line tool writes: a result kept in single
-// precision is the double that its shortest text reads back as (243.8, not 243.8000030517578), as
-// the JSON and CSV readers of Python see it; the radius is the double it is.
+// A value kept in single precision as Python gets it, the number the command-line tool writes: the
+// double that its shortest text reads back as (243.8, not 243.8000030517578), as Python's JSON and
+// CSV readers see the tool's outputs.
+double pythonFloat(float value);
+
+// A result as Python gets it: pythonFloat of a result kept in single precision, the radius as the
+// double it is.
 double pythonResult(double value, const ResultField& field);
 
 } // namespace korvanex::python
