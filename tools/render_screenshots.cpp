@@ -32,9 +32,46 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
     return true;
 }
 
+// The main window at the size of the screenshots.
+void showMainWindow(frmMain& window) {
+    window.resize(1180, 720);
+    window.show();
+}
+
+void choose(const frmMain& window, const char* item) {
+    window.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+}
+
+// The main window of a run in metric units: an edge Dual-Tandem axle group with a tied shoulder and a
+// temperature differential.
+bool saveMetricMainWindow(const QDir& folder) {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    showMainWindow(window);
+    const auto trigger = [&window](const char* item) { choose(window, item); };
+    trigger("MetricOption");
+    trigger("mnutStressPavementData");
+    window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("OptTiedYes"))->click();
+    trigger("mnuStressAxleData");
+    window.findChild<frmWheel*>()->findChild<QRadioButton*>(QStringLiteral("two_two"))->click();
+    window.findChild<frmWheel*>()
+        ->findChild<QLineEdit*>(QStringLiteral("P_V"))
+        ->setText(QStringLiteral("142"));
+    trigger("mnuStressTemperatureData");
+    window.findChild<frmEnvironPct*>()
+        ->findChild<QLineEdit*>(QStringLiteral("F_V"))
+        ->setText(QStringLiteral("8"));
+    for (QDialog* dialog : window.findChildren<QDialog*>()) {
+        dialog->hide();
+    }
+    trigger("mnuComputeStresses");
+    return save(window, folder, QStringLiteral("main-window-metric.png"));
+}
+
 } // namespace
 
-// Renders the main window with a report and the slab plan, each dialog and the design chart into PNG files,
+// Renders the main window with a report and the slab plan (in English and in metric units), each dialog,
+// the About box, the design chart and fatigue into PNG files,
 // for the documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
@@ -43,11 +80,8 @@ int main(int argc, char* argv[]) {
 
     ScriptedPrompt prompt;
     frmMain window(prompt);
-    window.resize(1180, 720);
-    window.show();
-    const auto trigger = [&window](const char* name) {
-        window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
-    };
+    showMainWindow(window);
+    const auto trigger = [&window](const char* item) { choose(window, item); };
     trigger("mnutStressPavementData");
     window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("two_bond"))->click();
     window.findChild<frmPvmtStrs*>()->findChild<QRadioButton*>(QStringLiteral("OptTiedYes"))->click();
@@ -63,6 +97,7 @@ int main(int argc, char* argv[]) {
     saved =
         save(*window.findChild<frmEnvironPct*>(), folder, QStringLiteral("environmental-data.png")) && saved;
     saved = save(*window.findChild<frmAbout*>(), folder, QStringLiteral("about.png")) && saved;
+    saved = saveMetricMainWindow(folder) && saved;
 
     // The edge case with one layer and a temperature differential over the slab thickness, against an
     // allowable stress that the curves cross.

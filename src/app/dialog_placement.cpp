@@ -2,7 +2,6 @@
 #include "app/dialog_placement.h"
 
 #include <QGuiApplication>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -12,14 +11,14 @@ namespace korvanex {
 
 namespace {
 
-// The top left corner that centres a frame of the given size on a point, within the area where the
-// frame fits; a frame larger than the area starts at its top left corner.
-QPoint centredCorner(QPoint centre, QSize frame, const QRect& area) {
-    const int left = std::clamp(centre.x() - frame.width() / 2, area.left(),
-                                std::max(area.left(), area.right() + 1 - frame.width()));
-    const int top = std::clamp(centre.y() - frame.height() / 2, area.top(),
-                               std::max(area.top(), area.bottom() + 1 - frame.height()));
-    return {left, top};
+// The room kept between a dialog and what it stands beside.
+constexpr int Gap = 8;
+
+// The top left corner that puts a frame of the given size as near the wanted corner as the area allows;
+// a frame larger than the area starts at its top left corner.
+QPoint cornerWithin(QPoint wanted, QSize frame, const QRect& area) {
+    return {std::clamp(wanted.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())),
+            std::clamp(wanted.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()))};
 }
 
 QRect screenArea(const QWidget& window) {
@@ -27,34 +26,63 @@ QRect screenArea(const QWidget& window) {
     return screen->availableGeometry();
 }
 
+QRect globalRect(const QWidget& widget) {
+    return {widget.mapToGlobal(QPoint(0, 0)), widget.size()};
+}
+
+qint64 area(const QRect& rect) {
+    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+}
+
 } // namespace
 
-DialogPlacement::DialogPlacement(QWidget& owner) : QObject(&owner), owner_(owner) {}
+QPoint cornerBesidePlan(QSize frame, const QRect& owner, const QRect& plan, const QRect& report,
+                        const QRect& screen) {
+    const bool planOnTheRight = plan.center().x() >= report.center().x();
+    const QPoint right(owner.right() + 1 + Gap, plan.top());
+    const QPoint left(owner.left() - Gap - frame.width(), plan.top());
+    for (const QPoint& beside : {planOnTheRight ? right : left, planOnTheRight ? left : right}) {
+        if (screen.contains(QRect(beside, frame))) {
+            return beside;
+        }
+    }
+    const int overReportLeft =
+        planOnTheRight ? std::min(report.center().x() - frame.width() / 2, plan.left() - Gap - frame.width())
+                       : std::max(report.center().x() - frame.width() / 2, plan.right() + 1 + Gap);
+    const QPoint overReport(overReportLeft, report.center().y() - frame.height() / 2);
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint& wanted : {overReport, right, left}) {
+        const QPoint placed = cornerWithin(wanted, frame, screen);
+        const qint64 covered = area(QRect(placed, frame).intersected(plan));
+        if (leastCovered < 0 || covered < leastCovered) {
+            best = placed;
+            leastCovered = covered;
+        }
+    }
+    return best;
+}
+
+DialogPlacement::DialogPlacement(QWidget& owner, QWidget& plan, QWidget& report)
+    : QObject(&owner), owner_(owner), plan_(plan), report_(report) {}
 
 // The frame is known only once the window has been shown; before that the window's own size counts.
 void DialogPlacement::place(QWidget& window) {
     window.adjustSize();
     const QRect area = screenArea(owner_);
     const QPoint centre = owner_.isVisible() ? owner_.frameGeometry().center() : area.center();
-    window.move(centredCorner(centre, window.frameGeometry().size(), area));
-    window.removeEventFilter(this);
-    window.installEventFilter(this);
+    const QSize frame = window.frameGeometry().size();
+    window.move(cornerWithin(centre - QPoint(frame.width() / 2, frame.height() / 2), frame, area));
 }
 
-bool DialogPlacement::eventFilter(QObject* watched, QEvent* event) {
-    auto* window = qobject_cast<QWidget*>(watched);
-    // Only a window sized by its fields; one the user resizes stays where the user has it.
-    const bool fixedSize = window != nullptr && window->minimumSize() == window->maximumSize();
-    if (event->type() == QEvent::Resize && fixedSize && window->isVisible()) {
-        const auto* resize = static_cast<QResizeEvent*>(event);
-        if (resize->oldSize().isValid()) {
-            const QSize growth = resize->size() - resize->oldSize();
-            const QPoint centre =
-                window->frameGeometry().center() - QPoint(growth.width(), growth.height()) / 2;
-            window->move(centredCorner(centre, window->frameGeometry().size(), screenArea(*window)));
-        }
+void DialogPlacement::placeBesidePlan(QWidget& dialog) {
+    if (!owner_.isVisible() || !plan_.isVisible()) {
+        place(dialog);
+        return;
     }
-    return QObject::eventFilter(watched, event);
+    dialog.adjustSize();
+    dialog.move(cornerBesidePlan(dialog.frameGeometry().size(), owner_.frameGeometry(), globalRect(plan_),
+                                 globalRect(report_), screenArea(owner_)));
 }
 
 } // namespace korvanex

@@ -5,10 +5,15 @@
 
 #include "app/design_chart_window.h"
 #include "app/dialog_placement.h"
+#include "app/dropped_file.h"
 #include "app/fatigue_window.h"
-#include "app/report_font.h"
+#include "app/main_status_bar.h"
+#include "app/recent_files.h"
+#include "app/report_pane.h"
 #include "app/report_printer.h"
 #include "app/slab_plan_pane.h"
+#include "app/user_guide_window.h"
+#include "app/window_layout.h"
 #include "case/fault.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
@@ -23,19 +28,24 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QMimeData>
 #include <QPrinter>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 namespace korvanex {
 
 namespace {
 
 const QString CaseFileFilter = QStringLiteral("(*.DEF)");
+// The kinds of file the window opens when they are dropped on it.
+const QStringList OpenedSuffixes = {QStringLiteral(".DEF")};
 const QString ReportFileFilter = QStringLiteral("(*.PRN)");
 
 // The name of a chosen file as the file system spells it.
@@ -72,33 +82,31 @@ void addNamedSeparator(QMenu& menu, const char* name) {
 } // namespace
 
 frmMain::frmMain(UserPrompt& prompt)
-    : prompt_(prompt), txtReports_(new QPlainTextEdit), reportArea_(new QSplitter(Qt::Horizontal)),
-      plan_(new SlabPlanPane(prompt, nullptr)), placement_(new DialogPlacement(*this)) {
+    : prompt_(prompt), title_(*this), report_(new ReportPane(nullptr)),
+      reportArea_(new QSplitter(Qt::Horizontal)), plan_(new SlabPlanPane(prompt, nullptr)),
+      placement_(new DialogPlacement(*this, *plan_, *report_)), status_(new MainStatusBar(*statusBar())) {
     BusyCursor busy;
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("KORVANEX Stress Analysis Program"));
+    setAcceptDrops(true);
 
+    // The report and the plan fill the window down to the status bar.
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    reportArea_->setParent(client);
+    auto* clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->addWidget(reportArea_);
     reportArea_->setObjectName(QStringLiteral("reportArea"));
-    reportArea_->addWidget(txtReports_);
+    reportArea_->addWidget(report_);
     reportArea_->addWidget(plan_);
     reportArea_->setStretchFactor(0, 3);
     reportArea_->setStretchFactor(1, 2);
     reportArea_->setChildrenCollapsible(false);
-    txtReports_->setObjectName(QStringLiteral("txtReports"));
-    txtReports_->setReadOnly(true);
-    txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtReports_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtReports_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtReports_->setFont(reportFont());
 
     createMenus();
     resize(900, 640);
-    placeReportArea();
+    restoreWindowLayout(*this, *reportArea_);
     record_.units = metricOption_->isChecked() ? UnitSystem::Metric : UnitSystem::English;
-    redrawPlan();
+    followCase();
 }
 
 void frmMain::createMenus() {
@@ -116,6 +124,12 @@ void frmMain::createMenus() {
     detailedReportsOption_ =
         addNamedAction(*defaults, "DetailedReportsOption", QStringLiteral("&Detailed Reports"));
     detailedReportsOption_->setCheckable(true);
+    // The report on screen follows the option at once.
+    connect(detailedReportsOption_, &QAction::toggled, this, [this] {
+        if (reportState_.state() != ReportState::State::None) {
+            computeStresses();
+        }
+    });
     connect(metricOption_, &QAction::triggered, this, [this] { chooseUnitSystem(UnitSystem::Metric); });
     connect(englishOption_, &QAction::triggered, this, [this] { chooseUnitSystem(UnitSystem::English); });
 
@@ -126,6 +140,10 @@ void frmMain::createMenus() {
     QAction* fileSave = addNamedAction(*file, "FileSave", QStringLiteral("&Save Input Data..."));
     fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(fileSave, &QAction::triggered, this, [this] { saveInputData(); });
+    QMenu* recentFiles = file->addMenu(QStringLiteral("Recent &Files"));
+    recentFiles->setObjectName(QStringLiteral("mnuRecentFiles"));
+    recent_ = new RecentFiles(*recentFiles, this);
+    connect(recent_, &RecentFiles::chosen, this, &frmMain::openCaseFile);
     addNamedSeparator(*file, "line0b");
     connect(addNamedAction(*file, "mnuSaveReport", QStringLiteral("S&ave Report...")), &QAction::triggered,
             this, &frmMain::saveReport);
@@ -161,17 +179,11 @@ void frmMain::createMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
+    QAction* userGuide = addNamedAction(*help, "mnuHelpUserGuide", QStringLiteral("&User Guide"));
+    userGuide->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(userGuide, &QAction::triggered, this, &frmMain::showUserGuide);
     connect(addNamedAction(*help, "mnuHelpAbout", QStringLiteral("&About")), &QAction::triggered, this,
             &frmMain::showAbout);
-}
-
-void frmMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    placeReportArea();
-}
-
-void frmMain::placeReportArea() {
-    reportArea_->setGeometry(0, 0, qRound(0.99 * width()), qRound(0.9 * height()));
 }
 
 // Changes only the flag and the marks: no value is converted and no caption changes.
@@ -182,7 +194,7 @@ void frmMain::chooseUnitSystem(UnitSystem units) {
     englishOption_->setEnabled(metric);
     metricOption_->setEnabled(!metric);
     record_.units = units;
-    redrawPlan();
+    followCase();
     prompt_.showMessage(
         this, {QStringLiteral("Stress Analysis Program"),
                metric ? QStringLiteral("Metric System Selected") : QStringLiteral("English System Selected"),
@@ -211,14 +223,14 @@ void frmMain::createAllDialogs() {
     inputDialog(environment_);
 }
 
-// The plan follows every edit of the case: each text typed and each option chosen in a dialog.
+// The window follows every edit of the case: each text typed and each option chosen in a dialog.
 void frmMain::followEdits(QDialog& dialog) {
     for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
-        connect(edit, &QLineEdit::textChanged, this, &frmMain::redrawPlan);
+        connect(edit, &QLineEdit::textChanged, this, &frmMain::followCase);
     }
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
         if (button->isCheckable()) {
-            connect(button, &QAbstractButton::toggled, this, &frmMain::redrawPlan);
+            connect(button, &QAbstractButton::toggled, this, &frmMain::followCase);
         }
     }
 }
@@ -239,13 +251,30 @@ AnalysisCase frmMain::caseWithEveryPartInitialised() const {
     return record;
 }
 
-void frmMain::redrawPlan() {
+// What the window shows of the case follows it: the plan, the report's state, the title's modified
+// mark and the status bar.
+void frmMain::followCase() {
     plan_->showCase(caseWithEveryPartInitialised());
+    const ReportState::State state = reportState_.follow(record_);
+    report_->setOutOfDate(state == ReportState::State::OutOfDate);
+    status_->showReport(state);
+    status_->showUnits(record_.units);
+    status_->showCaseFile(title_.path());
+    title_.follow(record_);
+}
+
+// The case was read from the file or saved to it: the file's name goes in the title and on top of
+// Recent Files.
+void frmMain::caseFileOpened(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    title_.opened(absolute, record_);
+    recent_->add(absolute);
+    followCase();
 }
 
 void frmMain::showDialog(QDialog& dialog) {
     BusyCursor busy;
-    placement_->place(dialog);
+    placement_->placeBesidePlan(dialog);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();
@@ -255,7 +284,16 @@ void frmMain::showAbout() {
     if (about_ == nullptr) {
         about_ = new frmAbout(this);
     }
-    showDialog(*about_);
+    placement_->place(*about_);
+    bringToFront(*about_);
+}
+
+void frmMain::showUserGuide() {
+    if (userGuide_ == nullptr) {
+        userGuide_ = new frmUserGuide(this);
+        placement_->place(*userGuide_);
+    }
+    bringToFront(*userGuide_);
 }
 
 // A tool window (the design chart, fatigue) computes the case as the dialogs hold it, so it touches them
@@ -275,14 +313,17 @@ template <class Window> void frmMain::showToolWindow(Window*& window, void (Wind
     bringToFront(*window);
 }
 
-// The file is read into a copy of the case, with the parts not yet in use initialised as their
-// dialogs will initialise them: a file that is not accepted changes nothing, neither the case nor
-// the dialogs nor the menu.
 void frmMain::readDataFromFile() {
     const QString path = prompt_.openFileName(this, CaseFileFilter);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openCaseFile(path);
     }
+}
+
+// The file is read into a copy of the case, with the parts not yet in use initialised as their
+// dialogs will initialise them: a file that is not accepted changes nothing, neither the case nor
+// the dialogs nor the menu. A file that is gone leaves Recent Files.
+void frmMain::openCaseFile(const QString& path) {
     CaseFileReadResult result;
     {
         BusyCursor busy;
@@ -297,9 +338,15 @@ void frmMain::readDataFromFile() {
             environment_->showRecord();
             if (result.oneLayerFile) {
                 temperatureData_->setProperty("oneLayerFile", *result.oneLayerFile);
+                // Selecting the layer opens the pavement dialog: beside the plan, as the menu opens it.
+                if (!pavement_->isVisible()) {
+                    placement_->placeBesidePlan(*pavement_);
+                }
                 pavement_->selectLayer(record_.layer);
             }
-            redrawPlan();
+            caseFileOpened(path);
+        } else if (!QFileInfo::exists(path)) {
+            recent_->remove(QFileInfo(path).absoluteFilePath());
         }
     }
     switch (result.status) {
@@ -335,6 +382,7 @@ bool frmMain::saveInputData() {
         tellFailure(QStringLiteral("The input data was not saved: ") + QString::fromStdString(error));
         return false;
     }
+    caseFileOpened(path);
     return true;
 }
 
@@ -362,7 +410,9 @@ bool frmMain::computeStresses() {
 void frmMain::showReport() {
     BusyCursor busy;
     reportLines_ = WriteReport(record_, detailedReportsOption_->isChecked(), results_);
-    txtReports_->setPlainText(reportAreaText(reportLines_));
+    report_->showText(reportAreaText(reportLines_));
+    reportState_.computed(record_);
+    followCase();
 }
 
 // A saved report always belongs to its inputs: the case is computed anew first.
@@ -418,13 +468,28 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    for (QDialog* dialog :
-         std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_, designChart_, fatigue_}) {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_, userGuide_,
+                                                           designChart_, fatigue_}) {
         if (dialog != nullptr) {
             dialog->hide();
         }
     }
+    saveWindowLayout(*this, *reportArea_);
     event->accept();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(*event->mimeData(), OpenedSuffixes).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(*event->mimeData(), OpenedSuffixes);
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        openCaseFile(path);
+    }
 }
 
 } // namespace korvanex

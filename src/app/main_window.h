@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "app/case_file_title.h"
+#include "app/report_state.h"
 #include "case/analysis_case.h"
 #include "engine/analysis_results.h"
 
@@ -10,19 +12,22 @@
 #include <vector>
 
 class QAction;
-class QPlainTextEdit;
 class QSplitter;
 
 namespace korvanex {
 
 class UserPrompt;
 class DialogPlacement;
+class MainStatusBar;
+class RecentFiles;
+class ReportPane;
 class SlabPlanPane;
 class frmAbout;
 class frmDesignChart;
 class frmEnvironPct;
 class frmFatigue;
 class frmPvmtStrs;
+class frmUserGuide;
 class frmWheel;
 
 // The main window: owns the one analysis case and the results of the last computation, shows the
@@ -35,13 +40,17 @@ class frmMain : public QMainWindow {
     // Every message box and file or print dialog goes through the prompt.
     explicit frmMain(UserPrompt& prompt);
 
+    // Reads a case file as File > Read does, with the same messages: a file named on the command line,
+    // dropped on the window or chosen from Recent Files is read through it.
+    void openCaseFile(const QString& path);
+
   protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void createMenus();
-    void placeReportArea();
     void chooseUnitSystem(UnitSystem units);
     void showUnitMarks();
 
@@ -52,7 +61,9 @@ class frmMain : public QMainWindow {
     template <class Window> void showToolWindow(Window*& window, void (Window::*refresh)());
     AnalysisCase caseWithEveryPartInitialised() const;
     void followEdits(QDialog& dialog);
-    void redrawPlan();
+    void followCase();
+    void caseFileOpened(const QString& path);
+    void showUserGuide();
 
     void readDataFromFile();
     bool saveInputData();
@@ -66,11 +77,15 @@ class frmMain : public QMainWindow {
     AnalysisCase record_;
     AnalysisResults results_;
     std::vector<std::string> reportLines_;
+    ReportState reportState_;
+    CaseFileTitle title_;
 
-    QPlainTextEdit* txtReports_;
+    ReportPane* report_;
     QSplitter* reportArea_;
     SlabPlanPane* plan_;
     DialogPlacement* placement_;
+    MainStatusBar* status_;
+    RecentFiles* recent_ = nullptr;
     QAction* metricOption_ = nullptr;
     QAction* englishOption_ = nullptr;
     QAction* detailedReportsOption_ = nullptr;
@@ -80,6 +95,7 @@ class frmMain : public QMainWindow {
     frmWheel* axle_ = nullptr;
     frmEnvironPct* environment_ = nullptr;
     frmAbout* about_ = nullptr;
+    frmUserGuide* userGuide_ = nullptr;
     frmDesignChart* designChart_ = nullptr;
     frmFatigue* fatigue_ = nullptr;
 };

@@ -48,6 +48,9 @@ struct AnalysisCase {
 
     // The built-in default case: every part initialised in the given unit system.
     static AnalysisCase defaults(UnitSystem units);
+
+    // The same inputs, texts and captions.
+    bool operator==(const AnalysisCase& other) const = default;
 };
 
 // The first initialisation of one dialog's part: its captions and default texts for the unit system

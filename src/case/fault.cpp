@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "case/fault.h"
 
-#include <cmath>
+#include <utility>
 
 namespace korvanex {
 
@@ -14,20 +14,8 @@ std::string faultMessage(const FloatingPointFault& fault) {
            "): the inputs are degenerate. Check k, h1, E1, mu1, the tire pressure and the two-layer values.";
 }
 
-double FaultCheck::operator()(double value, const char* step) const {
-    if (!std::isfinite(value)) {
-        throw FloatingPointFault(routine_, step);
-    }
-    return value;
-}
-
-float FaultCheck::single(double value, const char* step) const {
-    // Halfway between the largest float and 2^128: from here on, rounding to single overflows.
-    constexpr double singleOverflow = 0x1.ffffffp127;
-    if (std::fabs((*this)(value, step)) >= singleOverflow) {
-        throw FloatingPointFault(routine_, step);
-    }
-    return static_cast<float>(value);
+void FaultCheck::fail(const char* step) const {
+    throw FloatingPointFault(routine_, step);
 }
 
 } // namespace korvanex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -32,11 +33,27 @@ class FaultCheck {
     explicit FaultCheck(const char* routine) : routine_(routine) {}
 
     // A value kept in double precision.
-    double operator()(double value, const char* step) const;
+    double operator()(double value, const char* step) const {
+        if (!std::isfinite(value)) {
+            fail(step);
+        }
+        return value;
+    }
+
     // A value stored in single precision: rounding may overflow even when the double did not.
-    float single(double value, const char* step) const;
+    float single(double value, const char* step) const {
+        // Halfway between the largest float and 2^128: from here on, rounding to single overflows.
+        constexpr double singleOverflow = 0x1.ffffffp127;
+        if (std::fabs((*this)(value, step)) >= singleOverflow) {
+            fail(step);
+        }
+        return static_cast<float>(value);
+    }
 
   private:
+    // Throws the fault; out of line, so that the checks above stay small enough to inline.
+    [[noreturn]] void fail(const char* step) const;
+
     const char* routine_;
 };
 

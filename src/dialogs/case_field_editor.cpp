@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "dialogs/case_field_editor.h"
 
+#include "dialogs/field_tooltip.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +39,17 @@ void CaseFieldEditor::setText(const QString& text) {
 void CaseFieldEditor::showRecord() {
     label_->setText(QString::fromStdString(record_.caption(field_)));
     edit_->setText(QString::fromStdString(record_.text(field_)));
+    const QString tip = fieldToolTip(record_, field_);
+    label_->setToolTip(tip);
+    edit_->setToolTip(tip);
+}
+
+void CaseFieldEditor::keepRoomWhenHidden() {
+    for (QWidget* widget : {static_cast<QWidget*>(label_), static_cast<QWidget*>(edit_)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
 }
 
 void CaseFieldEditor::setShown(bool shown) {

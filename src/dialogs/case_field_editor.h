@@ -29,6 +29,8 @@ class CaseFieldEditor {
     void showRecord();
     // Shows or hides the label and the text box together.
     void setShown(bool shown);
+    // Hidden, the label and the text box keep their room in the layout, so that the dialog keeps its size.
+    void keepRoomWhenHidden();
     // Whether the current options show the field (while its dialog is open or closed alike).
     bool isShown() const;
     void addToGrid(QGridLayout& grid, int row, int column = 0) const;

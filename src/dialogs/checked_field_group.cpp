@@ -13,7 +13,7 @@ CheckedFieldGroup::CheckedFieldGroup(AnalysisCase& record, std::initializer_list
                                      QWidget* parent)
     : record_(record), remembered_(entries.size()) {
     for (const Entry& entry : entries) {
-        editors_.emplace_back(record, entry.field, entry.labelName, parent);
+        editors_.emplace_back(record, entry.field, entry.labelName, parent).keepRoomWhenHidden();
     }
 }
 

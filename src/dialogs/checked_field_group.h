@@ -18,7 +18,8 @@ namespace korvanex {
 class PromptedInputCheck;
 
 // The numeric fields an input dialog checks on OK and puts back on Cancel, in the order it checks
-// them: their editors, and the texts they held when the dialog last opened or accepted them.
+// them: their editors, and the texts they held when the dialog last opened or accepted them. A field that
+// its dialog's options hide keeps its room, so that the dialog keeps its size.
 class CheckedFieldGroup {
   public:
     // A field and the object name of its label.

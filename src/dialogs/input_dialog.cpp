@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace korvanex {
 
 namespace {
@@ -27,6 +29,23 @@ void clearOption(QRadioButton* option) {
     option->setAutoExclusive(false);
     option->setChecked(false);
     option->setAutoExclusive(true);
+}
+
+// The widgets that Tab reaches, in the order the layout places them on screen: the items of each layout
+// in turn, a frame's own layout where the frame stands.
+void collectInLayoutOrder(const QLayout& layout, QList<QWidget*>& widgets) {
+    for (int index = 0; index < layout.count(); ++index) {
+        QLayoutItem* item = layout.itemAt(index);
+        if (const QLayout* inner = item->layout()) {
+            collectInLayoutOrder(*inner, widgets);
+        } else if (QWidget* widget = item->widget()) {
+            if (widget->layout() != nullptr) {
+                collectInLayoutOrder(*widget->layout(), widgets);
+            } else if (widget->focusPolicy() != Qt::NoFocus) {
+                widgets.append(widget);
+            }
+        }
+    }
 }
 
 QPushButton* newButton(QDialog* dialog, const char* name, const QString& caption) {
@@ -48,7 +67,10 @@ InputDialog::InputDialog(AnalysisCase& record, RecordPart part, UserPrompt& prom
         const int which = static_cast<int>(options_.size());
         auto* button = options_.emplace_back(new QRadioButton(entry.caption));
         button->setObjectName(QString::fromLatin1(entry.name));
-        connect(button, &QRadioButton::toggled, this, [this] { writeOptionsToRecord(); });
+        connect(button, &QRadioButton::toggled, this, [this] {
+            writeOptionsToRecord();
+            placeTabStops();
+        });
         connect(button, &QRadioButton::clicked, this, [this, which] { optionClicked(which); });
     }
 }
@@ -77,6 +99,28 @@ void InputDialog::layOut(QLayout* content) {
     page->addLayout(content);
     page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab goes through the fields, the options and the buttons as they stand on screen.
+    QList<QWidget*> order;
+    collectInLayoutOrder(*page, order);
+    for (qsizetype next = 1; next < order.size(); ++next) {
+        setTabOrder(order[next - 1], order[next]);
+    }
+    placeTabStops();
+}
+
+// Tab stops at the selected option of each frame (at its first option while none is selected); the
+// arrow keys move between the options of a frame.
+void InputDialog::placeTabStops() {
+    for (QRadioButton* button : options_) {
+        const QList<QRadioButton*> frame = button->parentWidget() != nullptr
+                                               ? button->parentWidget()->findChildren<QRadioButton*>()
+                                               : QList<QRadioButton*>{button};
+        const bool noneSelected = std::none_of(
+            frame.begin(), frame.end(), [](const QRadioButton* option) { return option->isChecked(); });
+        const bool stop = button->isChecked() || (noneSelected && button == frame.front());
+        button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void InputDialog::rememberValues() {

@@ -50,7 +50,8 @@ class InputDialog : public QDialog {
 
     // Selects an option as Cancel puts it back: the fields it governs follow it.
     void selectOption(int which);
-    // Lays the dialog out: `content` above the OK and Cancel buttons, at the size its shown fields need.
+    // Lays the dialog out: `content` above the OK and Cancel buttons, at the size that every field it may
+    // show needs, with Tab going through them in their order on screen.
     void layOut(QLayout* content);
     // Remembers every text and every option's selection as they stand.
     void rememberValues();
@@ -69,6 +70,7 @@ class InputDialog : public QDialog {
     virtual void rememberOptionsOnOk(bool accepted);
 
     void rememberOptions();
+    void placeTabStops();
     void ok();
     void cancel();
     void putBackOption(int which);

@@ -7,6 +7,7 @@
 #include "engine/layer_section.h"
 #include "engine/pi.h"
 #include "engine/westergaard.h"
+#include "models/integer_power.h"
 
 #include <cmath>
 
@@ -63,7 +64,7 @@ void writeRatios(const FaultCheck& check, const ComputationInputs& in, float Pw,
     results.L_l = check.single(in.L / l, "L/l");
     results.W_l = check.single(in.W / l, "W/l");
     results.DP = check.single(tenToTheFifth * in.h1 * Pw / (in.k * std::pow(l, 4.0)), "DP");
-    results.DG = check.single(tenToTheFifth * in.r1 * std::pow(in.h1, 2.0) / (in.k * std::pow(l, 2.0)), "DG");
+    results.DG = check.single(tenToTheFifth * in.r1 * integerPower(in.h1, 2) / (in.k * square(l)), "DG");
     results.ADT = check.single(tenToTheFifth * in.F * in.alp, "ADT");
 }
 

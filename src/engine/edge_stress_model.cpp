@@ -5,6 +5,7 @@
 #include "engine/layer_section.h"
 #include "engine/pi.h"
 #include "engine/westergaard.h"
+#include "models/integer_power.h"
 
 #include <cmath>
 
@@ -20,8 +21,8 @@ float halfAxle(const FaultCheck& check, float P) {
 // The spread of a dual wheel pair into one equivalent circle.
 double dualFactor(double a0, double S, double l) {
     const double x = S / a0, y = a0 / l, z = S / l;
-    return 0.909 + 0.339485 * x - 0.017881 * std::pow(x, 2.0) + 0.000436 * std::pow(x, 3.0) + 0.103946 * y -
-           0.045229 * std::pow(x, 2.0) * y - 0.301805 * x * std::pow(y, 3.0) + 0.034664 * std::pow(z, 2.0) +
+    return 0.909 + 0.339485 * x - 0.017881 * square(x) + 0.000436 * std::pow(x, 3.0) + 0.103946 * y -
+           0.045229 * square(x) * y - 0.301805 * x * std::pow(y, 3.0) + 0.034664 * square(z) +
            0.001 * std::pow(x, 3.0) * y;
 }
 
@@ -29,14 +30,14 @@ double dualFactor(double a0, double S, double l) {
 double tandemFactor(const FaultCheck& check, double a1, double t, double l) {
     const double u = check(std::log(t / a1), "ln(t / a1)");
     const double w = check(std::log(a1 / l), "ln(a1 / l)");
-    return 2.199479 + 0.548071 * std::pow(u, 2.0) + 0.74761 * u * w - 0.486597 * std::pow(u, 2.0) * w -
+    return 2.199479 + 0.548071 * square(u) + 0.74761 * u * w - 0.486597 * square(u) * w -
            0.29507 * std::pow(u, 3.0) - 0.028116 * std::pow(w, 3.0);
 }
 
 double tridemFactor(double a0, double S, double t, double l) {
     const double T = t / a0, X = S / a0, y = a0 / l, U = t / l, Z = S / l;
-    return 1.542864 + 5.465697 * y + 17.371416 * std::pow(y, 2.0) + 0.567442 * T - 0.704714 * Z -
-           2.61563 * U + 0.087538 * T * X - 0.000359 * T * std::pow(X, 2.0);
+    return 1.542864 + 5.465697 * y + 17.371416 * square(y) + 0.567442 * T - 0.704714 * Z - 2.61563 * U +
+           0.087538 * T * X - 0.000359 * T * square(X);
 }
 
 // The top-layer stress of the equivalent slab relative to the slab alone, both at the edge.
@@ -93,8 +94,7 @@ float MdInfSlab(const EdgeModelInputs& in, float aEq) {
     if (q < 0.125) {
         F = 1 - (0.2815 - 0.269353 * r) * q / 0.125;
     } else if (q <= 3) {
-        F = 0.269353 * r - 0.15743211 + 0.357644 / q - 0.0589073 / std::pow(q, 2.0) +
-            0.003486 / std::pow(q, 3.0);
+        F = 0.269353 * r - 0.15743211 + 0.357644 / q - 0.0589073 / square(q) + 0.003486 / std::pow(q, 3.0);
     }
     return check.single((1 + F) * singleWheel, "edge stress infinite slab");
 }
@@ -114,7 +114,7 @@ float MdSize(const EdgeModelInputs& in, float aEq) {
     const double r = check(aEq / l, "a' / l");
     const double x = check(in.L / l, "L / l");
     const double S =
-        check(0.582282 - 0.533078 * r + 0.181706 * x - 0.019824 * std::pow(x, 2.0) + 0.109051 * r * x, "S");
+        check(0.582282 - 0.533078 * r + 0.181706 * x - 0.019824 * square(x) + 0.109051 * r * x, "S");
     return (x <= 5 && S <= 1) ? check.single(S, "slab size factor") : 1.0f;
 }
 
@@ -129,11 +129,11 @@ float MdWidened(const EdgeModelInputs& in, float aEq) {
     const double q = check((in.d0 + 18.0) / l, "(d0 + 18) / l");
     double W = 0;
     if (q < 0.125) {
-        W = 1 - (0.440165 - 3.0896 * r + 15.7216 * std::pow(r, 2.0) - 27.592 * std::pow(r, 3.0)) * q / 0.125;
+        W = 1 - (0.440165 - 3.0896 * r + 15.7216 * square(r) - 27.592 * std::pow(r, 3.0)) * q / 0.125;
     } else {
         const double limited = std::fmin(q, 1.5);
         const double rho = r / limited;
-        W = 0.013211 / limited + 0.454147 + 0.386201 * rho - 0.24565 * std::pow(rho, 2.0) +
+        W = 0.013211 / limited + 0.454147 + 0.386201 * rho - 0.24565 * square(rho) +
             0.053891 * std::pow(rho, 3.0);
     }
     return check.single(W, "widened lane factor");
@@ -152,7 +152,7 @@ float MdTied(const EdgeModelInputs& in, float aEq) {
         T = 1 - 0.025169 * g - 0.086034 * r * g;
     } else {
         const double v = std::log(g);
-        T = 0.99864 - 0.51237 * r - 0.0762 * v + 0.00315 * std::pow(v, 2.0) + 0.015936 * std::pow(r * v, 2.0);
+        T = 0.99864 - 0.51237 * r - 0.0762 * v + 0.00315 * square(v) + 0.015936 * square(r * v);
     }
     return T <= 1 ? check.single(T, "tied shoulder factor") : 1.0f;
 }
@@ -176,9 +176,9 @@ float MdCurl(const EdgeModelInputs& in, float l) {
     const double x = 0.01 * x0;
     const double EkA = static_cast<double>(in.E1) * in.k * A;
     const double F = 1.062 - 0.0157568 * A - 8.76e-05 * in.k - 1.068 * x + 0.387317 * A * x + 1.17e-11 * EkA -
-                     1.81e-12 * EkA * A - 1.051e-09 * EkA * std::pow(x, 2.0) + 1.84e-11 * EkA * A * x -
-                     1.7487 * A * std::pow(x, 2.0) + 3.435123724e-05 * std::pow(A, 3.0) +
-                     86.97 * std::pow(x, 3.0) - 0.008163966238498091 * std::pow(A, 2.0) * x;
+                     1.81e-12 * EkA * A - 1.051e-09 * EkA * square(x) + 1.84e-11 * EkA * A * x -
+                     1.7487 * A * square(x) + 3.435123724e-05 * integerPower(A, 3) +
+                     86.97 * std::pow(x, 3.0) - 0.008163966238498091 * integerPower(A, 2) * x;
     return check.single(restrained * check(F, "curling factor"), "edge curling stress");
 }
 
@@ -194,8 +194,9 @@ float MdBottom(const EdgeModelInputs& in, float aEq) {
         h2x = bonded.h2e;
     }
     const double l2 = relativeStiffness(check, in.E2, h2x, in.k, in.mu);
-    const double R = check(
-        1 + check(in.E1 * std::pow(h1x, 3.0), "E1 h1^3") / check(in.E2 * std::pow(h2x, 3.0), "E2 h2^3"), "R");
+    const double R = check(1 + check(in.E1 * integerPower(h1x, 3), "E1 h1^3") /
+                                   check(in.E2 * integerPower(h2x, 3), "E2 h2^3"),
+                           "R");
     const double F = check(0.12565 * check(aEq / l2, "a' / l2") + 0.0137 + 1.06302 / R, "F");
     const double bottomLayer = WestergaardEdge(halfAxle(check, in.P), h2x, in.E2, in.k, aEq, in.mu);
     return check.single(F * bottomLayer, "bottom layer stress");

@@ -6,12 +6,15 @@
 #include "case/unit_conversion.h"
 #include "engine/analysis_driver.h"
 #include "engine/tire_layout.h"
+#include "formats/svg_drawing.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace korvanex {
@@ -25,29 +28,17 @@ constexpr double ShoulderPart = 0.25;
 // The text size and the room around everything drawn, as parts of the drawing's larger extent.
 constexpr double TextPart = 0.04;
 constexpr double MarginPart = 0.02;
-// The width of a character of the labels, about, as a part of the text size.
-constexpr double CharacterWidth = 0.6;
 // Tie bars across a tied shoulder's joint, about this far apart (in).
 constexpr double TieBarSpacing = 30;
+// The gap between a line and a label beside it, as a part of the text size: more than a dimension
+// line's ticks (a third) and a label's clearance together, so that a label never meets its own line.
+constexpr double LabelGap = 0.5;
 
 using Point = PlanPoint;
+using Box = DrawingBox;
 
-struct Box {
-    double left, top, right, bottom;
-
-    void include(double x, double y) {
-        left = std::min(left, x);
-        top = std::min(top, y);
-        right = std::max(right, x);
-        bottom = std::max(bottom, y);
-    }
-};
-
-// A coordinate in the drawing, to a thousandth of an inch.
-std::string coordinate(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-    return std::string(buffer, result.ptr);
+DrawingPoint toDrawing(PlanPoint point) {
+    return {point.x, point.y};
 }
 
 // A value in a label: as read from the case, in at most six significant digits.
@@ -58,26 +49,6 @@ std::string labelNumber(double value, int precision = 6) {
     return std::string(buffer, result.ptr);
 }
 
-std::string escaped(std::string_view text) {
-    std::string result;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            result += "&amp;";
-            break;
-        case '<':
-            result += "&lt;";
-            break;
-        case '>':
-            result += "&gt;";
-            break;
-        default:
-            result += c;
-        }
-    }
-    return result;
-}
-
 std::string lengthUnit(const AnalysisCase& record, Field field) {
     const bool metric = record.units == UnitSystem::Metric;
     if (field == Field::L || field == Field::W) {
@@ -86,120 +57,112 @@ std::string lengthUnit(const AnalysisCase& record, Field field) {
     return metric ? "cm" : "in";
 }
 
-// "s = 12 in": the field's symbol, its value as the case holds it, and its unit.
-std::string dimension(const AnalysisCase& record, Field field, std::string_view symbol) {
-    return std::string(symbol) + " = " + labelNumber(numericPrefix(record.text(field))) + " " +
-           lengthUnit(record, field);
-}
+// A dimension of the plan: the places its line may take, in order of preference, and its label
+// ("s = 12 in": the field's symbol, its value as the case holds it, and its unit).
+struct Dimension {
+    Dimension(const AnalysisCase& record, Field field, std::string_view symbol)
+        : symbol(symbol), label(std::string(symbol) + " = " + labelNumber(numericPrefix(record.text(field))) +
+                                " " + lengthUnit(record, field)) {}
 
-// Writes the elements of the picture and keeps the box that holds all of them.
-class SvgWriter {
-  public:
-    explicit SvgWriter(double textSize) : textSize_(textSize) {}
-
-    void line(Point from, Point to, std::string_view style) {
-        bounds_.include(from.x, from.y);
-        bounds_.include(to.x, to.y);
-        body_ += "<line x1=\"" + coordinate(from.x) + "\" y1=\"" + coordinate(from.y) + "\" x2=\"" +
-                 coordinate(to.x) + "\" y2=\"" + coordinate(to.y) + "\" " + std::string(style) + "/>\n";
-    }
-    void rect(const Box& box, std::string_view cssClass, std::string_view style) {
-        bounds_.include(box.left, box.top);
-        bounds_.include(box.right, box.bottom);
-        body_ += "<rect class=\"" + std::string(cssClass) + "\" x=\"" + coordinate(box.left) + "\" y=\"" +
-                 coordinate(box.top) + "\" width=\"" + coordinate(box.right - box.left) + "\" height=\"" +
-                 coordinate(box.bottom - box.top) + "\" " + std::string(style) + "/>\n";
-    }
-    void circle(Point centre, double radius) {
-        bounds_.include(centre.x - radius, centre.y - radius);
-        bounds_.include(centre.x + radius, centre.y + radius);
-        body_ += "<circle class=\"tire\" cx=\"" + coordinate(centre.x) + "\" cy=\"" + coordinate(centre.y) +
-                 "\" r=\"" + coordinate(radius) + "\" fill=\"#303030\" fill-opacity=\"0.8\"/>\n";
-    }
-    void polygon(const std::vector<Point>& points, std::string_view style) {
-        body_ += "<polygon points=\"";
-        for (const Point& point : points) {
-            bounds_.include(point.x, point.y);
-            body_ += coordinate(point.x) + "," + coordinate(point.y) + " ";
-        }
-        body_ += "\" " + std::string(style) + "/>\n";
-    }
-    // Text anchored at a point: "start", "middle" or "end"; rotated by -90 degrees when vertical.
-    void text(Point at, std::string_view anchor, std::string_view content, bool vertical = false) {
-        const double length = CharacterWidth * textSize_ * static_cast<double>(content.size());
-        const double start = anchor == "start" ? 0 : anchor == "middle" ? -length / 2 : -length;
-        if (vertical) {
-            bounds_.include(at.x - textSize_, at.y - start - length);
-            bounds_.include(at.x, at.y - start);
-        } else {
-            bounds_.include(at.x + start, at.y - textSize_);
-            bounds_.include(at.x + start + length, at.y + textSize_ / 3);
-        }
-        body_ += "<text x=\"" + coordinate(at.x) + "\" y=\"" + coordinate(at.y) + "\" text-anchor=\"" +
-                 std::string(anchor) + "\" font-size=\"" + coordinate(textSize_) + "\"";
-        if (vertical) {
-            body_ += " transform=\"rotate(-90 " + coordinate(at.x) + " " + coordinate(at.y) + ")\"";
-        }
-        body_ += ">" + escaped(content) + "</text>\n";
-    }
-    // A dimension line between two points with end ticks, its label beside its middle.
-    void dimensionLine(Point from, Point to, std::string_view label, Point labelOffset,
-                       std::string_view anchor) {
-        dimensionLine(from, to);
-        text({(from.x + to.x) / 2 + labelOffset.x, (from.y + to.y) / 2 + labelOffset.y}, anchor, label);
-    }
-    void dimensionLine(Point from, Point to) {
-        const std::string style = "stroke=\"#1f4e9a\" stroke-width=\"" + coordinate(textSize_ / 12) + "\"";
-        line(from, to, style);
-        const bool horizontal = std::fabs(to.y - from.y) < std::fabs(to.x - from.x);
-        const double tick = textSize_ / 3;
-        for (Point end : {from, to}) {
-            line(horizontal ? Point{end.x, end.y - tick} : Point{end.x - tick, end.y},
-                 horizontal ? Point{end.x, end.y + tick} : Point{end.x + tick, end.y}, style);
-        }
-    }
-
-    double textSize() const { return textSize_; }
-
-    // The whole picture, with a margin of the given width around everything drawn.
-    std::string document(double margin) const {
-        const Box view{bounds_.left - margin, bounds_.top - margin, bounds_.right + margin,
-                       bounds_.bottom + margin};
-        const double width = view.right - view.left;
-        const double height = view.bottom - view.top;
-        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-               coordinate(PictureWidth) + "\" height=\"" + coordinate(PictureWidth * height / width) +
-               "\" viewBox=\"" + coordinate(view.left) + " " + coordinate(view.top) + " " +
-               coordinate(width) + " " + coordinate(height) +
-               "\" font-family=\"sans-serif\">\n"
-               "<rect x=\"" +
-               coordinate(view.left) + "\" y=\"" + coordinate(view.top) + "\" width=\"" + coordinate(width) +
-               "\" height=\"" + coordinate(height) + "\" fill=\"white\"/>\n" + body_ + "</svg>\n";
-    }
-
-  private:
-    double textSize_;
-    std::string body_;
-    Box bounds_{0, 0, 0, 0};
+    std::string symbol;
+    std::string label;
+    std::vector<std::pair<DrawingPoint, DrawingPoint>> places;
+    // Whether the label may read upwards beside a vertical line, its first choice then.
+    bool verticalLabel = false;
 };
 
-std::string unusablePlan() {
-    SvgWriter svg(12);
-    svg.text({0, 0}, "middle", "The slab cannot be drawn: its length or width is not a positive number.");
-    return svg.document(12);
+// The baseline that centres a line of text on a height.
+double centredBaseline(double y, double size) {
+    return y + (TextAscent - TextDescent) / 2 * size;
 }
 
-void drawTrafficArrow(SvgWriter& svg, double length, double y) {
+// The spots beside a dimension line where its label may stand: beside its middle first, then beyond
+// its ends, then beside its ends reaching away from it.
+std::vector<LabelSpot> spotsBeside(DrawingPoint from, DrawingPoint to, double size, bool verticalLabel) {
+    const DrawingPoint middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
+    const double gap = LabelGap * size;
+    const double below = gap + TextAscent * size;
+    const double above = gap + TextDescent * size;
+    if (std::fabs(to.y - from.y) < std::fabs(to.x - from.x)) {
+        const double y = from.y;
+        const double left = std::min(from.x, to.x);
+        const double right = std::max(from.x, to.x);
+        return {{{middle.x, y - above}, "middle"},
+                {{middle.x, y + below}, "middle"},
+                {{left - gap, centredBaseline(y, size)}, "end"},
+                {{right + gap, centredBaseline(y, size)}, "start"},
+                {{left, y - above}, "end"},
+                {{right, y - above}, "start"},
+                {{left, y + below}, "end"},
+                {{right, y + below}, "start"}};
+    }
+    const double x = from.x;
+    const double top = std::min(from.y, to.y);
+    const double bottom = std::max(from.y, to.y);
+    std::vector<LabelSpot> spots;
+    if (verticalLabel) {
+        spots.push_back({{x - gap - TextDescent * size, middle.y}, "middle", true});
+    }
+    spots.insert(spots.end(), {{{x - gap, centredBaseline(middle.y, size)}, "end"},
+                               {{x + gap, centredBaseline(middle.y, size)}, "start"},
+                               {{x, top - above}, "middle"},
+                               {{x, bottom + below}, "middle"},
+                               {{x, top - above}, "end"},
+                               {{x, top - above}, "start"},
+                               {{x, bottom + below}, "end"},
+                               {{x, bottom + below}, "start"}});
+    return spots;
+}
+
+// Draws a dimension at the first of its places where the line and its label both stand clear of
+// everything drawn. Where no place has room for the whole label, the first place with room for the
+// symbol alone takes it and the whole label goes to the notes under the plan; where none has room for
+// that either, the line goes unlabelled to the first place with room for it.
+void drawDimension(SvgDrawing& svg, const Dimension& dimension, std::vector<std::string>& notes) {
+    for (const std::string* text : {&dimension.label, &dimension.symbol}) {
+        for (const auto& [from, to] : dimension.places) {
+            if (!svg.dimensionLineFits(from, to)) {
+                continue;
+            }
+            for (const LabelSpot& spot : spotsBeside(from, to, svg.textSize(), dimension.verticalLabel)) {
+                if (svg.labelFits(spot, *text)) {
+                    svg.dimensionLine(from, to);
+                    svg.labelAt(spot, *text);
+                    if (text != &dimension.label) {
+                        notes.push_back(dimension.label);
+                    }
+                    return;
+                }
+            }
+        }
+    }
+    notes.push_back(dimension.label);
+    for (const auto& [from, to] : dimension.places) {
+        if (svg.dimensionLineFits(from, to)) {
+            svg.dimensionLine(from, to);
+            return;
+        }
+    }
+}
+
+std::string unusablePlan() {
+    SvgDrawing svg(12);
+    svg.labelAt({{0, 0}, "middle"},
+                "The slab cannot be drawn: its length or width is not a positive number.");
+    return svg.document(PictureWidth, 12);
+}
+
+void drawTrafficArrow(SvgDrawing& svg, double length, double y) {
     const double size = svg.textSize();
-    const std::string style = "stroke=\"#404040\" stroke-width=\"" + coordinate(size / 8) + "\"";
+    const std::string style = "stroke=\"#404040\" stroke-width=\"" + svgCoordinate(size / 8) + "\"";
     svg.line({length * 0.35, y}, {length * 0.6, y}, style);
     svg.polygon({{length * 0.6 + size, y}, {length * 0.6, y - size / 2}, {length * 0.6, y + size / 2}},
                 "fill=\"#404040\"");
-    svg.text({length * 0.6 + 1.5 * size, y + size / 3}, "start", "Traffic");
+    svg.labelAt({{length * 0.6 + 1.5 * size, centredBaseline(y, size)}, "start"}, "Traffic");
 }
 
-void drawShoulder(SvgWriter& svg, const AnalysisCase& record, const ComputationInputs& in) {
+// The shoulder beside the outer edge: the strip, tie bars across the joint of a tied shoulder.
+Box drawShoulder(SvgDrawing& svg, const AnalysisCase& record, const ComputationInputs& in) {
     const double size = svg.textSize();
     const Box shoulder{0, in.W, in.L, in.W + ShoulderPart * in.W};
     if (record.tiedShoulder) {
@@ -208,50 +171,86 @@ void drawShoulder(SvgWriter& svg, const AnalysisCase& record, const ComputationI
         for (int bar = 0; bar < bars; ++bar) {
             const double x = (bar + 0.5) * in.L / bars;
             svg.line({x, in.W - size / 2}, {x, in.W + size / 2},
-                     "stroke=\"#404040\" stroke-width=\"" + coordinate(size / 6) + "\"");
+                     "stroke=\"#404040\" stroke-width=\"" + svgCoordinate(size / 6) + "\"");
         }
     } else {
         svg.rect(shoulder, "shoulder", "fill=\"#f4f1e8\" stroke=\"#404040\" stroke-dasharray=\"6 4\"");
     }
-    // Named under the strip: the strip itself holds the spacing of the axles at the edge.
-    svg.text({0, shoulder.bottom + 1.2 * size}, "start",
-             record.tiedShoulder ? "Tied concrete shoulder" : "Shoulder, not tied");
+    return shoulder;
 }
 
-void drawWidenedLane(SvgWriter& svg, const AnalysisCase& record, const ComputationInputs& in) {
+// The shoulder's name: under the strip, or in it where the axles' labels leave no room under it.
+void nameShoulder(SvgDrawing& svg, const AnalysisCase& record, const Box& shoulder,
+                  std::vector<std::string>& notes) {
     const double size = svg.textSize();
-    const double laneEdge = in.W - in.d0;
-    svg.line({0, laneEdge}, {in.L, laneEdge},
-             "class=\"lane-edge\" stroke=\"#c08000\" stroke-width=\"" + coordinate(size / 8) +
-                 "\" stroke-dasharray=\"8 5\"");
-    svg.dimensionLine({in.L * 0.92, laneEdge}, {in.L * 0.92, in.W}, dimension(record, Field::d0, "D0"),
-                      {-size / 2, size / 3}, "end");
+    const std::string name = record.tiedShoulder ? "Tied concrete shoulder" : "Shoulder, not tied";
+    const double under = shoulder.bottom + LabelGap * size + TextAscent * size;
+    const double inside = centredBaseline((shoulder.top + shoulder.bottom) / 2, size);
+    if (!svg.label({{{shoulder.left, under}, "start"},
+                    {{shoulder.right, under}, "end"},
+                    {{shoulder.left + LabelGap * size, inside}, "start"},
+                    {{shoulder.right - LabelGap * size, inside}, "end"}},
+                   name)) {
+        notes.push_back(name);
+    }
 }
 
-// The spacings of the first axle's tires and between its axles, labelled beside them.
-void drawSpacings(SvgWriter& svg, const AnalysisCase& record, const ComputationInputs& in,
-                  const std::vector<Point>& tires, double a) {
+// The spacings of the first axle's tires and between its axles, and the distance between the tire
+// groups of the two sides, each beside the tires on either side of the group.
+void drawSpacings(SvgDrawing& svg, const AnalysisCase& record, const ComputationInputs& in,
+                  const std::vector<Point>& tires, double a, std::vector<std::string>& notes) {
     const double size = svg.textSize();
     const bool dual = isDual(record.gear);
     const int axles = axleCount(record.gear);
-    const int perSide = static_cast<int>(tires.size()) / 2;
+    const std::size_t perAxle = dual ? 2 : 1;
+    const std::size_t perSide = tires.size() / 2;
     const Point outer = tires.front();
+    const double before = outer.x - a;
+    const double after = tires[perSide - 1].x + a;
+    const auto beside = [&](double top, double bottom) {
+        std::vector<std::pair<DrawingPoint, DrawingPoint>> places;
+        for (double offset : {size, 3 * size, 6 * size}) {
+            places.push_back({{before - offset, top}, {before - offset, bottom}});
+            places.push_back({{after + offset, top}, {after + offset, bottom}});
+        }
+        return places;
+    };
+    // The longest line first, the shortest last: the short ones find room in more places.
+    const double groupOffset = dual ? in.S / 2.0 : 0.0;
+    Dimension d(record, Field::d, "d");
+    d.places = beside(outer.y - groupOffset, tires[perSide].y - groupOffset);
+    drawDimension(svg, d, notes);
     if (dual) {
-        const double beforeGroup = outer.x - a - size;
-        svg.dimensionLine({beforeGroup, outer.y}, {beforeGroup, tires[1].y}, dimension(record, Field::S, "s"),
-                          {-size / 2, size / 3}, "end");
+        Dimension s(record, Field::S, "s");
+        s.places = beside(outer.y, tires[1].y);
+        drawDimension(svg, s, notes);
     }
     if (axles > 1) {
-        const Point next = tires[dual ? 2 : 1];
-        const double below = outer.y + a + 1.2 * size;
-        svg.dimensionLine({outer.x, below}, {next.x, below}, dimension(record, Field::t, "t"),
-                          {0, 1.3 * size}, "middle");
+        Dimension t(record, Field::t, "t");
+        const Point next = tires[perAxle];
+        const double outerSide[] = {outer.y + a, tires[perAxle - 1].y - a};
+        const double innerSide[] = {tires[perSide].y + a, tires.back().y - a};
+        for (double y : {outerSide[0] + 1.2 * size, innerSide[1] - 1.2 * size, outerSide[1] - 1.2 * size,
+                         innerSide[0] + 1.2 * size}) {
+            t.places.push_back({{outer.x, y}, {next.x, y}});
+        }
+        drawDimension(svg, t, notes);
     }
-    const double groupOffset = dual ? in.S / 2.0 : 0.0;
-    const double afterGroup = tires[static_cast<std::size_t>(perSide) - 1].x + a + size;
-    svg.dimensionLine({afterGroup, outer.y - groupOffset},
-                      {afterGroup, tires[static_cast<std::size_t>(perSide)].y - groupOffset},
-                      dimension(record, Field::d, "d"), {size / 2, size / 3}, "start");
+}
+
+void drawWidenedLane(SvgDrawing& svg, const ComputationInputs& in) {
+    svg.line({0, in.W - in.d0}, {in.L, in.W - in.d0},
+             "class=\"lane-edge\" stroke=\"#c08000\" stroke-width=\"" + svgCoordinate(svg.textSize() / 8) +
+                 "\" stroke-dasharray=\"8 5\"");
+}
+
+void drawLaneOffset(SvgDrawing& svg, const AnalysisCase& record, const ComputationInputs& in,
+                    std::vector<std::string>& notes) {
+    Dimension d0(record, Field::d0, "D0");
+    for (double part : {0.92, 0.08, 0.75, 0.25, 0.5}) {
+        d0.places.push_back({{in.L * part, in.W - in.d0}, {in.L * part, in.W}});
+    }
+    drawDimension(svg, d0, notes);
 }
 
 } // namespace
@@ -280,37 +279,53 @@ std::string slabPlanSvg(const AnalysisCase& record) {
         drawing.include(tire.x + a, tire.y + a);
     }
     const double extent = std::max(drawing.right - drawing.left, drawing.bottom - drawing.top);
-    SvgWriter svg(TextPart * extent);
+    SvgDrawing svg(TextPart * extent);
     const double size = svg.textSize();
+    std::vector<std::string> notes;
 
     svg.rect({0, 0, in.L, in.W}, "slab",
-             "fill=\"#eeeeea\" stroke=\"black\" stroke-width=\"" + coordinate(size / 6) + "\"");
-    drawShoulder(svg, record, in);
+             "fill=\"#eeeeea\" stroke=\"black\" stroke-width=\"" + svgCoordinate(size / 6) + "\"");
+    const Box shoulder = drawShoulder(svg, record, in);
     if (record.widenedLane) {
-        drawWidenedLane(svg, record, in);
+        drawWidenedLane(svg, in);
     }
     if (radius) {
         for (const Point& tire : tires) {
-            svg.circle(tire, a);
+            svg.circle(toDrawing(tire), a, "tire", "fill=\"#303030\" fill-opacity=\"0.8\"");
         }
-        drawSpacings(svg, record, in, tires, a);
     }
 
-    svg.dimensionLine({0, drawing.top - size}, {in.L, drawing.top - size}, dimension(record, Field::L, "L"),
-                      {0, -size / 2}, "middle");
-    drawTrafficArrow(svg, in.L, drawing.top - 3 * size);
-    svg.dimensionLine({drawing.left - size, 0}, {drawing.left - size, in.W});
-    svg.text({drawing.left - 1.5 * size, in.W / 2}, "middle", dimension(record, Field::W, "W"), true);
+    // Around the drawing: the traffic and the length above it, the width at its left.
+    drawTrafficArrow(svg, in.L, drawing.top - 3.5 * size);
+    Dimension length(record, Field::L, "L");
+    length.places = {{{0, drawing.top - size}, {in.L, drawing.top - size}}};
+    drawDimension(svg, length, notes);
+    Dimension width(record, Field::W, "W");
+    width.places = {{{drawing.left - size, 0}, {drawing.left - size, in.W}}};
+    width.verticalLabel = true;
+    drawDimension(svg, width, notes);
 
+    // The lane's offset first: it has room only in the narrow strip beside the edge.
+    if (record.widenedLane) {
+        drawLaneOffset(svg, record, in, notes);
+    }
+    if (radius) {
+        drawSpacings(svg, record, in, tires, a, notes);
+    }
+    nameShoulder(svg, record, shoulder, notes);
+
+    // Under everything drawn: what the plan shows, then the labels that found no room beside their lines.
     const double radiusInCaseUnits = inLengthUnit(a, record.units);
-    const std::string caption = std::string(locationName(record.location)) + ", " +
-                                std::string(gearName(record.gear)) +
-                                (radius ? ": tire contact radius a = " + labelNumber(radiusInCaseUnits, 3) +
-                                              " " + lengthUnit(record, Field::S)
-                                        : ": the tire contact radius cannot be computed from P and p");
-    svg.text({drawing.left, drawing.bottom + 2.6 * size}, "start", caption);
-
-    return svg.document(MarginPart * extent);
+    std::vector<std::string> lines = {
+        std::string(locationName(record.location)) + ", " + std::string(gearName(record.gear)) +
+        (radius ? ": tire contact radius a = " + labelNumber(radiusInCaseUnits, 3) + " " +
+                      lengthUnit(record, Field::S)
+                : ": the tire contact radius cannot be computed from P and p")};
+    lines.insert(lines.end(), notes.begin(), notes.end());
+    for (const std::string& line : lines) {
+        svg.labelAt({{drawing.left, svg.bounds().bottom + (LabelGap + TextAscent) * size}, "start"}, line);
+    }
+    return svg.document(PictureWidth, MarginPart * extent);
 }
 
 } // namespace korvanex

@@ -14,7 +14,10 @@ namespace korvanex {
 // top left corner is the origin; its outer edge, beside the shoulder, is the line y = W.
 //
 // The tires stand where tireCentres (engine/tire_layout.h) puts them. The dimension labels are in
-// the case's units.
+// the case's units. Every label stands clear of every other label and of everything drawn (lines,
+// outlines, tires), judged by the text boxes of formats/svg_drawing.h: a dimension line goes to the
+// first of its places with room for its label beside it; a label that finds no room beside its line
+// is written under the plan, its line then labelled with the symbol alone where that fits.
 std::string slabPlanSvg(const AnalysisCase& record);
 
 } // namespace korvanex

@@ -2,6 +2,10 @@
 #include "app/slab_plan_pane.h"
 #include "widget_test.h"
 
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+
 using namespace korvanex;
 
 namespace {
@@ -40,6 +44,7 @@ class DesktopPolishTest : public QObject {
   private slots:
     void planFollowsTheCaseAndIsSaved();
     void mnemonicsAreUniqueInEveryBarMenuAndWindow();
+    void userGuideOpensAtF1AndEveryLinkLeadsWithinIt();
 };
 
 // A Single-Tridem side has 3 tires: a = sqrt(9000 / (100 * 3 * pi)) = 3.090 in, which at the corner
@@ -117,6 +122,37 @@ void DesktopPolishTest::mnemonicsAreUniqueInEveryBarMenuAndWindow() {
             }
         }
         expectUniqueMnemonics(shown->windowTitle(), captions);
+    }
+}
+
+void DesktopPolishTest::userGuideOpensAtF1AndEveryLinkLeadsWithinIt() {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    Desk desk;
+    QVERIFY(desk.activate(window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QWidget& guide = child<QWidget>(window, "frmUserGuide");
+    QVERIFY(guide.isVisible());
+    QCOMPARE(guide.windowTitle(), QStringLiteral("KORVANEX User Guide"));
+    const QTextDocument& document = *child<QTextBrowser>(guide, "txtGuide").document();
+    QStringList links;
+    QStringList anchors;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (!format.anchorHref().isEmpty()) {
+                links << format.anchorHref();
+            }
+            anchors << format.anchorNames();
+        }
+    }
+    QCOMPARE(links.size(), 10);
+    for (const QString& link : links) {
+        QVERIFY2(link.startsWith(QLatin1Char('#')) && anchors.contains(link.mid(1)), qPrintable(link));
+    }
+    for (const char* topic : {"Westergaard", "Bradbury", "Combined Loading & Curling Stress",
+                              "Packard and Tayabji", "NCHRP 1-37A", "korvanex-cli"}) {
+        QVERIFY2(document.toPlainText().contains(QLatin1String(topic)), topic);
     }
 }
 

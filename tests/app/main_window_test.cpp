@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QSettings>
 
 using namespace korvanex;
 
@@ -98,6 +99,7 @@ void MainWindowTest::menusAfterEachFirstCommand() {
     };
     QString seen;
     for (const auto& [name, commands] : routes) {
+        QSettings().clear();
         ScriptedPrompt prompt;
         prompt.saveNames = {folder.filePath(QStringLiteral("saved"))};
         prompt.openNames = {caseFile};

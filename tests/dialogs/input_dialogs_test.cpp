@@ -6,6 +6,8 @@
 #include "dialogs/about_dialog.h"
 #include "widget_test.h"
 
+#include <QTextDocument>
+
 #include <memory>
 
 using namespace korvanex;
@@ -54,6 +56,18 @@ QString describe(const AnalysisCase& record) {
     return line + QLatin1Char('\n');
 }
 
+// Each field's tooltip as it reads, after the field's name.
+QString toolTips(const QWidget& dialog) {
+    QString lines;
+    for (const QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+        QTextDocument tip;
+        tip.setHtml(field->toolTip());
+        lines += field->objectName() + QStringLiteral(" tip: ") +
+                 tip.toPlainText().replace(QLatin1Char('\n'), QStringLiteral(" / ")) + QLatin1Char('\n');
+    }
+    return lines;
+}
+
 } // namespace
 
 class InputDialogsTest : public QObject {
@@ -63,13 +77,14 @@ class InputDialogsTest : public QObject {
     void captionsOptionsAndBoundsOfEveryDialog();
     void refusedOkAndCancelPutBackWhatActivationRemembered();
     void hiddenFieldsAreNotChecked();
-    void sizeFollowsTheShownFields();
+    void sizeStaysWhenOptionsShowOrHideFields();
+    void tabGoesThroughTheDialogAsItStandsOnScreen();
     void aboutBoxSwitchesItsTextAndCloses();
 };
 
-// What each dialog shows in each unit system and after each option. Then every checked field typed far
-// above and then far below its typical range, each question answered Yes: the bounds reference holds
-// the fields asked about, in order, and the bounds written back.
+// What each dialog shows in each unit system and after each option, and the tooltips of its fields. Then
+// every checked field typed far above and then far below its typical range, each question answered Yes: the
+// bounds reference holds the fields asked about, in order, and the bounds written back.
 void InputDialogsTest::captionsOptionsAndBoundsOfEveryDialog() {
     for (const DialogKind& kind : inputDialogs) {
         for (const UnitSystem units : {UnitSystem::English, UnitSystem::Metric}) {
@@ -79,7 +94,7 @@ void InputDialogsTest::captionsOptionsAndBoundsOfEveryDialog() {
             record.units = units;
             ScriptedPrompt prompt;
             const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
-            QString seen = describe(*dialog) + describe(record);
+            QString seen = describe(*dialog) + describe(record) + toolTips(*dialog);
             for (const char* option : kind.options) {
                 click(*dialog, option);
                 seen += QStringLiteral("\nafter %1: ").arg(QLatin1String(option)) + describe(*dialog) +
@@ -202,24 +217,61 @@ void InputDialogsTest::hiddenFieldsAreNotChecked() {
     QCOMPARE(record.S, std::string("x"));
 }
 
-// A dialog is as large as its shown fields need and the user cannot resize it: the pavement dialog
-// grows when the second layer's fields show and shrinks back when they hide.
-void InputDialogsTest::sizeFollowsTheShownFields() {
+// A dialog keeps one size, which the user cannot change, whatever its options show: a field hidden by an
+// option keeps its room.
+void InputDialogsTest::sizeStaysWhenOptionsShowOrHideFields() {
     Desk desk;
     AnalysisCase record;
     ScriptedPrompt prompt;
     for (const DialogKind& kind : inputDialogs) {
         const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
         QVERIFY(desk.activate(*dialog));
-        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        const QSize size = dialog->size();
+        QCOMPARE(dialog->minimumSize(), size);
+        QCOMPARE(dialog->maximumSize(), size);
+        for (const char* option : kind.options) {
+            click(*dialog, option);
+            QApplication::processEvents();
+            QVERIFY2(dialog->size() == size, option);
+        }
     }
-    frmPvmtStrs pavement(record, prompt, nullptr);
-    QVERIFY(desk.activate(pavement));
-    const int oneLayer = pavement.height();
-    click(pavement, "two_bond");
-    QTRY_VERIFY(pavement.height() > oneLayer);
-    click(pavement, "one");
-    QTRY_COMPARE(pavement.height(), oneLayer);
+}
+
+// Tab goes through what a dialog shows as it stands on screen: down the fields, then down the frames,
+// each frame's selected option before the field it shows, then OK and Cancel, and round again.
+void InputDialogsTest::tabGoesThroughTheDialogAsItStandsOnScreen() {
+    const struct {
+        std::size_t kind;
+        std::vector<const char*> options;
+        const char* order;
+    } orders[] = {
+        {0, {}, "h1_V E1_V r1_V mu1_V L_V W_V k_V one OptTiedNo OptWidenedNo OK Cancel"},
+        {0,
+         {"two_bond", "OptTiedYes", "OptWidenedYes"},
+         "h1_V E1_V r1_V mu1_V L_V W_V k_V two_bond h2_V E2_V OptTiedYes AGG_V OptWidenedYes d0_V OK Cancel"},
+        {1, {}, "P_V tp_V S_V d_V edge_loc two_one OK Cancel"},
+        {1, {"one_three", "interior_loc"}, "P_V tp_V t_V d_V interior_loc one_three OK Cancel"},
+        {2, {}, "F_V alp_V OK Cancel"},
+    };
+    for (const auto& [kind, options, order] : orders) {
+        Desk desk;
+        AnalysisCase record;
+        ScriptedPrompt prompt;
+        const std::unique_ptr<QWidget> dialog = inputDialogs[kind].make(record, prompt);
+        for (const char* option : options) {
+            click(*dialog, option);
+        }
+        QVERIFY(desk.activate(*dialog));
+        const QStringList expected = QString::fromLatin1(order).split(QLatin1Char(' '));
+        QWidget& first = child<QWidget>(*dialog, qPrintable(expected.front()));
+        first.setFocus();
+        QStringList seen;
+        do {
+            seen << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } while (QApplication::focusWidget() != &first && seen.size() <= expected.size());
+        QCOMPARE(seen.join(QLatin1Char(' ')), expected.join(QLatin1Char(' ')));
+    }
 }
 
 void InputDialogsTest::aboutBoxSwitchesItsTextAndCloses() {

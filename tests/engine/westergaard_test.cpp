@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <future>
+#include <string>
 
 using namespace korvanex;
 
@@ -40,4 +44,46 @@ TEST(Westergaard, EdgeCurlSignAndZero) {
     const float warm = WestergaardEdgeCurl(E, 5.5e-6f, 20, 180, h, k, mu);
     EXPECT_GT(warm, 0);
     EXPECT_EQ(WestergaardEdgeCurl(E, 5.5e-6f, -20, 180, h, k, mu), -warm);
+}
+
+// The radius is kept from one call to the next on a thread: a run of slabs, each differing from the one
+// before in one of its four values (the sign of a zero included), must give the bits that a thread of
+// its own forms for each slab from scratch.
+TEST(RelativeStiffness, EachCallOfARunFollowsItsOwnSlab) {
+    struct Slab {
+        float E, h, k, mu;
+    };
+    const Slab run[] = {
+        // clang-format off
+        {E, h, k, mu}, {E, h, 150, mu}, {E, h, k, mu}, {3000000, h, k, mu}, {3000000, 10, k, mu},
+        {3000000, 10, k, 0.2f}, {3000000, 10, k, 0.0f}, {3000000, 10, k, -0.0f}, {E, h, k, mu}, {E, h, k, mu},
+        // clang-format on
+    };
+    const FaultCheck check("test");
+    const auto fromScratch = [&check](const Slab& slab) {
+        return std::async(std::launch::async,
+                          [&] { return relativeStiffness(check, slab.E, slab.h, slab.k, slab.mu); })
+            .get();
+    };
+    for (const Slab& slab : run) {
+        const double l = relativeStiffness(check, slab.E, slab.h, slab.k, slab.mu);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(l), std::bit_cast<std::uint64_t>(fromScratch(slab)))
+            << slab.E << " " << slab.h << " " << slab.k << " " << slab.mu;
+    }
+}
+
+// A slab that faults is not kept: asked for again, it faults again, under the routine that asks.
+TEST(RelativeStiffness, AFaultingSlabFaultsAgainUnderEachRoutine) {
+    const auto routineOf = [](auto closedForm) {
+        try {
+            closedForm();
+        } catch (const FloatingPointFault& fault) {
+            return fault.routine() + " (" + fault.step() + ")";
+        }
+        return std::string("no fault");
+    };
+    const std::string step = " (E h^3 / (12 (1 - mu^2) k))";
+    EXPECT_EQ(routineOf([] { return WestergaardEdge(P, h, E, 0, a, mu); }), "WestergaardEdge" + step);
+    EXPECT_EQ(routineOf([] { return WestergaardCorner(P, h, E, 0, a, mu); }), "WestergaardCorner" + step);
+    EXPECT_EQ(routineOf([] { return WestergaardInterior(P, h, E, 0, a, mu); }), "WestergaardInterior" + step);
 }

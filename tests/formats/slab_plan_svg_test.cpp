@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "formats/slab_plan_svg.h"
+#include "formats/svg_drawing.h"
 
 #include "../case_row.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
+#include <sstream>
 
 using namespace korvanex;
 
@@ -86,4 +89,119 @@ TEST(SlabPlanSvg, NoTiresWithoutARadius) {
     EXPECT_TRUE(tires(slabPlanSvg(record)).empty());
     record.L = "0";
     EXPECT_NE(slabPlanSvg(record).find("The slab cannot be drawn"), std::string::npos);
+}
+
+namespace {
+
+// What a plan draws, read back from its SVG: the boxes of its labels by the text-box estimate, and
+// what they must keep clear of (lines, the outlines of rectangles, tires and the arrow head).
+struct PlanElements {
+    std::vector<std::pair<std::string, DrawingBox>> labels;
+    std::vector<DrawingBox> obstacles;
+};
+
+PlanElements elementsOf(const std::string& svg) {
+    static const std::regex text(
+        R"re(<text x="([-0-9.]+)" y="([-0-9.]+)" text-anchor="(\w+)" font-size="([0-9.]+)"( transform="rotate\(-90 [-0-9. ]+\)")?>([^<]*)</text>)re");
+    static const std::regex line(
+        R"re(<line x1="([-0-9.]+)" y1="([-0-9.]+)" x2="([-0-9.]+)" y2="([-0-9.]+)")re");
+    static const std::regex rect(
+        R"re(<rect class="[^"]+" x="([-0-9.]+)" y="([-0-9.]+)" width="([0-9.]+)" height="([0-9.]+)")re");
+    static const std::regex circle(
+        R"re(<circle class="[^"]+" cx="([-0-9.]+)" cy="([-0-9.]+)" r="([0-9.]+)")re");
+    static const std::regex polygon(R"re(<polygon points="([^"]+)")re");
+    const auto each = [&svg](const std::regex& pattern, const auto& take) {
+        for (auto match = std::sregex_iterator(svg.begin(), svg.end(), pattern);
+             match != std::sregex_iterator(); ++match) {
+            const auto number = [&match](int which) { return std::stod((*match)[which]); };
+            take(*match, number);
+        }
+    };
+    PlanElements plan;
+    each(text, [&plan](const std::smatch& m, const auto& number) {
+        const std::string anchor = m[3];
+        const LabelSpot spot{{number(1), number(2)}, anchor, m[5].matched};
+        plan.labels.push_back({m[6], labelBox(spot, m[6].str(), number(4))});
+    });
+    each(line, [&plan](const std::smatch&, const auto& number) {
+        plan.obstacles.push_back({std::min(number(1), number(3)), std::min(number(2), number(4)),
+                                  std::max(number(1), number(3)), std::max(number(2), number(4))});
+    });
+    each(rect, [&plan](const std::smatch&, const auto& number) {
+        const double left = number(1), top = number(2), right = left + number(3), bottom = top + number(4);
+        plan.obstacles.insert(plan.obstacles.end(), {{left, top, right, top},
+                                                     {left, bottom, right, bottom},
+                                                     {left, top, left, bottom},
+                                                     {right, top, right, bottom}});
+    });
+    each(circle, [&plan](const std::smatch&, const auto& number) {
+        plan.obstacles.push_back(
+            {number(1) - number(3), number(2) - number(3), number(1) + number(3), number(2) + number(3)});
+    });
+    each(polygon, [&plan](const std::smatch& m, const auto&) {
+        std::istringstream points(m[1].str());
+        DrawingBox box{1e300, 1e300, -1e300, -1e300};
+        for (double x = 0, y = 0; points >> x && points.ignore(1) >> y;) {
+            box.include(x, y);
+        }
+        plan.obstacles.push_back(box);
+    });
+    return plan;
+}
+
+} // namespace
+
+// Every label stands clear of every other label, every line, outline and tire, for each location,
+// gear, shoulder and lane, at the default slab length and at the ends of its typical range. Each
+// dimension is labelled, beside its line at the default length.
+TEST(SlabPlanSvg, NoLabelMeetsAnotherLabelOrAnythingDrawn) {
+    const std::pair<UnitSystem, std::vector<const char*>> lengths[] = {
+        {UnitSystem::English, {"", "L=8", "L=100"}}, {UnitSystem::Metric, {"", "L=2.4384", "L=30.48"}}};
+    int combinations = 0;
+    for (const auto& [units, fields] : lengths) {
+        for (const char* field : fields) {
+            for (const WheelLocation location : {Interior, Edge, Corner}) {
+                for (int gear = 0; gear < 6; ++gear) {
+                    for (const bool tied : {false, true}) {
+                        for (const bool widened : {false, true}) {
+                            const CaseRow row{field, units, location, static_cast<GearConfiguration>(gear),
+                                              One,   tied,  widened,  field};
+                            const AnalysisCase record = caseOf(row);
+                            const PlanElements plan = elementsOf(slabPlanSvg(record));
+                            const std::string where = std::string(locationName(location)) + " " +
+                                                      std::string(gearName(record.gear)) + " tied " +
+                                                      std::to_string(tied) + " widened " +
+                                                      std::to_string(widened) + " " + field;
+                            for (std::size_t one = 0; one < plan.labels.size(); ++one) {
+                                const auto& [text, box] = plan.labels[one];
+                                for (std::size_t other = one + 1; other < plan.labels.size(); ++other) {
+                                    EXPECT_FALSE(box.meets(plan.labels[other].second))
+                                        << where << ": " << text << " meets " << plan.labels[other].first;
+                                }
+                                for (const DrawingBox& obstacle : plan.obstacles) {
+                                    EXPECT_FALSE(box.meets(obstacle))
+                                        << where << ": " << text << " meets a line";
+                                }
+                                const bool symbolAlone = text.size() <= 2;
+                                EXPECT_FALSE(symbolAlone && *field == '\0') << where << ": " << text;
+                            }
+                            std::vector<std::string> symbols = {"L", "W", "d"};
+                            symbols.insert(symbols.end(),
+                                           {isDual(record.gear) ? "s" : "L",
+                                            axleCount(record.gear) > 1 ? "t" : "L", widened ? "D0" : "L"});
+                            for (const std::string& symbol : symbols) {
+                                EXPECT_TRUE(std::any_of(plan.labels.begin(), plan.labels.end(),
+                                                        [&](const auto& label) {
+                                                            return label.first.starts_with(symbol + " = ");
+                                                        }))
+                                    << where << ": no label " << symbol;
+                            }
+                            ++combinations;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(combinations, 432);
 }

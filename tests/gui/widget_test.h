@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
-// What the widget tests of the desktop program share: the main window, its input dialogs, the scripted
-// prompt, the named children of a window and the description of what a window shows.
+// What the widget tests of the desktop program share: settings of their own, the main window, its input
+// dialogs, the scripted prompt, the named children of a window and the description of what a window shows.
 
 #include "app/main_window.h"
 #include "dialogs/axle_dialog.h"
 #include "dialogs/environment_dialog.h"
 #include "dialogs/pavement_dialog.h"
+#include "isolated_settings.h"
 #include "scripted_prompt.h"
 #include "widget_access.h"
 #include "widget_state.h"

@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: Apache-2.0
-# Builds the Debian package and checks it: its file list, its Depends line, the tool run from the
-# unpacked package, manual pages that name every command and option of the tool's usage text, and,
-# when the Python module is built (PYTHON is ON), the module imported from the unpacked package.
+# Builds the Debian package and checks it: its file list, its Depends line, the desktop entry that opens
+# the case files of the MIME type the package declares, the tool run from the unpacked package, manual
+# pages that name every command and option of the tool's usage text, and, when the Python module is
+# built (PYTHON is ON), the module imported from the unpacked package.
 # Usage: sh check_package.sh BUILD_DIR SOURCE_DIR VERSION PYTHON
 set -eu
 build="$1"
@@ -22,6 +23,7 @@ files="$(dpkg-deb --contents "$deb" | awk '{ print $6 }')"
 expected="./usr/bin/korvanex ./usr/bin/korvanex-cli ./usr/share/applications/korvanex.desktop
     ./usr/share/icons/hicolor/scalable/apps/korvanex.svg ./usr/share/man/man1/korvanex.1.gz
     ./usr/share/man/man1/korvanex-cli.1.gz ./usr/share/doc/korvanex/README.md
+    ./usr/share/doc/korvanex/user-guide.html ./usr/share/mime/packages/korvanex.xml
     ./usr/share/doc/korvanex/copyright"
 for example in "$source"/docs/examples/*; do
     expected="$expected ./usr/share/doc/korvanex/examples/$(basename "$example")"
@@ -60,6 +62,11 @@ head -1 "$unpacked/usr/share/doc/korvanex/copyright" |
     grep -qxF "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
     fail "the copyright file is not in the machine-readable format"
 grep -qxF "License: Apache-2.0" "$unpacked/usr/share/doc/korvanex/copyright" || fail "the copyright file names no licence"
+entry="$unpacked/usr/share/applications/korvanex.desktop"
+grep -qxF "Exec=korvanex %f" "$entry" || fail "the desktop entry does not pass the file to open"
+mime_type="$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$unpacked/usr/share/mime/packages/korvanex.xml")"
+grep -q "<glob pattern=\"\*\.def\"/>" "$unpacked/usr/share/mime/packages/korvanex.xml" || fail "the MIME type names no .DEF files"
+grep -qxF "MimeType=$mime_type;" "$entry" || fail "the desktop entry does not open $mime_type"
 "$cli" report >"$unpacked/report.txt" || fail "the packaged korvanex-cli report failed"
 "$build/src/cli/korvanex-cli" report | cmp -s - "$unpacked/report.txt" || fail "the packaged report differs from the built one"
 "$cli" verify >/dev/null || fail "the packaged korvanex-cli verify failed"
