@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/main_window.h"
-#include "dialogs/user_prompt.h"
+#include "no_questions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,17 +11,6 @@
 using namespace korvanex;
 
 namespace {
-
-// The benchmark's cases compute without a message; any question would be answered at once.
-class NoQuestions : public UserPrompt {
-  public:
-    Button showMessage(QWidget*, const Message& message) override {
-        return message.buttons.isEmpty() ? Button::Ok : message.buttons.first();
-    }
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&) override { return {}; }
-    bool setUpPrinter(QWidget*, QPrinter&) override { return false; }
-};
 
 // The compute command as the menu runs it: the case read from the dialogs' record, the driver, the
 // factor composition and the report written into the report area, which is then laid out and

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // The whole analysis on a case whose twenty texts come from the input: it either ends in the typed
-// fault or leaves finite numbers in every field it wrote, and the report of a finished run shows a
-// number in the pattern on every result line.
+// fault or leaves finite numbers in every field it wrote, the report of a finished run shows a number
+// in the pattern on every result line, and its results JSON holds a finite number for every result.
 //
 // Input: the first line holds one byte per option (unit system, location, gear, layer, tied
 // shoulder, widened lane, detailed report), each taken modulo its number of choices, so that the
@@ -15,7 +15,9 @@
 #include "engine/analysis_driver.h"
 #include "engine/compute_stresses.h"
 #include "engine/result_fields.h"
+#include "formats/json_text.h"
 #include "formats/report.h"
+#include "formats/results_json.h"
 #include "fuzz_property.h"
 #include "pattern_text.h"
 
@@ -120,6 +122,19 @@ void checkReport(const FuzzCase& input, const AnalysisResults& results) {
     require(starLines >= 4, "the report has its sections");
 }
 
+// The results JSON of a finished run reads as JSON and holds every result it wrote as a finite number.
+void checkJson(const AnalysisCase& record, const AnalysisResults& results) {
+    const Json document = Json::parse(resultsJson(record, results));
+    const Json& values = document.at("results");
+    for (const ResultField& field : resultFields()) {
+        if (writtenBy(field, record)) {
+            const Json& value = values.at(std::string(field.name));
+            require(value.is_number() && std::isfinite(value.get<double>()),
+                    "every result in the JSON is finite");
+        }
+    }
+}
+
 void checkAnalysis(const FuzzCase& input) {
     const AnalysisCase& record = input.record;
     AnalysisResults fromStart;
@@ -143,6 +158,7 @@ void checkAnalysis(const FuzzCase& input) {
         return;
     }
     checkReport(input, fromStart);
+    checkJson(record, fromStart);
     for (const ResultField& field : resultFields()) {
         const double value = resultValue(fromStart, field);
         const std::string formatted = formatFixed(value, 3);

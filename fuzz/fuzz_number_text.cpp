@@ -103,8 +103,13 @@ void checkFieldPatterns(std::string_view text) {
     }
 }
 
+// A value beyond the largest written number, infinite or not, and a NaN are written in words.
 void checkFixed(double value) {
-    if (!std::isfinite(value)) {
+    if (std::isnan(value) || std::fabs(value) > LargestWrittenNumber) {
+        for (int decimals : Patterns) {
+            require(formatFixed(value, decimals) == numberWords(value),
+                    "a value beyond 1E+300 is said in words");
+        }
         return;
     }
     for (int decimals : Patterns) {

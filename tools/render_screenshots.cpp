@@ -8,6 +8,7 @@
 #include "dialogs/pavement_dialog.h"
 #include "offscreen_application.h"
 #include "scripted_prompt.h"
+#include "widget_access.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,8 +72,8 @@ bool saveMetricMainWindow(const QDir& folder) {
 } // namespace
 
 // Renders the main window with a report and the slab plan (in English and in metric units), each dialog,
-// the About box, the design chart and fatigue into PNG files,
-// for the documentation:
+// the About box, the design chart and fatigue (in English and in metric units) into PNG files, for the
+// documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
     OffscreenApplication application(argc, argv);
@@ -108,17 +109,24 @@ int main(int argc, char* argv[]) {
     trigger("mnuDesignChart");
     frmDesignChart& chart = *window.findChild<frmDesignChart*>();
     chart.resize(1000, 640);
-    QLineEdit& allowable = *chart.findChild<QLineEdit*>(QStringLiteral("txtAllowable"));
-    allowable.setText(QStringLiteral("350"));
-    emit allowable.editingFinished();
+    waitForResults(chart);
+    chart.findChild<QLineEdit*>(QStringLiteral("txtAllowable"))->setText(QStringLiteral("350"));
     saved = save(chart, folder, QStringLiteral("design-chart.png")) && saved;
 
     // The fatigue window with its example spectrum.
     trigger("mnuFatigue");
     auto& fatigue = *window.findChild<frmFatigue*>();
     fatigue.resize(1200, 780);
-    // Coming to the window recomputes it; the chart lays out its new legend on the next pass.
-    QApplication::processEvents();
+    waitForResults(fatigue);
     saved = save(fatigue, folder, QStringLiteral("fatigue.png")) && saved;
+
+    // The fatigue window of a metric run, with the metric example spectrum.
+    frmMain metric(prompt);
+    choose(metric, "MetricOption");
+    choose(metric, "mnuFatigue");
+    auto& metricFatigue = *metric.findChild<frmFatigue*>();
+    metricFatigue.resize(1200, 780);
+    waitForResults(metricFatigue);
+    saved = save(metricFatigue, folder, QStringLiteral("fatigue-metric.png")) && saved;
     return saved ? 0 : 1;
 }

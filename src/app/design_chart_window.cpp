@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/design_chart_window.h"
 
+#include "app/background_work.h"
+#include "app/busy_mark.h"
 #include "app/saved_file.h"
 #include "app/window_parts.h"
 #include "app/window_picture.h"
@@ -10,7 +12,6 @@
 #include "case/number_text.h"
 #include "case/typical_ranges.h"
 #include "case/unit_conversion.h"
-#include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
 #include "formats/design_chart_text.h"
 #include "io/case_columns.h"
@@ -18,7 +19,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,18 +58,6 @@ QString faultNote(int faultedPoints) {
     return QStringLiteral("%1 points left out: the computation faulted there.").arg(faultedPoints);
 }
 
-// Whether two cases would give the same chart: every input and caption alike.
-bool sameCase(const AnalysisCase& a, const AnalysisCase& b) {
-    for (std::size_t index = 0; index < FieldCount; ++index) {
-        const Field field = static_cast<Field>(index);
-        if (a.text(field) != b.text(field)) {
-            return false;
-        }
-    }
-    return a.units == b.units && a.location == b.location && a.gear == b.gear && a.layer == b.layer &&
-           a.tiedShoulder == b.tiedShoulder && a.widenedLane == b.widenedLane && a.captions == b.captions;
-}
-
 QLabel* addLabel(QGridLayout& grid, const QString& caption, QWidget& buddy, int row, int column) {
     auto* label = new QLabel(caption);
     label->setBuddy(&buddy);
@@ -80,7 +68,8 @@ QLabel* addLabel(QGridLayout& grid, const QString& caption, QWidget& buddy, int 
 } // namespace
 
 frmDesignChart::frmDesignChart(const AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(record), prompt_(prompt), rangeUnits_(record.units) {
+    : QDialog(parent), record_(record), prompt_(prompt), work_(new BackgroundWork(this)),
+      rangeUnits_(record.units) {
     setObjectName(QStringLiteral("frmDesignChart"));
     setWindowTitle(QStringLiteral("Design Chart"));
     setSizeGripEnabled(true);
@@ -95,7 +84,9 @@ frmDesignChart::frmDesignChart(const AnalysisCase& record, UserPrompt& prompt, Q
     connect(txtFrom_, &QLineEdit::editingFinished, this, &frmDesignChart::takeRange);
     connect(txtTo_, &QLineEdit::editingFinished, this, &frmDesignChart::takeRange);
     connect(spnPoints_, &QSpinBox::valueChanged, this, &frmDesignChart::recompute);
-    connect(txtAllowable_, &QLineEdit::editingFinished, this, &frmDesignChart::takeAllowable);
+    connect(txtAllowable_, &QLineEdit::textChanged, this, &frmDesignChart::allowableTyped);
+    connect(txtAllowable_, &QLineEdit::editingFinished, this, &frmDesignChart::allowableFinished);
+    connect(work_, &BackgroundWork::finished, this, &frmDesignChart::resultsReady);
     recompute();
 }
 
@@ -140,30 +131,49 @@ void frmDesignChart::createControls() {
     inputs->setColumnStretch(1, 1);
     inputs->setColumnStretch(3, 1);
 
+    lblRange_ = new QLabel;
+    lblRange_->setObjectName(QStringLiteral("lblRange"));
+    lblRange_->setStyleSheet(QStringLiteral("color: #c80000"));
+    lblRange_->hide();
+
     chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    chart_->legend()->setShowToolTips(true);
     chartView_ = new QChartView(chart_);
     chartView_->setObjectName(QStringLiteral("chartView"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(400, 300);
     connect(chart_, &QChart::plotAreaChanged, this, &frmDesignChart::placeLabels);
 
+    // The legend stands under the plot, where every name has room in full.
+    lblLegend_ = new QLabel;
+    lblLegend_->setObjectName(QStringLiteral("lblLegend"));
+    lblLegend_->setWordWrap(true);
+    lblLegend_->setAlignment(Qt::AlignCenter);
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("chartPanel"));
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->addWidget(chartView_, 1);
+    panelLayout->addWidget(lblLegend_);
+
     lblNote_ = new QLabel;
     lblNote_->setObjectName(QStringLiteral("lblNote"));
+    lblNote_->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;
-    addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this, widgetPicture(*chartView_),
+    addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this,
+                      widgetPicture(*panel, [this] { work_->waitForEnd(); }),
                       QStringLiteral("The chart was not saved: "));
     connect(addButton(*buttons, "cmdSaveCsv", QStringLiteral("Save &CSV...")), &QPushButton::clicked, this,
             &frmDesignChart::saveCsv);
+    buttons->addWidget(new BusyMark(*work_, this));
     buttons->addStretch();
     connect(addButton(*buttons, "cmdClose", QStringLiteral("Close")), &QPushButton::clicked, this,
             &QWidget::hide);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
-    layout->addWidget(chartView_, 1);
+    layout->addWidget(lblRange_);
+    layout->addWidget(panel, 1);
     layout->addWidget(lblNote_);
     layout->addLayout(buttons);
 }
@@ -185,6 +195,7 @@ void frmDesignChart::setTypicalRange() {
     toText_ = range ? typicalBoundText(range->maximum) : QString();
     txtFrom_->setText(fromText_);
     txtTo_->setText(toText_);
+    lblRange_->hide();
 }
 
 void frmDesignChart::refresh() {
@@ -193,6 +204,7 @@ void frmDesignChart::refresh() {
         // A range and an allowable stress typed in the other unit system would mean other values.
         rangeUnits_ = record_.units;
         setTypicalRange();
+        const QSignalBlocker blocker(txtAllowable_);
         allowable_.reset();
         allowableText_.clear();
         txtAllowable_->clear();
@@ -200,6 +212,12 @@ void frmDesignChart::refresh() {
     recompute();
 }
 
+bool frmDesignChart::isComputing() const {
+    return work_->isBusy();
+}
+
+// A range whose From is not below its To is refused with a message, and the chart keeps the range it
+// shows until the two are put right.
 void frmDesignChart::takeRange() {
     if (!isNumberText(txtFrom_->text())) {
         txtFrom_->setText(fromText_);
@@ -207,6 +225,13 @@ void frmDesignChart::takeRange() {
     if (!isNumberText(txtTo_->text())) {
         txtTo_->setText(toText_);
     }
+    if (!(numericPrefix(txtFrom_->text().toStdString()) < numericPrefix(txtTo_->text().toStdString()))) {
+        lblRange_->setText(
+            QStringLiteral("From must be less than To; the chart shows %1 to %2.").arg(fromText_, toText_));
+        lblRange_->show();
+        return;
+    }
+    lblRange_->hide();
     if (txtFrom_->text() == fromText_ && txtTo_->text() == toText_) {
         return;
     }
@@ -215,13 +240,11 @@ void frmDesignChart::takeRange() {
     recompute();
 }
 
-void frmDesignChart::takeAllowable() {
+// The allowable line follows the text as it is typed: a number draws it there, an empty box takes
+// it away, and a text on its way to a number ("-", "3e") leaves the chart as it is.
+void frmDesignChart::allowableTyped() {
     const QString text = txtAllowable_->text().trimmed();
-    if (!text.isEmpty() && !isNumberText(text)) {
-        txtAllowable_->setText(allowableText_);
-        return;
-    }
-    if (text == allowableText_) {
+    if (text == allowableText_ || (!text.isEmpty() && !isNumberText(text))) {
         return;
     }
     allowableText_ = text;
@@ -229,23 +252,47 @@ void frmDesignChart::takeAllowable() {
     if (!text.isEmpty()) {
         allowable_ = numericPrefix(text.toStdString());
     }
-    redraw();
+    redrawAllowable();
+}
+
+// A text left that is not a number goes back to the one the chart is drawn from.
+void frmDesignChart::allowableFinished() {
+    if (txtAllowable_->text().trimmed() != allowableText_) {
+        txtAllowable_->setText(allowableText_);
+    }
 }
 
 void frmDesignChart::recompute() {
-    BusyCursor busy;
     SweepRange range;
     range.field = static_cast<Field>(cboField_->currentData().toInt());
     range.from = numericPrefix(fromText_.toStdString());
     range.to = numericPrefix(toText_.toStdString());
     range.points = spnPoints_->value();
-    computed_ = record_;
-    data_ = computeDesignChart(record_, range);
-    redraw();
+    work_->request([this, record = record_, range](std::stop_token, const BackgroundWork::Deliver& deliver) {
+        DesignChartData data = computeDesignChart(record, range);
+        deliver([this, data = std::move(data)] {
+            data_ = data;
+            redraw();
+        });
+    });
 }
 
+// The typical range is shaded as the range boxes show its bounds, so that a range from bound to
+// bound shades nothing.
 void frmDesignChart::redraw() {
-    plotDesignChart(*chart_, data_, QString::fromStdString(record_.caption(data_.field)), allowable_);
+    const std::optional<TypicalRange> range = typicalRange(data_.field, data_.units);
+    std::optional<std::pair<double, double>> typical;
+    if (range) {
+        typical = {numericPrefix(typicalBoundText(range->minimum).toStdString()),
+                   numericPrefix(typicalBoundText(range->maximum).toStdString())};
+    }
+    plotDesignChart(*chart_, data_, QString::fromStdString(record_.caption(data_.field)), typical);
+    redrawAllowable();
+}
+
+void frmDesignChart::redrawAllowable() {
+    plotAllowable(*chart_, data_, allowable_);
+    lblLegend_->setText(designChartLegend(*chart_));
     placeLabels();
 }
 
@@ -263,19 +310,12 @@ void frmDesignChart::placeLabels() {
     lblNote_->setText(note.join(QLatin1Char(' ')));
 }
 
-// The chart follows the dialogs: coming back to it after a dialog's OK or a case file draws it anew.
-void frmDesignChart::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !sameCase(record_, computed_)) {
-        refresh();
-    }
-}
-
 void frmDesignChart::saveCsv() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.csv)"));
     if (path.isEmpty()) {
         return;
     }
+    work_->waitForEnd();
     saveChosenFile(prompt_, this, path, QByteArray::fromStdString(designChartCsv(data_)),
                    QStringLiteral("The chart data was not saved: "));
 }

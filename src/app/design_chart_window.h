@@ -18,12 +18,14 @@ class QSpinBox;
 
 namespace korvanex {
 
+class BackgroundWork;
 class UserPrompt;
 
 // The design chart: the case computed over a range of one numeric field, its stresses drawn against
 // that field, with an optional allowable stress and where the curves cross it. The other inputs are
-// those of the main window's case as the dialogs hold them. The chart, a picture of it and its data
-// can be saved.
+// those of the main window's case as the dialogs hold them. The points are computed off the
+// user-interface thread, a newer request superseding an older one; the allowable stress is drawn as
+// it is typed. The chart, a picture of it and its data can be saved.
 class frmDesignChart : public QDialog {
     Q_OBJECT
 
@@ -33,28 +35,33 @@ class frmDesignChart : public QDialog {
 
     // Computes and draws the chart anew from the case as it now stands.
     void refresh();
+    // Whether the chart of the latest request is still to come.
+    bool isComputing() const;
 
     QSize sizeHint() const override;
 
-  protected:
-    void changeEvent(QEvent* event) override;
+  signals:
+    // The chart of the latest request is drawn.
+    void resultsReady();
 
   private:
     void createControls();
     void showCaseVocabulary();
     void setTypicalRange();
     void takeRange();
-    void takeAllowable();
+    void allowableTyped();
+    void allowableFinished();
     void recompute();
     void redraw();
+    void redrawAllowable();
     void placeLabels();
 
     void saveCsv();
 
     const AnalysisCase& record_;
     UserPrompt& prompt_;
-    // The case as the chart last computed it, and the unit system of the range shown.
-    AnalysisCase computed_;
+    BackgroundWork* work_;
+    // The unit system of the range shown.
     UnitSystem rangeUnits_;
     DesignChartData data_;
     std::optional<double> allowable_;
@@ -69,8 +76,10 @@ class frmDesignChart : public QDialog {
     QSpinBox* spnPoints_ = nullptr;
     QLabel* lblAllowable_ = nullptr;
     QLineEdit* txtAllowable_ = nullptr;
+    QLabel* lblRange_ = nullptr;
     QChart* chart_ = nullptr;
     QChartView* chartView_ = nullptr;
+    QLabel* lblLegend_ = nullptr;
     QLabel* lblNote_ = nullptr;
 };
 

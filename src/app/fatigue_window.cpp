@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/fatigue_window.h"
 
+#include "app/background_work.h"
+#include "app/busy_mark.h"
+#include "app/fatigue_chart.h"
+#include "app/fatigue_print.h"
 #include "app/saved_file.h"
+#include "app/spectrum_table.h"
+#include "app/text_table_model.h"
 #include "app/window_parts.h"
 #include "app/window_picture.h"
 
@@ -9,44 +15,54 @@
 #include "case/unit_conversion.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
+#include "formats/fatigue_output.h"
 #include "io/file_access.h"
+#include "studies/batch.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QEvent>
+#include <QDateTime>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
-#include <QLineSeries>
-#include <QLogValueAxis>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScatterSeries>
-#include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 #include <sstream>
 
 namespace korvanex {
 
 namespace {
 
-const QString ExampleSpectrum = QStringLiteral(":/examples/traffic-loads.csv");
-// The chart draws every tenth point of the thickness grid.
-constexpr int ChartGridStride = 10;
-// The decades one label of the damage axis may stand for, so that labels never crowd.
-constexpr double MostLabelledDecades = 10;
+// The example spectrum and modulus of rupture of each unit system: the metric loads are the English
+// ones in kN rounded to whole kN, the temperature differential in oC, and 650 psi is 4,480 kPa.
+struct Example {
+    QString spectrum;
+    QString modulusOfRupture;
+};
+const Example Examples[] = {{QStringLiteral(":/examples/traffic-loads.csv"), QStringLiteral("650")},
+                            {QStringLiteral(":/examples/traffic-loads-metric.csv"), QStringLiteral("4480")}};
+
+const Example& exampleOf(UnitSystem units) {
+    return Examples[static_cast<int>(units)];
+}
+
+// About this many points of the thickness grid are drawn, evenly spaced: every tenth in inches.
+constexpr int ChartPoints = 160;
+// The rows of the results whose texts set the widths of the columns.
+constexpr int ResultRowsMeasured = 50;
+// How clearly a chart still to be redrawn for the results shown shows.
+constexpr double StaleChartOpacity = 0.35;
 const char* const ConstantNames[] = {"txtC1", "txtC2", "txtC4", "txtC5"};
 const char* const ConstantCaptions[] = {"C&1:", "C&2:", "C&4:", "C&5:"};
 
@@ -64,27 +80,47 @@ QLineEdit* newEdit(const char* name, const QString& value) {
     return edit;
 }
 
-QTableWidgetItem* readOnlyItem(const QString& value) {
-    auto* item = new QTableWidgetItem(value);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
+QGroupBox* group(const QString& title, QLayout* content) {
+    auto* box = new QGroupBox(title);
+    box->setLayout(content);
+    return box;
 }
 
 } // namespace
 
 frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent), record_(record), prompt_(prompt) {
+    : QDialog(parent), record_(record), prompt_(prompt), work_(new BackgroundWork(this)),
+      units_(record.units) {
     setObjectName(QStringLiteral("frmFatigue"));
     setWindowTitle(QStringLiteral("Fatigue"));
     setSizeGripEnabled(true);
-    createControls();
-    QFile example(ExampleSpectrum);
-    example.open(QIODevice::ReadOnly);
-    std::istringstream in(example.readAll().toStdString());
-    SpectrumCells cells;
-    readSpectrumCells(in, cells);
-    showSpectrum(cells);
-    lblExample_->show();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(group(QStringLiteral("Traffic Spectrum"), createSpectrumSection()), 1);
+    left->addWidget(group(QStringLiteral("Fatigue Model"), createSettingsSection()));
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(createResultsSection(), 2);
+
+    auto* buttons = new QHBoxLayout;
+    connect(addButton(*buttons, "cmdSaveTable", QStringLiteral("Save &Table...")), &QPushButton::clicked,
+            this, &frmFatigue::saveTable);
+    addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this,
+                      widgetPicture(*chartView_, [this] { work_->waitForEnd(); }),
+                      QStringLiteral("The file was not saved: "));
+    connect(addButton(*buttons, "cmdPrint", QStringLiteral("&Print...")), &QPushButton::clicked, this,
+            &frmFatigue::printAll);
+    buttons->addWidget(new BusyMark(*work_, this));
+    buttons->addStretch();
+    connect(addButton(*buttons, "cmdClose", QStringLiteral("Close")), &QPushButton::clicked, this,
+            &QWidget::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+
+    connect(work_, &BackgroundWork::finished, this, &frmFatigue::resultsReady);
+    showExample();
     recompute();
 }
 
@@ -92,25 +128,33 @@ QSize frmFatigue::sizeHint() const {
     return {1100, 760};
 }
 
-void frmFatigue::createControls() {
-    tblSpectrum_ = new QTableWidget;
-    tblSpectrum_->setObjectName(QStringLiteral("tblSpectrum"));
+QLayout* frmFatigue::createSpectrumSection() {
+    tblSpectrum_ = new SpectrumTable;
     lblExample_ = new QLabel(QStringLiteral("An example spectrum, for illustration only: replace it with the "
                                             "design traffic."));
     lblExample_->setObjectName(QStringLiteral("lblExample"));
     lblExample_->setWordWrap(true);
-    auto* spectrumButtons = new QHBoxLayout;
-    connect(addButton(*spectrumButtons, "cmdAddRow", QStringLiteral("A&dd Row")), &QPushButton::clicked, this,
+    auto* buttons = new QHBoxLayout;
+    connect(addButton(*buttons, "cmdAddRow", QStringLiteral("A&dd Row")), &QPushButton::clicked, this,
             &frmFatigue::addRow);
-    connect(addButton(*spectrumButtons, "cmdRemoveRow", QStringLiteral("R&emove Row")), &QPushButton::clicked,
-            this, &frmFatigue::removeRow);
-    connect(addButton(*spectrumButtons, "cmdImport", QStringLiteral("&Import CSV...")), &QPushButton::clicked,
-            this, &frmFatigue::importCsv);
-    connect(addButton(*spectrumButtons, "cmdExport", QStringLiteral("E&xport CSV...")), &QPushButton::clicked,
-            this, &frmFatigue::exportCsv);
+    connect(addButton(*buttons, "cmdRemoveRow", QStringLiteral("R&emove Row")), &QPushButton::clicked, this,
+            &frmFatigue::removeRow);
+    connect(addButton(*buttons, "cmdImport", QStringLiteral("&Import CSV...")), &QPushButton::clicked, this,
+            &frmFatigue::importCsv);
+    connect(addButton(*buttons, "cmdExport", QStringLiteral("E&xport CSV...")), &QPushButton::clicked, this,
+            &frmFatigue::exportCsv);
+    connect(tblSpectrum_, &QTableWidget::itemChanged, this, &frmFatigue::spectrumEdited);
 
+    auto* section = new QVBoxLayout;
+    section->addWidget(tblSpectrum_, 1);
+    section->addWidget(lblExample_);
+    section->addLayout(buttons);
+    return section;
+}
+
+QLayout* frmFatigue::createSettingsSection() {
     auto* inputs = new QFormLayout;
-    txtModulus_ = newEdit("txtModulus", QStringLiteral("650"));
+    txtModulus_ = newEdit("txtModulus", QString());
     lblModulus_ = new QLabel;
     lblModulus_->setBuddy(txtModulus_);
     inputs->addRow(lblModulus_, txtModulus_);
@@ -135,95 +179,88 @@ void frmFatigue::createControls() {
     txtTarget_ = newEdit("txtTarget", QStringLiteral("100"));
     inputs->addRow(QStringLiteral("Tar&get Damage (%):"), txtTarget_);
 
-    tblResults_ = new QTableWidget(0, 5);
-    tblResults_->setObjectName(QStringLiteral("tblResults"));
-    tblResults_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lblSummary_ = new QLabel;
-    lblSummary_->setObjectName(QStringLiteral("lblSummary"));
-
-    chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    chart_->addAxis(new QValueAxis, Qt::AlignBottom);
-    chart_->addAxis(new QLogValueAxis, Qt::AlignLeft);
-    chartView_ = new QChartView(chart_);
-    chartView_->setObjectName(QStringLiteral("chartView"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumSize(420, 320);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(tblSpectrum_, 1);
-    left->addWidget(lblExample_);
-    left->addLayout(spectrumButtons);
-    left->addLayout(inputs);
-    auto* right = new QVBoxLayout;
-    right->addWidget(chartView_, 3);
-    right->addWidget(tblResults_, 2);
-    right->addWidget(lblSummary_);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 2);
-    columns->addLayout(right, 3);
-
-    auto* buttons = new QHBoxLayout;
-    connect(addButton(*buttons, "cmdSaveTable", QStringLiteral("Save &Table...")), &QPushButton::clicked,
-            this, &frmFatigue::saveTable);
-    addPictureButtons(*buttons, ChartPictureButtons, prompt_, *this, widgetPicture(*chartView_),
-                      QStringLiteral("The file was not saved: "));
-    connect(addButton(*buttons, "cmdPrint", QStringLiteral("&Print...")), &QPushButton::clicked, this,
-            &frmFatigue::printAll);
-    buttons->addStretch();
-    connect(addButton(*buttons, "cmdClose", QStringLiteral("Close")), &QPushButton::clicked, this,
-            &QWidget::hide);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addLayout(buttons);
-
-    connect(tblSpectrum_, &QTableWidget::itemChanged, this, [this] {
-        lblExample_->hide();
-        recompute();
-    });
     for (QLineEdit* edit :
          {txtModulus_, txtConstants_[0], txtConstants_[1], txtConstants_[2], txtConstants_[3], txtTarget_}) {
         connect(edit, &QLineEdit::textChanged, this, &frmFatigue::recompute);
     }
     connect(cboModel_, &QComboBox::currentIndexChanged, this, &frmFatigue::recompute);
     connect(cboStress_, &QComboBox::currentIndexChanged, this, &frmFatigue::recompute);
+    return inputs;
 }
 
-void frmFatigue::showSpectrum(const SpectrumCells& cells) {
-    const QSignalBlocker blocker(tblSpectrum_);
-    tblSpectrum_->clear();
-    tblSpectrum_->setColumnCount(static_cast<int>(cells.header.size()));
-    tblSpectrum_->setRowCount(static_cast<int>(cells.rows.size()));
-    QStringList names;
-    for (const std::string& name : cells.header) {
-        names << text(name);
-    }
-    tblSpectrum_->setHorizontalHeaderLabels(names);
-    for (std::size_t row = 0; row < cells.rows.size(); ++row) {
-        // A row with more cells than the header loses the extra ones; one with fewer is padded.
-        for (std::size_t column = 0; column < cells.header.size(); ++column) {
-            const std::vector<std::string>& cellsOfRow = cells.rows[row];
-            const QString value = column < cellsOfRow.size() ? text(cellsOfRow[column]) : QString();
-            tblSpectrum_->setItem(static_cast<int>(row), static_cast<int>(column),
-                                  new QTableWidgetItem(value));
-        }
-    }
+QLayout* frmFatigue::createResultsSection() {
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chartView_ = new QChartView(chart_);
+    chartView_->setObjectName(QStringLiteral("chartView"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumSize(420, 320);
+    connect(chart_, &QChart::plotAreaChanged, this, &frmFatigue::fitDamageLabels);
+
+    results_ = new TextTableModel(this);
+    tblResults_ = new QTableView;
+    tblResults_->setObjectName(QStringLiteral("tblResults"));
+    tblResults_->setModel(results_);
+    // The columns take the width of their texts, as the first rows show them.
+    tblResults_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblResults_->horizontalHeader()->setResizeContentsPrecision(ResultRowsMeasured);
+    // A long summary wraps, and a word too long for a line is cut: neither widens the window.
+    lblSummary_ = new QLabel;
+    lblSummary_->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary_->setWordWrap(true);
+    lblSummary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    auto* section = new QVBoxLayout;
+    section->addWidget(chartView_, 3);
+    section->addWidget(tblResults_, 2);
+    section->addWidget(lblSummary_);
+    return section;
 }
 
-SpectrumCells frmFatigue::tableCells() const {
+void frmFatigue::showExample() {
+    QFile example(exampleOf(units_).spectrum);
+    example.open(QIODevice::ReadOnly);
+    std::istringstream in(example.readAll().toStdString());
     SpectrumCells cells;
-    for (int column = 0; column < tblSpectrum_->columnCount(); ++column) {
-        cells.header.push_back(tblSpectrum_->horizontalHeaderItem(column)->text().toStdString());
+    readSpectrumCells(in, cells);
+    tblSpectrum_->showCells(cells, units_);
+    lblExample_->show();
+    const QSignalBlocker blocker(txtModulus_);
+    txtModulus_->setText(exampleOf(units_).modulusOfRupture);
+    showUnits();
+}
+
+void frmFatigue::showUnits() {
+    tblSpectrum_->showUnits(units_);
+    lblModulus_->setText(
+        QStringLiteral("Modulus of &Rupture (%1):").arg(QString::fromUtf8(stressUnitWord(units_))));
+    std::vector<std::string> headings = fatigueHeadings(units_);
+    QStringList labels;
+    for (const std::string& heading : headings) {
+        labels << text(heading);
     }
-    for (int row = 0; row < tblSpectrum_->rowCount(); ++row) {
-        std::vector<std::string>& cellsOfRow = cells.rows.emplace_back();
-        for (int column = 0; column < tblSpectrum_->columnCount(); ++column) {
-            const QTableWidgetItem* item = tblSpectrum_->item(row, column);
-            cellsOfRow.push_back(item != nullptr ? item->text().toStdString() : std::string());
+    results_->setHeadings(labels);
+}
+
+void frmFatigue::followCase() {
+    if (record_.units != units_) {
+        const bool example = !lblExample_->isHidden();
+        const bool defaultModulus = txtModulus_->text() == exampleOf(units_).modulusOfRupture;
+        units_ = record_.units;
+        if (example) {
+            showExample();
         }
+        if (defaultModulus) {
+            const QSignalBlocker blocker(txtModulus_);
+            txtModulus_->setText(exampleOf(units_).modulusOfRupture);
+        }
+        showUnits();
     }
-    return cells;
+    recompute();
+}
+
+bool frmFatigue::isComputing() const {
+    return work_->isBusy();
 }
 
 // False when an input does not read as a number; the results then say which.
@@ -253,141 +290,119 @@ bool frmFatigue::readSettings(FatigueSettings& settings) {
     return true;
 }
 
+// The request takes copies of the case and the spectrum's cells; the work builds the groups, computes
+// the table, solves for the thickness and computes the curve on every core, handing each over as it
+// is done.
 void frmFatigue::recompute() {
-    BusyCursor busy;
-    lblModulus_->setText(
-        QStringLiteral("Modulus of &Rupture (%1):").arg(QString::fromUtf8(stressUnitWord(record_.units))));
     FatigueSettings settings;
-    const TrafficSpectrum spectrum = buildSpectrum(tableCells(), record_);
     if (!readSettings(settings)) {
-        thickness_.reset();
-        tableText_.clear();
-        tblResults_->setRowCount(0);
+        work_->cancel();
+        shown_ = {};
+        drawn_.reset();
+        results_->setRows({});
         chart_->removeAllSeries();
+        chart_->setOpacity(1);
         lblSummary_->setText(
             QStringLiteral("The modulus of rupture, the target and the model's constants must be "
                            "numbers; the modulus and the target greater than 0."));
         return;
     }
-    const FatigueResult result = computeFatigue(spectrum, settings);
-    thickness_ = solveThickness(spectrum, settings);
-    tableText_ = fatigueTable(spectrum, settings, result, thickness_);
-    resultsCsv_ = fatigueCsv(spectrum, result);
-    showResults(spectrum, result);
-    drawChart(spectrum, settings);
+    work_->request([this, record = record_, cells = tblSpectrum_->cells(),
+                    settings](std::stop_token stop, const BackgroundWork::Deliver& deliver) {
+        Results results;
+        results.record = record;
+        results.spectrum = std::make_shared<const TrafficSpectrum>(buildSpectrum(cells, record));
+        results.settings = settings;
+        results.result = computeFatigue(*results.spectrum, settings);
+        deliver([this, results] { showTable(results); });
+        const RequiredThickness thickness = solveThickness(*results.spectrum, settings, stop);
+        deliver([this, thickness] { showThickness(thickness); });
+        const int stride = std::max(1, thicknessGridPoints(record.units) / ChartPoints);
+        std::vector<ThicknessDamage> curve =
+            damageAgainstThickness(*results.spectrum, settings, stride, machineCores(), stop);
+        deliver([this, curve = std::move(curve)] { showCurve(curve); });
+    });
 }
 
-// A group that was not computed shows its status across the number columns, never a number.
-void frmFatigue::showResults(const TrafficSpectrum& spectrum, const FatigueResult& result) {
-    const QString stressUnit = QString::fromUtf8(stressUnitWord(record_.units));
-    tblResults_->clearSpans();
-    tblResults_->setRowCount(static_cast<int>(result.groups.size()));
-    tblResults_->setHorizontalHeaderLabels({QStringLiteral("Stress (%1)").arg(stressUnit),
-                                            QStringLiteral("SR"), QStringLiteral("Allowable Reps"),
-                                            QStringLiteral("Repetitions"), QStringLiteral("Damage (%)")});
-    for (int row = 0; row < tblResults_->rowCount(); ++row) {
-        const GroupDamage& damage = result.groups[static_cast<std::size_t>(row)];
-        const SpectrumGroup& group = spectrum.groups[static_cast<std::size_t>(row)];
-        if (damage.status != GroupDamage::Status::Ok) {
-            for (int column = 0; column < 5; ++column) {
-                tblResults_->setItem(row, column, readOnlyItem(QString()));
-            }
-            tblResults_->item(row, 0)->setText(text(groupStatusText(damage)));
-            tblResults_->setSpan(row, 0, 1, 5);
-            continue;
+// A group that was not computed shows its status across the columns that follow the texts it has.
+void frmFatigue::showTable(const Results& results) {
+    shown_ = results;
+    std::vector<QStringList> rows;
+    rows.reserve(shown_.result.groups.size());
+    // The column from which a row's status spans the rest, or -1.
+    std::vector<int> spanFrom;
+    const int columns = results_->columnCount();
+    for (std::size_t index = 0; index < shown_.result.groups.size(); ++index) {
+        QStringList& texts = rows.emplace_back();
+        for (const std::string& cell :
+             fatigueGroupTexts(shown_.spectrum->groups[index], shown_.result.groups[index])) {
+            texts << text(cell);
         }
-        const QString cells[] = {
-            text(formatFixed(damage.stress, 1)), text(formatFixed(damage.stressRatio, 3)),
-            text(repetitionsText(damage.allowableRepetitions)), text(repetitionsText(group.repetitions)),
-            text(formatFixed(damage.damagePercent, 2))};
-        for (int column = 0; column < 5; ++column) {
-            tblResults_->setItem(row, column, readOnlyItem(cells[column]));
+        spanFrom.push_back(static_cast<int>(texts.size()) < columns ? static_cast<int>(texts.size()) - 1
+                                                                    : -1);
+    }
+    tblResults_->clearSpans();
+    results_->setRows(std::move(rows));
+    for (std::size_t row = 0; row < spanFrom.size(); ++row) {
+        if (spanFrom[row] >= 0) {
+            tblResults_->setSpan(static_cast<int>(row), spanFrom[row], 1, columns - spanFrom[row]);
         }
     }
-    QString summary = QStringLiteral("Total damage: ") + text(totalDamageText(result));
-    if (result.crackingPercent) {
-        summary += QStringLiteral("    Slabs cracked: ") + text(formatFixed(*result.crackingPercent, 2)) +
-                   QStringLiteral(" %");
+    chart_->setOpacity(StaleChartOpacity);
+    showSummary();
+}
+
+void frmFatigue::showThickness(const RequiredThickness& thickness) {
+    shown_.thickness = thickness;
+    showSummary();
+}
+
+void frmFatigue::showCurve(const std::vector<ThicknessDamage>& curve) {
+    drawn_ = {curve,
+              shown_.settings.targetPercent,
+              shown_.thickness,
+              shown_.record.units,
+              text(shown_.record.caption(Field::h1)),
+              decadeLabelsFitting(chart_->plotArea().height())};
+    plotDamageChart(*chart_, *drawn_);
+    chart_->setOpacity(1);
+}
+
+// A plot that grows or shrinks labels as many powers of ten as fit along it.
+void frmFatigue::fitDamageLabels() {
+    const int fitting = decadeLabelsFitting(chart_->plotArea().height());
+    if (drawn_ && drawn_->mostLabels != fitting) {
+        drawn_->mostLabels = fitting;
+        plotDamageChart(*chart_, *drawn_);
+    }
+}
+
+void frmFatigue::showSummary() {
+    QString summary = QStringLiteral("Total damage: ") + text(totalDamageText(shown_.result));
+    if (shown_.result.crackingPercent) {
+        summary += QStringLiteral("    Slabs cracked: ") +
+                   text(formatFixed(*shown_.result.crackingPercent, 2)) + QStringLiteral(" %");
     }
     summary += QStringLiteral("\nRequired slab thickness h1: ") +
-               text(requiredThicknessText(*thickness_, record_.units));
+               (shown_.thickness ? text(requiredThicknessText(*shown_.thickness, units_))
+                                 : QStringLiteral("computing..."));
     lblSummary_->setText(summary);
 }
 
-// The total damage over the typical range of h1 on a logarithmic axis, the target as a dashed line
-// and the required thickness as a mark; every label is in the legend below the plot, so none can
-// overprint another or an axis.
-void frmFatigue::drawChart(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
-    chart_->removeAllSeries();
-    auto* damage = new QLineSeries;
-    damage->setName(QStringLiteral("Total Damage"));
-    damage->setObjectName(QStringLiteral("TotalDamage"));
-    double low = settings.targetPercent;
-    double high = settings.targetPercent;
-    for (const ThicknessDamage& point : damageAgainstThickness(spectrum, settings, ChartGridStride)) {
-        const std::optional<double> total = point.totalDamagePercent;
-        if (total && *total > 0 && std::isfinite(*total)) {
-            damage->append(point.h1, *total);
-            low = std::min(low, *total);
-            high = std::max(high, *total);
-        }
-    }
-    const double thinnest = thicknessGridValue(record_.units, 0);
-    const double thickest = thicknessGridValue(record_.units, thicknessGridPoints(record_.units) - 1);
-    auto* target = new QLineSeries;
-    target->setName(QStringLiteral("Target %1 %").arg(text(formatFixed(settings.targetPercent, 2))));
-    target->setObjectName(QStringLiteral("Target"));
-    target->setPen(QPen(QColor(200, 0, 0), 2, Qt::DashLine));
-    target->append(thinnest, settings.targetPercent);
-    target->append(thickest, settings.targetPercent);
-
-    auto* x = qobject_cast<QValueAxis*>(chart_->axes(Qt::Horizontal).first());
-    x->setTitleText(text(record_.caption(Field::h1)));
-    x->setRange(thinnest, thickest);
-    x->setLabelFormat(QStringLiteral("%.1f"));
-    auto* y = qobject_cast<QLogValueAxis*>(chart_->axes(Qt::Vertical).first());
-    y->setTitleText(QStringLiteral("Total Damage (%)"));
-    const double decades = std::log10(high) - std::log10(low);
-    y->setBase(std::pow(10.0, std::max(1.0, std::ceil(decades / MostLabelledDecades))));
-    y->setLabelFormat(QStringLiteral("%g"));
-    y->setRange(low / 2, high * 2);
-    for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{damage, target}) {
-        chart_->addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
-    if (thickness_->status == RequiredThickness::Status::Found) {
-        auto* mark = new QScatterSeries;
-        mark->setName(QStringLiteral("Required h1 = ") +
-                      text(requiredThicknessText(*thickness_, record_.units)));
-        mark->setObjectName(QStringLiteral("RequiredThickness"));
-        mark->setMarkerSize(10);
-        const double there = thickness_->totalDamagePercent;
-        mark->append(thickness_->h1, there > 0 ? there : low);
-        chart_->addSeries(mark);
-        mark->attachAxis(x);
-        mark->attachAxis(y);
-    }
-}
-
-void frmFatigue::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        recompute();
-    }
+void frmFatigue::spectrumEdited() {
+    lblExample_->hide();
+    recompute();
 }
 
 void frmFatigue::addRow() {
     tblSpectrum_->insertRow(tblSpectrum_->rowCount());
-    lblExample_->hide();
-    recompute();
+    spectrumEdited();
 }
 
 void frmFatigue::removeRow() {
     const int row = tblSpectrum_->currentRow();
     tblSpectrum_->removeRow(row >= 0 ? row : tblSpectrum_->rowCount() - 1);
-    lblExample_->hide();
-    recompute();
+    spectrumEdited();
 }
 
 void frmFatigue::importCsv() {
@@ -406,43 +421,45 @@ void frmFatigue::importCsv() {
         warn(QStringLiteral("The spectrum was not read: ") + text(error));
         return;
     }
-    showSpectrum(cells);
-    lblExample_->hide();
-    recompute();
+    tblSpectrum_->showCells(cells, units_);
+    spectrumEdited();
 }
 
 void frmFatigue::exportCsv() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.csv)"));
     if (!path.isEmpty()) {
-        saveBytes(path, QByteArray::fromStdString(spectrumCsv(tableCells())));
+        saveBytes(path, QByteArray::fromStdString(spectrumCsv(tblSpectrum_->cells())));
     }
 }
 
 void frmFatigue::saveTable() {
     const QString path = prompt_.saveFileName(this, QStringLiteral("(*.csv)"));
-    if (!path.isEmpty()) {
-        saveBytes(path, QByteArray::fromStdString(resultsCsv_));
+    if (path.isEmpty()) {
+        return;
+    }
+    work_->waitForEnd();
+    if (shown_.spectrum) {
+        saveBytes(path, QByteArray::fromStdString(fatigueCsv(*shown_.spectrum, shown_.result)));
     }
 }
 
-// The damage table in a fixed-pitch font, then the chart below it on the same page.
+// The page holds the time, the case's inputs, the settings, the table and the chart; landscape is
+// proposed, so that the table's columns fit.
 void frmFatigue::printAll() {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
     if (!prompt_.setUpPrinter(this, printer)) {
         return;
     }
-    BusyCursor busy;
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
-        painter.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-        const QRect textArea(0, 0, page.width(), page.height() / 2);
-        painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop, text(tableText_));
-        chartView_->render(&painter, QRectF(0, page.height() / 2.0, page.width(), page.height() / 2.0));
-        printed = painter.end() && printer.printerState() != QPrinter::Error;
+    work_->waitForEnd();
+    if (!shown_.spectrum) {
+        return;
     }
-    if (!printed) {
+    BusyCursor busy;
+    const std::vector<std::string> lines = fatiguePrintLines(
+        shown_.record, *shown_.spectrum, shown_.settings, shown_.result, shown_.thickness,
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString());
+    if (!printTextAndChart(printer, lines, *chartView_)) {
         warn(QStringLiteral("The fatigue results were not printed: the printer did not accept the job."));
     }
 }

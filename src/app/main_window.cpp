@@ -175,7 +175,7 @@ void frmMain::createMenus() {
     connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("&Design Chart...")),
             &QAction::triggered, this, [this] { showToolWindow(designChart_, &frmDesignChart::refresh); });
     connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("F&atigue...")), &QAction::triggered,
-            this, [this] { showToolWindow(fatigue_, &frmFatigue::recompute); });
+            this, [this] { showToolWindow(fatigue_, &frmFatigue::followCase); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -252,7 +252,7 @@ AnalysisCase frmMain::caseWithEveryPartInitialised() const {
 }
 
 // What the window shows of the case follows it: the plan, the report's state, the title's modified
-// mark and the status bar.
+// mark and the status bar; so do the tool windows that are shown.
 void frmMain::followCase() {
     plan_->showCase(caseWithEveryPartInitialised());
     const ReportState::State state = reportState_.follow(record_);
@@ -261,6 +261,7 @@ void frmMain::followCase() {
     status_->showUnits(record_.units);
     status_->showCaseFile(title_.path());
     title_.follow(record_);
+    emit caseEdited();
 }
 
 // The case was read from the file or saved to it: the file's name goes in the title and on top of
@@ -298,13 +299,18 @@ void frmMain::showUserGuide() {
 
 // A tool window (the design chart, fatigue) computes the case as the dialogs hold it, so it touches them
 // as the compute command does. It opens centred once; later it keeps the place and size the user gave
-// it, and computes the case anew.
+// it, and computes the case anew. While shown, it follows every edit of the case.
 template <class Window> void frmMain::showToolWindow(Window*& window, void (Window::*refresh)()) {
     {
         BusyCursor busy;
         createAllDialogs();
         if (window == nullptr) {
             window = new Window(record_, prompt_, this);
+            connect(this, &frmMain::caseEdited, window, [window, refresh] {
+                if (window->isVisible()) {
+                    (window->*refresh)();
+                }
+            });
             placement_->place(*window);
         } else {
             (window->*refresh)();
@@ -354,6 +360,7 @@ void frmMain::openCaseFile(const QString& path) {
         prompt_.showMessage(this, {ProgramTitle,
                                    QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"),
                                    {UserPrompt::Button::Ok}});
+        tellUnknownWords(result.unknownWords);
         break;
     case CaseFileReadResult::Status::IncorrectInputFile:
         prompt_.showMessage(
@@ -363,6 +370,19 @@ void frmMain::openCaseFile(const QString& path) {
         tellFailure(QString::fromStdString(result.message));
         break;
     }
+}
+
+// A file that relied on the fallback of an unknown option word still opens; the user learns which
+// lines held one and what was chosen in its place.
+void frmMain::tellUnknownWords(const std::vector<UnknownCaseWord>& unknownWords) {
+    if (unknownWords.empty()) {
+        return;
+    }
+    QString text = QStringLiteral("Some words of the file are not the program's own:");
+    for (const UnknownCaseWord& unknown : unknownWords) {
+        text += QLatin1Char('\n') + QString::fromStdString(unknown.problemAndChoice()) + QLatin1Char('.');
+    }
+    prompt_.showMessage(this, {ProgramTitle, text, {UserPrompt::Button::Ok}, UserPrompt::Icon::Warning});
 }
 
 // True when the case was written; a cancelled dialog or a failed write leaves the caller to keep

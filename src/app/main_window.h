@@ -5,6 +5,7 @@
 #include "app/report_state.h"
 #include "case/analysis_case.h"
 #include "engine/analysis_results.h"
+#include "io/case_file.h"
 
 #include <QMainWindow>
 
@@ -44,6 +45,10 @@ class frmMain : public QMainWindow {
     // dropped on the window or chosen from Recent Files is read through it.
     void openCaseFile(const QString& path);
 
+  signals:
+    // The case changed: a text typed, an option chosen or a case file read.
+    void caseEdited();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -72,6 +77,7 @@ class frmMain : public QMainWindow {
     void saveReport();
     void printReport();
     void tellFailure(const QString& text);
+    void tellUnknownWords(const std::vector<UnknownCaseWord>& unknownWords);
 
     UserPrompt& prompt_;
     AnalysisCase record_;

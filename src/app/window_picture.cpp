@@ -48,8 +48,20 @@ void addSaveButton(QHBoxLayout& row, const char* name, const QString& caption, U
 
 } // namespace
 
-WindowPicture widgetPicture(QWidget& widget) {
-    return {[&widget] { return pngBytes(widget.grab().toImage()); }, [&widget] { return widgetSvg(widget); }};
+WindowPicture widgetPicture(QWidget& widget, const std::function<void()>& ready) {
+    const auto whenReady = [ready] {
+        if (ready) {
+            ready();
+        }
+    };
+    return {[&widget, whenReady] {
+                whenReady();
+                return pngBytes(widget.grab().toImage());
+            },
+            [&widget, whenReady] {
+                whenReady();
+                return widgetSvg(widget);
+            }};
 }
 
 QByteArray pngBytes(const QImage& image) {

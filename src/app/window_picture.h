@@ -21,8 +21,9 @@ struct WindowPicture {
     std::function<QByteArray()> svg;
 };
 
-// A widget as the user sees it, as PNG; and drawn as SVG under the title of its window.
-WindowPicture widgetPicture(QWidget& widget);
+// A widget as the user sees it, as PNG; and drawn as SVG under the title of its window. `ready` runs
+// before each drawing: a window whose picture is still being computed waits for it there.
+WindowPicture widgetPicture(QWidget& widget, const std::function<void()>& ready = {});
 
 // An image as PNG bytes.
 QByteArray pngBytes(const QImage& image);

@@ -112,6 +112,16 @@ bool fieldFromName(std::string_view name, Field& field) {
     return false;
 }
 
+std::string_view fieldUnit(Field field, UnitSystem units) {
+    const std::string_view caption =
+        units == UnitSystem::Metric ? info(field).metricCaption : info(field).englishCaption;
+    if (!caption.ends_with(')')) {
+        return {};
+    }
+    const std::size_t open = caption.rfind('(');
+    return caption.substr(open + 1, caption.size() - open - 2);
+}
+
 RecordPart partOf(Field field) {
     return info(field).part;
 }

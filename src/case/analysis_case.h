@@ -66,6 +66,10 @@ void setFileCaptions(AnalysisCase& record, UnitSystem units);
 std::string_view fieldName(Field field);
 bool fieldFromName(std::string_view name, Field& field);
 
+// The unit in which the captions of the unit system give a field: the parenthesised end of its
+// caption ("lbs", "kN", "psi/in"); empty for a ratio such as mu1.
+std::string_view fieldUnit(Field field, UnitSystem units);
+
 // The part that owns a field (mu2 and r2 belong to the pavement part).
 RecordPart partOf(Field field);
 

@@ -16,4 +16,21 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string withControlsEscaped(std::string_view text) {
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 32 || byte == 127) {
+            shown += "\\x";
+            shown += Digits[byte >> 4];
+            shown += Digits[byte & 15];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 } // namespace korvanex

@@ -110,4 +110,8 @@ inline std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
+// A text from a file as a terminal may show it: each control character (a byte below 32, or 127) as
+// \xHH, so that no escape sequence or line break of an input cell reaches the screen.
+std::string withControlsEscaped(std::string_view text);
+
 } // namespace korvanex

@@ -66,6 +66,10 @@ void incrementDigits(std::string& digits) {
 }
 
 template <typename T> void appendShortest(std::string& text, T value) {
+    if (!std::isfinite(value)) {
+        text += numberWords(value);
+        return;
+    }
     char buffer[32];
     const char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     text.append(buffer, static_cast<std::size_t>(end - buffer));
@@ -76,12 +80,20 @@ constexpr std::size_t FixedFloatDigits = 64;
 
 } // namespace
 
+std::string_view numberWords(double value) {
+    if (std::isnan(value)) {
+        return "not known";
+    }
+    if (value > LargestWrittenNumber) {
+        return "> 1E+300";
+    }
+    return value < -LargestWrittenNumber ? "< -1E+300" : "";
+}
+
 std::string formatFixed(double value, int decimals) {
     decimals = std::clamp(decimals, 0, kMaxDecimals);
-    if (!std::isfinite(value)) {
-        std::array<char, 16> buffer{};
-        std::snprintf(buffer.data(), buffer.size(), "%f", value);
-        return buffer.data();
+    if (const std::string_view words = numberWords(value); !words.empty()) {
+        return std::string(words);
     }
     const bool negative = std::signbit(value);
     const double magnitude = std::fabs(value);

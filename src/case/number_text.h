@@ -8,9 +8,20 @@
 
 namespace korvanex {
 
+// No output ever shows inf or nan. A number that is not finite is written in words: "> 1E+300" or
+// "< -1E+300" for an infinity, "not known" for a NaN; so is a finite number beyond 1E+300 in the fixed
+// patterns, which would write it in some three hundred digits. A JSON document writes null
+// (formats/json_text.h).
+inline constexpr double LargestWrittenNumber = 1e300;
+
+// The words for a number beyond the largest written number, infinite or not, or a NaN; empty for
+// any other number.
+std::string_view numberWords(double value);
+
 // The fixed patterns "0", "0.0", "0.00", "0.000", "0.0000000" (decimals = 0, 1, 2, 3, 7) applied to a
 // value: rounded half away from zero on the exact binary value, at least one digit before the point,
-// a minus sign for negatives, and no sign when the value rounds to zero.
+// a minus sign for negatives, and no sign when the value rounds to zero; numberWords beyond the
+// largest written number.
 std::string formatFixed(double value, int decimals);
 
 // The pattern applied to a field text: a text that is a complete valid number (isWholeNumberText) is
@@ -33,7 +44,8 @@ std::optional<double> finiteNumber(std::string_view text,
 std::string boundText(float bound);
 
 // The shortest text that reads back as the same value, as every CSV and JSON output writes its
-// numbers: "243.8", "0.1", "1e+06". A float is written as the float it is, a double as the double.
+// numbers: "243.8", "0.1", "1e+06". A float is written as the float it is, a double as the double;
+// a value that is not finite in numberWords.
 void appendFloatText(std::string& text, float value);
 void appendDoubleText(std::string& text, double value);
 std::string floatText(float value);

@@ -24,6 +24,13 @@ bool loadCase(const CliOptions& options, AnalysisCase& record) {
         fail(read.message);
         return false;
     }
+    if (!read.unknownWords.empty()) {
+        fail(*options.casePath + ": " + read.unknownWords.front().problem());
+        return false;
+    }
+    if (options.metric && record.units == UnitSystem::English) {
+        warn("--metric is overridden: " + *options.casePath + " sets English units");
+    }
     return true;
 }
 

@@ -9,7 +9,8 @@ namespace korvanex::cli {
 
 // The design the command line describes: the design file of --design, or the default case or a case
 // file, with the settings of the case that the options give over it. False, with the message written
-// on standard error, when it cannot be read.
+// on standard error, when it cannot be read or a case file holds an option word that is none of the
+// system's own. A case file in English units overrides --metric, with a warning.
 bool loadDesign(const CliOptions& options, Design& design);
 
 // Writes the design file that --save-design names, if it names one. False, with the message written,

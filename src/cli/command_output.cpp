@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/command_output.h"
 
+#include "case/case_words.h"
 #include "io/descriptor_output.h"
 #include "io/file_writer.h"
 
@@ -43,18 +44,18 @@ int writeToFile(const std::string& path, const OutputProducer& produce) {
 } // namespace
 
 int fail(std::string_view message) {
-    std::cerr << "korvanex-cli: " << message << "\n";
+    std::cerr << "korvanex-cli: " << withControlsEscaped(message) << "\n";
     return ExitFailure;
 }
 
 int failUsage(std::string_view message) {
-    std::cerr << "korvanex-cli: " << message << "\n"
+    std::cerr << "korvanex-cli: " << withControlsEscaped(message) << "\n"
               << "Try 'korvanex-cli --help'.\n";
     return ExitFailure;
 }
 
 void warn(std::string_view message) {
-    std::cerr << "korvanex-cli: warning: " << message << "\n";
+    std::cerr << "korvanex-cli: warning: " << withControlsEscaped(message) << "\n";
 }
 
 int writeCommandOutput(const CliOptions& options, const OutputProducer& produce) {

@@ -14,6 +14,8 @@ inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitFault = 1;
 inline constexpr int ExitFailure = 2;
 
+// The messages below show the control characters of a message escaped, for it may quote an input.
+
 // Writes "korvanex-cli: MESSAGE" on standard error and returns ExitFailure.
 int fail(std::string_view message);
 

@@ -12,18 +12,34 @@ namespace korvanex::cli {
 
 namespace {
 
-// A number option: a whole number text within the double range, and above 0 when `positive`.
-std::string readNumber(const char* option, const std::optional<std::string>& text, bool positive,
+// A number option: a whole number text within the double range, above 0 or below 0.
+std::string readNumber(const std::string& option, const std::optional<std::string>& text, bool positive,
                        double& value) {
     if (!text) {
         return {};
     }
     const std::optional<double> number = finiteNumber(*text);
-    if (!number || (positive && !(*number > 0))) {
-        return std::string(option) + " takes a number" + (positive ? " greater than 0" : "") + ", not \"" +
-               *text + "\"";
+    if (!number || !(positive ? *number > 0 : *number < 0)) {
+        return option + " takes a number " + (positive ? "greater" : "less") + " than 0, not " +
+               quoted(*text);
     }
     value = *number;
+    return {};
+}
+
+// The constants of the power model, each by its rule.
+std::string readConstants(const FatigueArguments& arguments, PowerModelConstants& constants) {
+    const std::optional<std::string>* const texts[] = {&arguments.c1, &arguments.c2, &arguments.c4,
+                                                       &arguments.c5};
+    static_assert(std::size(texts) == std::size(PowerConstantRules));
+    for (std::size_t index = 0; index < std::size(texts); ++index) {
+        const PowerConstantRule& rule = PowerConstantRules[index];
+        if (std::string error = readNumber(std::string("--") + rule.name, *texts[index], rule.positive,
+                                           constants.*rule.value);
+            !error.empty()) {
+            return error;
+        }
+    }
     return {};
 }
 
@@ -46,6 +62,9 @@ std::string readSettings(const FatigueArguments& arguments, FatigueSettings& set
     if (arguments.csv && arguments.json) {
         return "--csv and --json cannot be given together";
     }
+    if (arguments.csv && arguments.solveThickness) {
+        return "--csv and --solve-thickness cannot be given together: the CSV holds the load groups only";
+    }
     for (std::string error : {readWord("--model", FatigueModelWords, arguments.model, settings.model),
                               readWord("--stress", FatigueStressWords, arguments.stress, settings.stress)}) {
         if (!error.empty()) {
@@ -56,14 +75,10 @@ std::string readSettings(const FatigueArguments& arguments, FatigueSettings& set
         (arguments.c1 || arguments.c2 || arguments.c4 || arguments.c5)) {
         return "--c1, --c2, --c4 and --c5 apply to the power model only";
     }
-    PowerModelConstants& constants = settings.constants;
     for (std::string error :
          {readNumber("--modulus-of-rupture", arguments.modulusOfRupture, true, settings.modulusOfRupture),
           readNumber("--target", arguments.target, true, settings.targetPercent),
-          readNumber("--c1", arguments.c1, false, constants.c1),
-          readNumber("--c2", arguments.c2, false, constants.c2),
-          readNumber("--c4", arguments.c4, false, constants.c4),
-          readNumber("--c5", arguments.c5, false, constants.c5)}) {
+          readConstants(arguments, settings.constants)}) {
         if (!error.empty()) {
             return error;
         }
@@ -93,6 +108,10 @@ std::string readDesignSettings(const FatigueArguments& arguments, Design& design
     return {};
 }
 
+bool computed(const GroupDamage& damage) {
+    return damage.status == GroupDamage::Status::Ok;
+}
+
 } // namespace
 
 int fatigueCommand(const CliOptions& options) {
@@ -116,16 +135,22 @@ int fatigueCommand(const CliOptions& options) {
         warn(warning);
     }
     const FatigueResult result = computeFatigue(spectrum, settings);
-    if (options.fatigue.csv) {
-        return writeCommandOutput(options, fatigueCsv(spectrum, result));
+    for (const std::string& warning : fatigueWarnings(spectrum, settings, result)) {
+        warn(warning);
     }
     std::optional<RequiredThickness> thickness;
     if (options.fatigue.solveThickness) {
         thickness = solveThickness(spectrum, settings);
     }
-    return writeCommandOutput(options, options.fatigue.json
-                                           ? fatigueJson(spectrum, settings, result, thickness)
-                                           : fatigueTable(spectrum, settings, result, thickness));
+    const int status = writeCommandOutput(options, options.fatigue.csv ? fatigueCsv(spectrum, result)
+                                                   : options.fatigue.json
+                                                       ? fatigueJson(spectrum, settings, result, thickness)
+                                                       : fatigueTable(spectrum, settings, result, thickness));
+    if (status == ExitSuccess && std::none_of(result.groups.begin(), result.groups.end(), computed)) {
+        fail("no load group could be computed");
+        return ExitFault;
+    }
+    return status;
 }
 
 } // namespace korvanex::cli

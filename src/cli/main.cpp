@@ -39,8 +39,10 @@ int runCommand(const CliOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // A closed pipe is then told by a failed write, which the output check reports.
+    // A closed pipe and a file-size limit (ulimit -f) are then told by a failed write (EPIPE, EFBIG),
+    // which the output check reports.
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     CliOptions options;
     const std::string error = parseArguments(std::vector<std::string>(argv + 1, argv + argc), options);
     if (!error.empty()) {

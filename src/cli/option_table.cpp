@@ -31,6 +31,16 @@ template <auto member> std::string keepText(std::string_view, const std::string&
     return {};
 }
 
+// A file name: any text but an empty one, which names no file.
+template <auto member>
+std::string readFileName(std::string_view option, const std::string& value, CliOptions& options) {
+    if (value.empty()) {
+        return std::string(option) + " takes a file name, not \"\"";
+    }
+    memberOf<member>(options) = value;
+    return {};
+}
+
 template <auto member>
 std::string readYesNo(std::string_view option, const std::string& value, CliOptions& options) {
     std::optional<bool>& target = memberOf<member>(options);
@@ -131,7 +141,7 @@ constexpr OptionRow options[] = {
              "L, W, k, AGG, d0, F, alp), in the case's units"},
     {.name = "--output",
      .value = "FILE",
-     .read = keepText<&CliOptions::outputPath>,
+     .read = readFileName<&CliOptions::outputPath>,
      .commands = {Report, Json, Batch, Sweep, Plan, Fatigue},
      .refusals = {verifyTakesNothing},
      .help = "write to FILE instead of printing"},
@@ -143,7 +153,7 @@ constexpr OptionRow options[] = {
              "the output is the same for any N"},
     {.name = "--spectrum",
      .value = "FILE.csv",
-     .read = keepText<&FatigueArguments::spectrumPath>,
+     .read = readFileName<&FatigueArguments::spectrumPath>,
      .commands = fatigueOnly,
      .requiredBy = fatigueOnly,
      .inDesign = true,

@@ -6,6 +6,7 @@
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
 #include "formats/json_text.h"
+#include "formats/report.h"
 #include "formats/traffic_json.h"
 #include "io/csv_cell.h"
 
@@ -49,10 +50,11 @@ void appendColumn(std::string& line, std::size_t column, const std::string& text
     }
 }
 
+// A status may quote an input cell: its control characters are shown escaped.
 std::string tableLine(const std::vector<std::string>& texts) {
     std::string line;
     for (std::size_t column = 0; column < texts.size(); ++column) {
-        appendColumn(line, column, texts[column]);
+        appendColumn(line, column, withControlsEscaped(texts[column]));
     }
     while (!line.empty() && line.back() == ' ') {
         line.pop_back();
@@ -75,27 +77,6 @@ std::string fieldNumber(const AnalysisCase& record, Field field) {
     return formatFixed(numericPrefix(record.text(field)), 1);
 }
 
-std::string groupLine(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
-    std::vector<std::string> texts{std::to_string(row)};
-    if (damage.status == GroupDamage::Status::Error) {
-        texts.push_back(groupStatusText(damage));
-        return tableLine(texts);
-    }
-    texts.push_back(std::string(wordOf(GearCellWords, group.record.gear)));
-    texts.push_back(fieldNumber(group.record, Field::P));
-    texts.push_back(fieldNumber(group.record, Field::F));
-    if (damage.status == GroupDamage::Status::Fault) {
-        texts.push_back(groupStatusText(damage));
-        return tableLine(texts);
-    }
-    texts.push_back(formatFixed(damage.stress, 1));
-    texts.push_back(formatFixed(damage.stressRatio, 3));
-    texts.push_back(repetitionsText(damage.allowableRepetitions));
-    texts.push_back(scientific(group.repetitions));
-    texts.push_back(formatFixed(damage.damagePercent, 2));
-    return tableLine(texts);
-}
-
 // The traffic of a spectrum of axle groups per 1,000 trucks and its growth factor, as the table shows
 // them; nothing for a spectrum of repetitions.
 std::string trafficLine(const TrafficSpectrum& spectrum) {
@@ -111,18 +92,29 @@ std::string trafficLine(const TrafficSpectrum& spectrum) {
            " %   Growth factor G: " + formatFixed(growthFactor(traffic), 3) + "\n";
 }
 
+void setOptionalNumber(Json& json, const std::string& key, const std::optional<double>& value) {
+    if (value) {
+        setNumber(json, key, *value);
+    } else {
+        json[key] = Json();
+    }
+}
+
+// The figures of a group that was not computed are null.
 Json groupJson(std::size_t row, const SpectrumGroup& group, const GroupDamage& damage) {
     const bool ok = damage.status == GroupDamage::Status::Ok;
-    const auto okNumber = [ok](double value) { return ok ? Json(value) : Json(); };
     Json json;
+    const auto setFigure = [&json, ok](const std::string& key, double value) {
+        setOptionalNumber(json, key, ok ? std::optional(value) : std::nullopt);
+    };
     json["row"] = row;
     json["status"] = groupStatusText(damage);
-    json["stress"] = okNumber(jsonFloat(damage.stressPsi));
-    json["stress_ratio"] = okNumber(damage.stressRatio);
+    json["stress"] = ok ? Json(jsonFloat(damage.stressPsi)) : Json();
+    setFigure("stress_ratio", damage.stressRatio);
     json["allowable_repetitions"] =
-        std::isinf(damage.allowableRepetitions) ? Json() : okNumber(damage.allowableRepetitions);
+        ok && !std::isinf(damage.allowableRepetitions) ? Json(damage.allowableRepetitions) : Json();
     json["repetitions"] = group.error.empty() ? Json(group.repetitions) : Json();
-    json["damage_percent"] = okNumber(damage.damagePercent);
+    setFigure("damage_percent", damage.damagePercent);
     return json;
 }
 
@@ -135,11 +127,40 @@ void appendTrafficCells(std::string& text, const TrafficSettings& traffic, const
     text += ',';
 }
 
-Json optionalNumber(const std::optional<double>& value) {
-    return value ? Json(*value) : Json();
+} // namespace
+
+std::vector<std::string> fatigueHeadings(UnitSystem units) {
+    const UnitWords words = unitWords(units);
+    const auto inUnit = [](std::string_view name, std::string_view unit) {
+        return std::string(name) + " (" + std::string(unit) + ")";
+    };
+    return {"Gear",
+            inUnit("Load", words.load),
+            inUnit("dT", words.temperature),
+            inUnit("Stress", words.stress),
+            "SR",
+            "Allowable Reps",
+            "Repetitions",
+            "Damage (%)"};
 }
 
-} // namespace
+std::vector<std::string> fatigueGroupTexts(const SpectrumGroup& group, const GroupDamage& damage) {
+    if (damage.status == GroupDamage::Status::Error) {
+        return {groupStatusText(damage)};
+    }
+    std::vector<std::string> texts{std::string(wordOf(GearCellWords, group.record.gear)),
+                                   fieldNumber(group.record, Field::P), fieldNumber(group.record, Field::F)};
+    if (damage.status == GroupDamage::Status::Fault) {
+        texts.push_back(groupStatusText(damage));
+        return texts;
+    }
+    texts.push_back(formatFixed(damage.stress, 1));
+    texts.push_back(formatFixed(damage.stressRatio, 3));
+    texts.push_back(repetitionsText(damage.allowableRepetitions));
+    texts.push_back(scientific(group.repetitions));
+    texts.push_back(formatFixed(damage.damagePercent, 2));
+    return texts;
+}
 
 std::string groupStatusText(const GroupDamage& damage) {
     switch (damage.status) {
@@ -154,7 +175,10 @@ std::string groupStatusText(const GroupDamage& damage) {
 }
 
 std::string repetitionsText(double repetitions) {
-    return std::isinf(repetitions) ? std::string("unlimited") : scientific(repetitions);
+    if (std::isinf(repetitions)) {
+        return "unlimited";
+    }
+    return repetitions < 1 / LargestWrittenNumber ? "< 1E-300" : scientific(repetitions);
 }
 
 std::string requiredThicknessText(const RequiredThickness& thickness, UnitSystem units) {
@@ -177,6 +201,9 @@ std::string totalDamageText(const FatigueResult& result) {
     if (result.totalDamagePercent) {
         return formatFixed(*result.totalDamagePercent, 2) + " %";
     }
+    if (result.groups.empty()) {
+        return "not known: there is no load group";
+    }
     std::size_t missing = 0;
     for (const GroupDamage& damage : result.groups) {
         missing += damage.status != GroupDamage::Status::Ok ? 1 : 0;
@@ -187,19 +214,19 @@ std::string totalDamageText(const FatigueResult& result) {
 
 std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                          const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
-    const UnitWords units = unitWords(spectrum.units);
-    const auto inUnit = [](std::string_view name, std::string_view unit) {
-        return std::string(name) + " (" + std::string(unit) + ")";
-    };
     std::string text = "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
                        "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
                        "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
-                       std::string(units.stress) + "   Target: " + formatFixed(settings.targetPercent, 2) +
-                       " %\n" + trafficLine(spectrum) + "\n";
-    text += tableLine({"Row", "Gear", inUnit("Load", units.load), inUnit("dT", units.temperature),
-                       inUnit("Stress", units.stress), "SR", "Allowable Reps", "Repetitions", "Damage (%)"});
+                       std::string(unitWords(spectrum.units).stress) +
+                       "   Target: " + formatFixed(settings.targetPercent, 2) + " %\n" +
+                       trafficLine(spectrum) + "\n";
+    std::vector<std::string> texts = fatigueHeadings(spectrum.units);
+    texts.insert(texts.begin(), "Row");
+    text += tableLine(texts);
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
-        text += groupLine(index + 1, spectrum.groups[index], result.groups[index]);
+        texts = fatigueGroupTexts(spectrum.groups[index], result.groups[index]);
+        texts.insert(texts.begin(), std::to_string(index + 1));
+        text += tableLine(texts);
     }
     text += "\nTotal damage: " + totalDamageText(result) + "\n";
     if (settings.model == FatigueModel::Power) {
@@ -212,6 +239,32 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
         text += "Required slab thickness h1: " + requiredThicknessText(*thickness, spectrum.units) + "\n";
     }
     return text;
+}
+
+std::vector<std::string> fatiguePrintLines(const AnalysisCase& record, const TrafficSpectrum& spectrum,
+                                           const FatigueSettings& settings, const FatigueResult& result,
+                                           const std::optional<RequiredThickness>& thickness,
+                                           std::string_view printed) {
+    std::vector<std::string> lines{"KORVANEX Fatigue Damage, printed " + std::string(printed)};
+    const std::vector<std::string> inputs = reportInputLines(record);
+    lines.insert(lines.end(), inputs.begin(), inputs.end());
+    if (settings.model == FatigueModel::Power) {
+        const PowerModelConstants& constants = settings.constants;
+        lines.push_back("Power model constants: C1 = " + doubleText(constants.c1) +
+                        "   C2 = " + doubleText(constants.c2) + "   C4 = " + doubleText(constants.c4) +
+                        "   C5 = " + doubleText(constants.c5));
+        lines.emplace_back();
+    }
+    std::string line;
+    for (const char character : fatigueTable(spectrum, settings, result, thickness)) {
+        if (character == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+        } else {
+            line += character;
+        }
+    }
+    return lines;
 }
 
 std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result) {
@@ -260,19 +313,19 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
     Json json;
     json["model"] = wordOf(FatigueModelWords, settings.model);
     json["stress"] = wordOf(FatigueStressWords, settings.stress);
-    json["modulus_of_rupture"] = modulusOfRupturePsi(settings, spectrum.units);
-    json["target_percent"] = settings.targetPercent;
+    setNumber(json, "modulus_of_rupture", modulusOfRupturePsi(settings, spectrum.units));
+    setNumber(json, "target_percent", settings.targetPercent);
     if (spectrum.traffic) {
         json["traffic"] = trafficJson(*spectrum.traffic);
-        json["growth_factor"] = growthFactor(*spectrum.traffic);
+        setNumber(json, "growth_factor", growthFactor(*spectrum.traffic));
     }
     Json& groups = json["groups"] = Json::array();
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
         groups.push_back(groupJson(index + 1, spectrum.groups[index], result.groups[index]));
     }
-    json["total_damage_percent"] = optionalNumber(result.totalDamagePercent);
+    setOptionalNumber(json, "total_damage_percent", result.totalDamagePercent);
     if (settings.model == FatigueModel::Power) {
-        json["cracking_percent"] = optionalNumber(result.crackingPercent);
+        setOptionalNumber(json, "cracking_percent", result.crackingPercent);
     }
     if (thickness) {
         const bool found = thickness->status == RequiredThickness::Status::Found;
@@ -280,6 +333,30 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
     }
     json["required_h1_units"] = unitWords(spectrum.units).length;
     return jsonText(json);
+}
+
+std::vector<std::string> fatigueWarnings(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                         const FatigueResult& result) {
+    const std::string stressUnit(unitWords(spectrum.units).stress);
+    std::vector<std::string> warnings;
+    const double psi = modulusOfRupturePsi(settings, spectrum.units);
+    const auto [least, greatest] = UsualModulusOfRupturePsi;
+    if (psi < least || psi > greatest) {
+        const double factor = spectrum.units == UnitSystem::Metric ? KpaPerPsi : 1;
+        warnings.push_back("the modulus of rupture " + doubleText(settings.modulusOfRupture) + " " +
+                           stressUnit + " is outside the usual range for concrete, " +
+                           formatFixed(least * factor, 0) + " to " + formatFixed(greatest * factor, 0) + " " +
+                           stressUnit);
+    }
+    for (std::size_t index = 0; index < result.groups.size(); ++index) {
+        const GroupDamage& damage = result.groups[index];
+        if (damage.status == GroupDamage::Status::Ok && damage.stressRatio > 1) {
+            warnings.push_back(
+                "row " + std::to_string(index + 1) + ": SR " + formatFixed(damage.stressRatio, 3) +
+                " is above 1: the stress exceeds the modulus of rupture; is MR in " + stressUnit + "?");
+        }
+    }
+    return warnings;
 }
 
 std::string spectrumCsv(const SpectrumCells& cells) {

@@ -18,12 +18,10 @@ void appendScalar(std::string& text, const Json& value) {
         return;
     }
     const double number = value.get<double>();
-    if (std::isnan(number)) {
-        text += "null";
-    } else if (std::isinf(number)) {
-        text += number > 0 ? "1e999" : "-1e999";
-    } else {
+    if (std::isfinite(number)) {
         appendDoubleText(text, number);
+    } else {
+        text += "null";
     }
 }
 
@@ -60,6 +58,13 @@ void appendValue(std::string& text, const Json& value, std::size_t depth, bool o
 
 double jsonFloat(float value) {
     return std::isfinite(value) ? parseDecimal(floatText(value)) : value;
+}
+
+void setNumber(Json& object, const std::string& key, double value) {
+    object[key] = value;
+    if (!std::isfinite(value)) {
+        object[key + "_text"] = numberWords(value);
+    }
 }
 
 std::string jsonText(const Json& document) {

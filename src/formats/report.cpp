@@ -217,6 +217,13 @@ std::vector<std::string> WriteReport(const AnalysisCase& record, bool detailed,
     return writer.take();
 }
 
+std::vector<std::string> reportInputLines(const AnalysisCase& record) {
+    const AnalysisResults none;
+    ReportWriter writer(record, none);
+    writer.head();
+    return writer.take();
+}
+
 std::string reportFileText(const std::vector<std::string>& lines) {
     constexpr std::string_view LineEnd = "\r\n";
     std::size_t size = 0;

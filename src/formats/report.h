@@ -14,6 +14,9 @@ namespace korvanex {
 std::vector<std::string> WriteReport(const AnalysisCase& record, bool detailed,
                                      const AnalysisResults& results);
 
+// The report's first section alone: its heading and the case's inputs ("Original  Data").
+std::vector<std::string> reportInputLines(const AnalysisCase& record);
+
 // The report as the report file holds it: every line, the last one too, ended by CR LF (UTF-8).
 std::string reportFileText(const std::vector<std::string>& lines);
 

@@ -145,10 +145,9 @@ void drawDimension(SvgDrawing& svg, const Dimension& dimension, std::vector<std:
     }
 }
 
-std::string unusablePlan() {
+std::string unusablePlan(const std::string& why) {
     SvgDrawing svg(12);
-    svg.labelAt({{0, 0}, "middle"},
-                "The slab cannot be drawn: its length or width is not a positive number.");
+    svg.labelAt({{0, 0}, "middle"}, "The slab cannot be drawn: " + why + ".");
     return svg.document(PictureWidth, 12);
 }
 
@@ -259,11 +258,14 @@ std::string slabPlanSvg(const AnalysisCase& record) {
     ComputationInputs in;
     try {
         in = toComputationUnits(record);
-    } catch (const FloatingPointFault&) {
-        return unusablePlan();
+    } catch (const FloatingPointFault& fault) {
+        return unusablePlan("a value is beyond single precision (" + fault.step() + ")");
     }
-    if (!(in.L > 0) || !(in.W > 0)) {
-        return unusablePlan();
+    if (!(in.L > 0)) {
+        return unusablePlan("its length L is not a positive number");
+    }
+    if (!(in.W > 0)) {
+        return unusablePlan("its width W is not a positive number");
     }
     std::optional<double> radius;
     try {

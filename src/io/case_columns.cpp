@@ -38,6 +38,14 @@ bool choose(const Word<T> (&choices)[N], std::string_view cell, T& value) {
     return chosen.has_value();
 }
 
+template <typename T, std::size_t N> std::vector<std::string_view> texts(const Word<T> (&words)[N]) {
+    std::vector<std::string_view> list;
+    for (const Word<T>& word : words) {
+        list.push_back(word.text);
+    }
+    return list;
+}
+
 std::string knownColumnNames(std::span<const std::string_view> extraNames) {
     std::string names;
     for (std::string_view name : extraNames) {
@@ -160,6 +168,25 @@ std::string rowWidthProblem(std::size_t cells, std::size_t columns) {
         return {};
     }
     return std::to_string(cells) + " cells where the header has " + std::to_string(columns);
+}
+
+std::vector<std::string_view> optionCellWords(CaseColumn::Kind kind) {
+    switch (kind) {
+    case Kind::Units:
+        return texts(UnitCellWords);
+    case Kind::Location:
+        return texts(LocationCellWords);
+    case Kind::Gear:
+        return texts(GearCellWords);
+    case Kind::Layer:
+        return texts(LayerCellWords);
+    case Kind::Tied:
+    case Kind::Widened:
+        return texts(YesNoCellWords);
+    case Kind::Number:
+        break;
+    }
+    return {};
 }
 
 std::string_view caseCellText(const AnalysisCase& record, const CaseColumn& column) {

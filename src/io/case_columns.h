@@ -49,6 +49,10 @@ std::string applyCaseCells(std::span<const CaseColumn* const> columns, std::span
 // header has 4", or an empty string when the numbers agree.
 std::string rowWidthProblem(std::size_t cells, std::size_t columns);
 
+// The words an option column's cells take, as a batch file writes them ("interior", "edge", "corner");
+// none for a numeric column.
+std::vector<std::string_view> optionCellWords(CaseColumn::Kind kind);
+
 // The cell that describes one column of a case, in the words a batch file uses ("metric", "edge",
 // "dual-tandem", "bonded", "yes"), or the field text as it stands.
 std::string_view caseCellText(const AnalysisCase& record, const CaseColumn& column);

@@ -16,8 +16,8 @@ namespace korvanex {
 
 namespace {
 
-constexpr std::string_view EnglishMarker = "****ENG****";
-constexpr std::string_view MetricMarker = "****SI****";
+constexpr Word<UnitSystem> UnitMarkers[] = {{"****ENG****", UnitSystem::English},
+                                            {"****SI****", UnitSystem::Metric}};
 constexpr std::string_view Header = "***Stress Analysis***";
 constexpr std::string_view EndLine = "Stress Analysis Data End";
 constexpr std::string_view LineEnd = "\r\n";
@@ -35,10 +35,6 @@ constexpr FieldLine FieldLines[] = {
     {18, Field::E1}, {19, Field::E2},  {20, Field::r1}, {21, Field::mu1}, {22, Field::L},   {23, Field::W},
     {25, Field::k},  {26, Field::AGG}, {27, Field::d0}, {29, Field::F},   {30, Field::alp},
 };
-
-std::string_view unitMarker(UnitSystem units) {
-    return units == UnitSystem::Metric ? MetricMarker : EnglishMarker;
-}
 
 // The first lines of a file as views into its bytes: lines beyond the ones kept are not even looked for.
 struct FirstLines {
@@ -83,42 +79,80 @@ std::string convertedTransverseSpacing(const std::string& text, UnitSystem to) {
     return to == UnitSystem::Metric ? formatFixed(value * CmPerInch, 1) : formatFixed(value / CmPerInch, 2);
 }
 
-// The unit marker as a Windows editor may leave it: after a UTF-8 byte-order mark, before trailing
-// blanks.
-std::string_view unitMarkerOf(std::string_view line) {
+// The value of an option line's word as a Windows editor or a hand may leave it: before trailing
+// blanks, in any letter case.
+template <typename T, std::size_t N>
+std::optional<T> optionOfLine(const Word<T> (&words)[N], std::string_view line) {
+    const std::size_t end = line.find_last_not_of(" \t");
+    return valueIgnoringCase(words,
+                             end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1));
+}
+
+void noteUnknown(CaseFileReadResult& result, std::size_t line, std::string what, std::string_view word,
+                 std::string chosen) {
+    result.unknownWords.push_back({line, std::move(what), std::string(word), std::move(chosen)});
+}
+
+std::string unitsName(UnitSystem units) {
+    return units == UnitSystem::Metric ? "metric" : "English";
+}
+
+// The unit marker may follow a UTF-8 byte-order mark.
+void applyUnitMarker(std::string_view firstLine, AnalysisCase& record, CaseFileReadResult& result) {
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    std::string_view line = firstLine;
     if (line.starts_with(ByteOrderMark)) {
         line.remove_prefix(ByteOrderMark.size());
     }
-    const std::size_t end = line.find_last_not_of(" \t");
-    return end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
-}
-
-void applyUnitMarker(std::string_view firstLine, AnalysisCase& record) {
-    const std::string_view line = unitMarkerOf(firstLine);
-    UnitSystem units;
-    if (line == EnglishMarker) {
-        units = UnitSystem::English;
-    } else if (line == MetricMarker) {
-        units = UnitSystem::Metric;
-    } else {
+    const std::optional<UnitSystem> units = optionOfLine(UnitMarkers, line);
+    if (!units) {
+        noteUnknown(result, 1, "unit marker", firstLine, "the units stay " + unitsName(record.units));
         return;
     }
-    if (units != record.units) {
-        record.d = convertedTransverseSpacing(record.d, units);
-        record.units = units;
+    if (*units != record.units) {
+        record.d = convertedTransverseSpacing(record.d, *units);
+        record.units = *units;
     }
-    setFileCaptions(record, units);
+    setFileCaptions(record, *units);
+}
+
+void applyLocationLine(std::string_view line, AnalysisCase& record, CaseFileReadResult& result) {
+    const std::optional<WheelLocation> location = optionOfLine(LocationTitles, line);
+    record.location = location.value_or(WheelLocation::Interior);
+    if (!location) {
+        noteUnknown(result, 5, "location", line,
+                    std::string(wordOf(LocationWords, record.location)) + " was chosen");
+    }
+}
+
+void applyGearLine(std::string_view line, AnalysisCase& record, CaseFileReadResult& result) {
+    const std::optional<GearConfiguration> gear = optionOfLine(GearWords, line);
+    record.gear = gear.value_or(GearConfiguration::DualTridem);
+    if (!gear) {
+        noteUnknown(result, 7, "gear", line, std::string(wordOf(GearWords, record.gear)) + " was chosen");
+    }
 }
 
 void applyLayerLine(std::string_view line, AnalysisCase& record, CaseFileReadResult& result) {
-    if (const std::optional<LayerType> layer = valueOf(LayerLineWords, line)) {
-        record.layer = *layer;
-        result.oneLayerFile = *layer == LayerType::OneLayer;
+    const std::optional<LayerType> layer = optionOfLine(LayerLineWords, line);
+    if (!layer) {
+        noteUnknown(result, 14, "layer", line,
+                    "the layer stays " + std::string(wordOf(LayerWords, record.layer)));
+        return;
     }
+    record.layer = *layer;
+    result.oneLayerFile = *layer == LayerType::OneLayer;
 }
 
 } // namespace
+
+std::string UnknownCaseWord::problem() const {
+    return "line " + std::to_string(line) + ": unknown " + what + " " + quoted(withControlsEscaped(word));
+}
+
+std::string UnknownCaseWord::problemAndChoice() const {
+    return problem() + ": " + chosen;
+}
 
 std::string caseFileText(const AnalysisCase& record) {
     std::string text;
@@ -126,7 +160,7 @@ std::string caseFileText(const AnalysisCase& record) {
         text += line;
         text += LineEnd;
     };
-    addLine(unitMarker(record.units));
+    addLine(wordOf(UnitMarkers, record.units));
     addLine("");
     addLine(Header);
     addLine("");
@@ -175,9 +209,9 @@ CaseFileReadResult parseCaseFile(std::string_view bytes, AnalysisCase& record) {
         return result;
     }
 
-    applyUnitMarker(file.line(1), record);
-    record.location = valueOf(LocationTitles, file.line(5)).value_or(WheelLocation::Interior);
-    record.gear = valueOf(GearWords, file.line(7)).value_or(GearConfiguration::DualTridem);
+    applyUnitMarker(file.line(1), record, result);
+    applyLocationLine(file.line(5), record, result);
+    applyGearLine(file.line(7), record, result);
     applyLayerLine(file.line(14), record, result);
     for (const FieldLine& fieldLine : FieldLines) {
         record.text(fieldLine.field) = file.line(fieldLine.line);

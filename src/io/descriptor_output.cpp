@@ -2,6 +2,7 @@
 #include "io/descriptor_output.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <system_error>
 #include <unistd.h>
@@ -10,6 +11,26 @@ namespace korvanex {
 
 std::string systemErrorText(int error) {
     return std::generic_category().message(error);
+}
+
+int namedDescriptor(std::string_view path) {
+    constexpr std::string_view Standard[] = {"/dev/stdin", "/dev/stdout", "/dev/stderr"};
+    for (int descriptor = 0; descriptor < 3; ++descriptor) {
+        if (path == Standard[descriptor]) {
+            return descriptor;
+        }
+    }
+    for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (!path.starts_with(folder)) {
+            continue;
+        }
+        const std::string_view number = path.substr(folder.size());
+        int descriptor = -1;
+        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), descriptor);
+        return !number.empty() && error == std::errc() && end == number.data() + number.size() ? descriptor
+                                                                                               : -1;
+    }
+    return -1;
 }
 
 DescriptorOutputBuffer::DescriptorOutputBuffer(int descriptor) : descriptor_(descriptor) {

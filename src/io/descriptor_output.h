@@ -4,11 +4,17 @@
 #include <array>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 namespace korvanex {
 
 // The system's text for an errno value ("No space left on device").
 std::string systemErrorText(int error);
+
+// The descriptor a path names by number: 0, 1 and 2 for /dev/stdin, /dev/stdout and /dev/stderr, N for
+// /dev/fd/N and /proc/self/fd/N; -1 for any other path. Such a path is a link that the system
+// resolves to the open file, which may be a pipe or a socket that no name leads to ("pipe:[N]").
+int namedDescriptor(std::string_view path);
 
 // A stream buffer that writes to an open file descriptor and remembers the first failure: a write
 // that fails, or one that the system cuts short and then refuses to finish. After a failure every

@@ -34,23 +34,33 @@ class FileDescriptor {
     int descriptor_;
 };
 
-// Opened non-blocking, so that opening a FIFO or a device cannot hang before it is turned away.
+// Opened non-blocking, so that opening a FIFO or a device cannot hang before it is turned away. A path
+// that names a descriptor of the program (/dev/stdin, /dev/fd/N) is read through a copy of it.
 int openForReading(const std::string& path) {
-    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int named = namedDescriptor(path);
+    return named >= 0 ? ::fcntl(named, F_DUPFD_CLOEXEC, 0)
+                      : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
-// Makes sure that the file opened for reading is a regular file.
-std::string checkRegularFile(const std::string& path, const FileDescriptor& file, struct stat& status) {
+// Makes sure that the file opened for reading is a regular file or a pipe (a FIFO, named or not).
+std::string checkReadableFile(const std::string& path, const FileDescriptor& file, struct stat& status) {
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
         return path + " cannot be read: " + systemErrorText(errno);
     }
     if (S_ISDIR(status.st_mode)) {
         return path + " is a directory";
     }
-    if (!S_ISREG(status.st_mode)) {
-        return path + " is not a regular file";
+    if (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)) {
+        return path + " is not a regular file or a pipe";
     }
     return {};
+}
+
+// The path by which a pipe is opened again to be read blocking: through the descriptor that holds
+// it, so that the open waits for a writer as any reader of a FIFO does, and the pipe never lacks a
+// reader meanwhile.
+std::string pathOfDescriptor(const FileDescriptor& file) {
+    return "/proc/self/fd/" + std::to_string(file.get());
 }
 
 } // namespace
@@ -58,19 +68,26 @@ std::string checkRegularFile(const std::string& path, const FileDescriptor& file
 std::string readSmallFile(const std::string& path, std::string& contents) {
     const FileDescriptor file(openForReading(path));
     struct stat status;
-    if (std::string error = checkRegularFile(path, file, status); !error.empty()) {
+    if (std::string error = checkReadableFile(path, file, status); !error.empty()) {
         return error;
     }
     if (static_cast<unsigned long long>(status.st_size) > MaxReadSize) {
         return path + " is larger than 1 MiB";
     }
+    const bool pipe = S_ISFIFO(status.st_mode);
+    const FileDescriptor reopened(pipe ? ::open(pathOfDescriptor(file).c_str(), O_RDONLY | O_CLOEXEC) : -1);
+    const int source = pipe ? reopened.get() : file.get();
+    if (source < 0) {
+        return path + " cannot be read: " + systemErrorText(errno);
+    }
 
-    // The size may change after fstat: read one byte beyond the limit to notice a file that grew.
+    // The size may change after fstat, and a pipe has none: read one byte beyond the limit to notice
+    // a file that is larger.
     std::string data;
     char chunk[16384];
     while (data.size() <= MaxReadSize) {
         const std::size_t wanted = std::min(sizeof chunk, MaxReadSize + 1 - data.size());
-        const ssize_t count = ::read(file.get(), chunk, wanted);
+        const ssize_t count = ::read(source, chunk, wanted);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -92,10 +109,10 @@ std::string readSmallFile(const std::string& path, std::string& contents) {
 std::string openInputFile(const std::string& path, std::ifstream& in) {
     const FileDescriptor file(openForReading(path));
     struct stat status;
-    if (std::string error = checkRegularFile(path, file, status); !error.empty()) {
+    if (std::string error = checkReadableFile(path, file, status); !error.empty()) {
         return error;
     }
-    in.open(path, std::ios::binary);
+    in.open(S_ISFIFO(status.st_mode) ? pathOfDescriptor(file) : path, std::ios::binary);
     return in ? std::string() : path + " cannot be read: " + systemErrorText(errno);
 }
 

@@ -93,23 +93,37 @@ std::string FileWriter::failure(const std::string& reason) const {
     return path_ + " cannot be written: " + reason;
 }
 
+// A path that leads to something other than a regular file is written in place: a folder is refused,
+// a path that names a descriptor of the program (/dev/stdout, /dev/fd/N) is written through a copy of
+// that descriptor, which also reaches a socket, and anything else (a FIFO, a device) is opened.
+int FileWriter::openInPlace(const struct stat& status) {
+    if (S_ISDIR(status.st_mode)) {
+        openError_ = failure(systemErrorText(EISDIR));
+        return -1;
+    }
+    const int named = namedDescriptor(path_);
+    const int descriptor = named >= 0 ? ::fcntl(named, F_DUPFD_CLOEXEC, 0)
+                                      : ::open(path_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        openError_ = failure(systemErrorText(errno));
+    }
+    return descriptor;
+}
+
 int FileWriter::openTarget() {
+    // What the path leads to as the system follows it: a link under /proc or /dev/fd to a pipe or a
+    // socket leads to no file by its name ("pipe:[N]").
+    struct stat status;
+    if (::stat(path_.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        return openInPlace(status);
+    }
     if (const int error = followLinks(path_, target_); error != 0) {
         openError_ = failure(systemErrorText(error));
         return -1;
     }
-    struct stat status;
     if (::stat(target_.c_str(), &status) == 0) {
-        if (S_ISDIR(status.st_mode)) {
-            openError_ = failure(systemErrorText(EISDIR));
-            return -1;
-        }
         if (!S_ISREG(status.st_mode)) {
-            const int descriptor = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-            if (descriptor < 0) {
-                openError_ = failure(systemErrorText(errno));
-            }
-            return descriptor;
+            return openInPlace(status);
         }
         if (::access(target_.c_str(), W_OK) != 0) {
             openError_ = failure(systemErrorText(errno));
@@ -122,6 +136,8 @@ int FileWriter::openTarget() {
             return -1;
         }
         existingMode_ = static_cast<int>(status.st_mode & 07777);
+        existingOwner_ = status.st_uid;
+        existingGroup_ = status.st_gid;
     } else if (errno != ENOENT) {
         openError_ = failure(systemErrorText(errno));
         return -1;
@@ -171,7 +187,14 @@ std::string FileWriter::commit() {
     return replaceTarget();
 }
 
+// An existing target keeps its owner and group where the user may give them (root may); otherwise the
+// new file is the user's, as after any replace by rename. The mode is set after the owner, which may
+// clear its set-user-ID bit.
 std::string FileWriter::replaceTarget() {
+    if (existingMode_ >= 0 && (existingOwner_ != ::geteuid() || existingGroup_ != ::getegid()) &&
+        ::fchown(descriptor_, existingOwner_, existingGroup_) != 0 && errno != EPERM) {
+        return failure(systemErrorText(errno));
+    }
     const mode_t mode = existingMode_ >= 0 ? static_cast<mode_t>(existingMode_) : newFileMode();
     if (::fchmod(descriptor_, mode) != 0 || ::fsync(descriptor_) != 0) {
         return failure(systemErrorText(errno));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 
 namespace korvanex {
 
@@ -19,11 +20,13 @@ int createExclusiveFile(const std::string& path);
 //
 // A regular file (new or existing) is written under a temporary name in the target's folder,
 // created by createExclusiveFile under a random name, then flushed to the disk and renamed over the
-// target, and the folder flushed: a failure at any point, or SIGINT or SIGTERM, leaves the target
-// as it was and removes the temporary. An existing target keeps its permission bits. A link is
-// followed: the file it points to is replaced and the link stays. An existing target that is not a regular
-// file (a device, a FIFO) is written in place and never replaced; a folder is refused. A target that the user
-// may not write, or whose permission bits let no one write it, is refused before anything is created.
+// target, and the folder flushed: a failure at any point, or a signal that ends the program
+// (temporary_cleanup.h), leaves the target as it was and removes the temporary. An existing target
+// keeps its permission bits, and its owner and group where the user may give them (as root). A link
+// is followed: the file it points to is replaced and the link stays. An existing target that is not a
+// regular file (a device, a FIFO, and through /dev/stdout or /dev/fd/N a pipe, a socket or a terminal)
+// is written in place and never replaced; a folder is refused. A target that the user may not write,
+// or whose permission bits let no one write it, is refused before anything is created.
 //
 // Every failure is told as "PATH cannot be written: REASON", with the path as given and the
 // system's error text.
@@ -46,6 +49,7 @@ class FileWriter {
 
   private:
     int openTarget();
+    int openInPlace(const struct stat& status);
     std::string failure(const std::string& reason) const;
     std::string replaceTarget();
 
@@ -54,6 +58,8 @@ class FileWriter {
     std::string temporary_; // empty when the target is written in place
     std::optional<TemporaryFileRegistration> registration_;
     int existingMode_ = -1; // the permission bits of an existing target
+    uid_t existingOwner_ = 0;
+    gid_t existingGroup_ = 0;
     std::string openError_;
     int descriptor_;
     bool committed_ = false;

@@ -15,7 +15,13 @@ namespace {
 
 constexpr int Slots = 8;
 constexpr std::size_t PathCapacity = 4096;
-constexpr std::array<int, 2> CleanedSignals = {SIGINT, SIGTERM};
+// Every signal that ends the program by default and can be caught, but those of a fault in the
+// program itself (SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP, SIGSYS), after which nothing is
+// to be trusted, and the profiling timers. SIGPIPE is among them: where it is not ignored it ends the
+// program. SIGXFSZ is ignored instead, so that a write beyond the file-size limit fails (EFBIG) and
+// the writer tells it.
+constexpr std::array<int, 8> CleanedSignals = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM,
+                                               SIGUSR1, SIGUSR2, SIGALRM, SIGPIPE};
 
 // A signal handler may only read what is complete: a slot's path is written before it is marked in use.
 struct Slot {
@@ -44,6 +50,10 @@ void removeTemporaries(int signal) {
 }
 
 void installHandlers() {
+    struct sigaction sizeLimit {};
+    if (::sigaction(SIGXFSZ, nullptr, &sizeLimit) == 0 && sizeLimit.sa_handler == SIG_DFL) {
+        ::signal(SIGXFSZ, SIG_IGN);
+    }
     for (std::size_t index = 0; index < CleanedSignals.size(); ++index) {
         struct sigaction action {};
         action.sa_handler = removeTemporaries;

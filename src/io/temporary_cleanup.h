@@ -5,10 +5,12 @@
 
 namespace korvanex {
 
-// Keeps the name of a temporary file while it exists, so that SIGINT or SIGTERM removes it before
-// the signal ends the program. The handlers are installed with the first registration, for each
-// signal that is not ignored; after removing every registered file they restore the action that
-// was there before and raise the signal again, so that the program ends as the signal means.
+// Keeps the name of a temporary file while it exists, so that a signal that ends the program (SIGHUP,
+// SIGINT, SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM, SIGPIPE) removes it first. The handlers are
+// installed with the first registration, for each signal that is not ignored; after removing every
+// registered file they restore the action that was there before and raise the signal again, so that
+// the program ends as the signal means. SIGXFSZ, where it would end the program, is ignored from
+// then on: a write beyond the file-size limit fails with EFBIG instead.
 class TemporaryFileRegistration {
   public:
     // Registers the path; a path too long to keep, or more temporary files at once than there are

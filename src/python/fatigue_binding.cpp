@@ -31,10 +31,11 @@ T chosenWord(const char* parameter, const Word<T> (&words)[N], const std::string
     throw InputProblem(std::string(parameter) + " takes " + wordChoices(words) + ", not \"" + text + "\"");
 }
 
-double checkedNumber(const char* parameter, double value, bool positive) {
-    if (!std::isfinite(value) || (positive && !(value > 0))) {
-        throw InputProblem(std::string(parameter) + " takes a number" + (positive ? " greater than 0" : "") +
-                           ", not " + doubleText(value));
+// A number parameter: finite, and greater than 0 or less than 0.
+double checkedNumber(const std::string& parameter, double value, bool positive) {
+    if (!std::isfinite(value) || !(positive ? value > 0 : value < 0)) {
+        throw InputProblem(parameter + " takes a number " + (positive ? "greater" : "less") +
+                           " than 0, not " + doubleText(value));
     }
     return value;
 }
@@ -54,11 +55,14 @@ struct FatigueParameters {
         }
         settings.modulusOfRupture = checkedNumber("modulus_of_rupture", modulusOfRupture, true);
         settings.targetPercent = checkedNumber("target", target, true);
-        PowerModelConstants& constants = settings.constants;
-        constants.c1 = checkedNumber("c1", c1.value_or(constants.c1), false);
-        constants.c2 = checkedNumber("c2", c2.value_or(constants.c2), false);
-        constants.c4 = checkedNumber("c4", c4.value_or(constants.c4), false);
-        constants.c5 = checkedNumber("c5", c5.value_or(constants.c5), false);
+        const std::optional<double>* const given[] = {&c1, &c2, &c4, &c5};
+        static_assert(std::size(given) == std::size(PowerConstantRules));
+        for (std::size_t index = 0; index < std::size(given); ++index) {
+            const PowerConstantRule& rule = PowerConstantRules[index];
+            if (*given[index]) {
+                settings.constants.*rule.value = checkedNumber(rule.name, **given[index], rule.positive);
+            }
+        }
         return settings;
     }
 };
@@ -128,6 +132,7 @@ py::dict fatigue(py::dict fields, const std::vector<std::string>& names, py::lis
             thickness = solveThickness(spectrum, settings);
         }
     }
+    warnOfRanges(fatigueWarnings(spectrum, settings, result));
     py::dict answer;
     answer["groups"] = groupColumns(result);
     answer["total_damage_percent"] = optionalNumber(result.totalDamagePercent);

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <thread>
 
 namespace korvanex {
 
@@ -25,6 +26,9 @@ constexpr double GridStepsPerUnit = 100;
 std::string groupError(const SpectrumGroup& group, const FatigueSettings& settings) {
     if (!group.error.empty()) {
         return group.error;
+    }
+    if (std::string problem = fatigueSettingsProblem(settings); !problem.empty()) {
+        return problem;
     }
     if (settings.stress == FatigueStress::EdgeModel && !runsEdgeStressModel(group.record)) {
         return "the edge model does not run for this location and gear";
@@ -64,11 +68,12 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
     damage.stressPsi = chosenStress(results, settings.stress);
     damage.stress = inStressUnit(damage.stressPsi, record.units);
     damage.stressRatio = damage.stress / settings.modulusOfRupture;
-    damage.allowableRepetitions =
+    const AllowableRepetitions allowable =
         settings.model == FatigueModel::Pca
             ? pcaAllowableRepetitions(damage.stressRatio)
             : powerAllowableRepetitions(damage.stress, settings.modulusOfRupture, settings.constants);
-    damage.damagePercent = 100 * group.repetitions / damage.allowableRepetitions;
+    damage.allowableRepetitions = allowable.count;
+    damage.damagePercent = damagePercent(group.repetitions, allowable);
     return damage;
 }
 
@@ -94,6 +99,13 @@ double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units) {
     return units == UnitSystem::Metric ? settings.modulusOfRupture / KpaPerPsi : settings.modulusOfRupture;
 }
 
+std::string fatigueSettingsProblem(const FatigueSettings& settings) {
+    if (!(settings.modulusOfRupture > 0) || !std::isfinite(settings.modulusOfRupture)) {
+        return "the modulus of rupture must be a finite number greater than 0";
+    }
+    return settings.model == FatigueModel::Power ? powerConstantsProblem(settings.constants) : std::string();
+}
+
 FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
     FatigueResult result;
     AnalysisResults results;
@@ -105,7 +117,7 @@ FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSetti
         complete = complete && damage.status == GroupDamage::Status::Ok;
         total += damage.damagePercent;
     }
-    if (complete) {
+    if (complete && !result.groups.empty()) {
         result.totalDamagePercent = total;
         if (settings.model == FatigueModel::Power) {
             result.crackingPercent = crackingPercent(total, settings.constants);
@@ -144,21 +156,50 @@ std::string thicknessGridText(UnitSystem units, int index) {
 }
 
 std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,
-                                                    const FatigueSettings& settings, int stride) {
+                                                    const FatigueSettings& settings, int stride,
+                                                    unsigned jobs, std::stop_token stop) {
     std::vector<ThicknessDamage> curve;
     if (spectrum.setsField(Field::h1)) {
         return curve;
     }
     const int points = thicknessGridPoints(spectrum.units);
+    std::vector<int> grid;
     for (int point = 0; point < points; point += stride) {
-        curve.push_back({thicknessGridValue(spectrum.units, point),
-                         totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, point))});
+        grid.push_back(point);
     }
+    if (grid.back() != points - 1) {
+        grid.push_back(points - 1);
+    }
+    for (int point : grid) {
+        curve.push_back({thicknessGridValue(spectrum.units, point), std::nullopt});
+    }
+    // Job j computes the curve's points j, j + jobs, j + 2 jobs, ...
+    jobs = std::max(jobs, 1u);
+    const auto computeShare = [&](std::size_t first) {
+        for (std::size_t index = first; index < curve.size() && !stop.stop_requested(); index += jobs) {
+            curve[index].totalDamagePercent =
+                totalDamageAt(spectrum, settings, thicknessGridText(spectrum.units, grid[index]));
+        }
+    };
+    std::vector<std::jthread> helpers;
+    for (unsigned job = 1; job < jobs; ++job) {
+        helpers.emplace_back(computeShare, job);
+    }
+    computeShare(0);
     return curve;
 }
 
-RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                 std::stop_token stop) {
     RequiredThickness answer;
+    if (std::string problem = fatigueSettingsProblem(settings); !problem.empty()) {
+        answer.why = std::move(problem);
+        return answer;
+    }
+    if (spectrum.groups.empty()) {
+        answer.why = "there is no load group";
+        return answer;
+    }
     if (spectrum.setsField(Field::h1)) {
         answer.why = "the spectrum sets h1";
         return answer;
@@ -192,6 +233,10 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
     std::vector<double> known(count);
     const int points = thicknessGridPoints(spectrum.units);
     for (int point = 0; point < points; ++point) {
+        if (stop.stop_requested()) {
+            answer.why = "stopped";
+            return answer;
+        }
         text = thicknessGridText(spectrum.units, point);
         std::stable_sort(order.begin(), order.end(),
                          [&ranking](std::size_t a, std::size_t b) { return ranking[a] > ranking[b]; });

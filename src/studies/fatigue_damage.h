@@ -6,6 +6,7 @@
 #include "studies/traffic_loads.h"
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,15 @@ struct FatigueSettings {
 // The modulus of rupture in psi, however the case's units give it.
 double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units);
 
+// The usual range of the modulus of rupture of paving concrete, in psi: a value outside it is more
+// likely a value in the wrong unit than a concrete.
+inline constexpr double UsualModulusOfRupturePsi[] = {400, 1000};
+
+// What keeps every group from being computed with these settings: a modulus of rupture that is not a
+// finite number greater than 0, or power-model constants that break their rules. Empty when nothing
+// does.
+std::string fatigueSettingsProblem(const FatigueSettings& settings);
+
 // The words of the command line, the outputs and the fatigue window.
 inline constexpr Word<FatigueModel> FatigueModelWords[] = {{"pca", FatigueModel::Pca},
                                                            {"power", FatigueModel::Power}};
@@ -44,13 +54,13 @@ struct GroupDamage {
     double stress = 0;   // in the case's stress unit
     double stressRatio = 0;
     double allowableRepetitions = 0; // +infinity for unlimited
-    double damagePercent = 0;
+    double damagePercent = 0;        // +infinity beyond the double range
 };
 
 struct FatigueResult {
     std::vector<GroupDamage> groups;
     // Miner's sum of the groups' damages; none when a group was not computed, for then the traffic
-    // cannot be shown to be carried.
+    // cannot be shown to be carried, and none for a spectrum without groups.
     std::optional<double> totalDamagePercent;
     std::optional<double> crackingPercent; // the power model only
 };
@@ -76,9 +86,12 @@ struct ThicknessDamage {
 };
 
 // The total damage against the slab thickness at every `stride`-th point of the grid, from the
-// thinnest: what totalDamageAt gives at each. Empty when the spectrum sets h1.
+// thinnest, and at the thickest: what totalDamageAt gives at each. The points are shared out among `jobs`
+// threads, each computed on its own, so that the curve is the same for any number. Empty when the spectrum
+// sets h1. Once `stop` is requested no further point is computed: those left keep no damage.
 std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spectrum,
-                                                    const FatigueSettings& settings, int stride);
+                                                    const FatigueSettings& settings, int stride,
+                                                    unsigned jobs = 1, std::stop_token stop = {});
 
 struct RequiredThickness {
     enum class Status { Found, NoneInRange, NotSolved };
@@ -94,8 +107,10 @@ struct RequiredThickness {
 // so every point from the thinnest up is tried until one carries the traffic. A point is given up as
 // soon as the damages computed there, summed in the spectrum's order, exceed the target: damage terms
 // are never negative, so the total can only be larger. A point where a group faults cannot be shown
-// to carry the traffic and fails. Nothing is looked for when the spectrum sets h1 or a group is in
-// error.
-RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+// to carry the traffic and fails. Nothing is looked for when the settings are not usable, the
+// spectrum has no group or sets h1, or a group is in error. Once `stop` is requested the search ends,
+// not solved.
+RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                                 std::stop_token stop = {});
 
 } // namespace korvanex

@@ -72,9 +72,17 @@ SpectrumGroup buildGroup(const TrafficSpectrum& spectrum, const std::vector<std:
 } // namespace
 
 bool TrafficSpectrum::setsField(Field field) const {
-    return std::any_of(columns.begin(), columns.end(), [field](const CaseColumn* column) {
-        return column != nullptr && column->kind == CaseColumn::Kind::Number && column->field == field;
-    });
+    for (std::size_t index = 0; index < columns.size(); ++index) {
+        const CaseColumn* column = columns[index];
+        if (column == nullptr || column->kind != CaseColumn::Kind::Number || column->field != field) {
+            continue;
+        }
+        return std::any_of(
+            cells.rows.begin(), cells.rows.end(), [index](const std::vector<std::string>& row) {
+                return index < row.size() && row[index].find_first_not_of(" \t") != std::string::npos;
+            });
+    }
+    return false;
 }
 
 std::string readSpectrumHeader(const std::vector<std::string>& names, std::vector<const CaseColumn*>& columns,
@@ -120,7 +128,10 @@ std::string readSpectrumCells(std::istream& in, SpectrumCells& cells) {
             cells.rows.push_back(row);
         }
     }
-    return status == CsvReader::Status::Error ? "not a CSV file: " + reader.error() : std::string();
+    if (status == CsvReader::Status::Error) {
+        return "not a CSV file: " + reader.error();
+    }
+    return cells.rows.empty() ? "there is no load group: no row follows the header" : std::string();
 }
 
 TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base,

@@ -41,13 +41,15 @@ struct TrafficSpectrum {
     std::optional<TrafficSettings> traffic; // set for a spectrum of axle groups per 1,000 trucks
     std::vector<SpectrumGroup> groups;      // one per row
 
-    // Whether a column of the spectrum sets the slab thickness.
+    // Whether a column of the spectrum sets the field: a cell of its column in a row that is not empty
+    // or blank.
     bool setsField(Field field) const;
 };
 
 // Reads the cells of a spectrum CSV: a header with any of the batch columns but units (a spectrum is
 // in the case's units) and exactly one of the count columns, then the rows as they stand. Returns an
-// empty string, or the problem that stops the reading: input that is not CSV or a bad header.
+// empty string, or the problem that stops the reading: input that is not CSV, a bad header or no row
+// after it.
 std::string readSpectrumCells(std::istream& in, SpectrumCells& cells);
 
 // Checks a header: the names of readSpectrumCells. Returns an empty string or the problem.

@@ -62,7 +62,7 @@ double curledCoefficient() {
 
 // The PCA fatigue curve at a stress ratio of 0.60: log10 N = 11.737 - 12.077 x 0.60 = 4.4908.
 double pcaRepetitionsAtSixTenths() {
-    return pcaAllowableRepetitions(0.60);
+    return pcaAllowableRepetitions(0.60).count;
 }
 
 constexpr const char* LoadedCase = "h 10 in, E 4,000,000 psi, mu 0.15, k 100 pci, P 10,000 lb, a 6 in";

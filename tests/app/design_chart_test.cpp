@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: Apache-2.0
 // The design chart window through its reference file tests/data/windows/design-chart.txt: its fields,
-// axis titles, note and series (name, point count, first and last point, marks) after each step.
+// axis titles and ranges, note and series (name, point count, first and last point, marks) after each step.
 
 #include "app/design_chart_window.h"
 #include "widget_test.h"
 
+#include <QAreaSeries>
 #include <QGraphicsSimpleTextItem>
 #include <QScatterSeries>
 #include <QSpinBox>
+#include <QTextDocument>
+#include <QValueAxis>
+
+#include <algorithm>
 
 using namespace korvanex;
 
@@ -15,7 +20,9 @@ namespace {
 
 frmDesignChart& openChart(const frmMain& window) {
     trigger(window, "mnuDesignChart");
-    return child<frmDesignChart>(window, "frmDesignChart");
+    frmDesignChart& chart = child<frmDesignChart>(window, "frmDesignChart");
+    waitForResults(chart);
+    return chart;
 }
 
 QChart& chartOf(const frmDesignChart& window) {
@@ -34,12 +41,27 @@ template <class Series> QList<Series*> seriesNamed(const frmDesignChart& window,
     return found;
 }
 
-// Types a value into a text box and presses Return, as the user does.
-void enter(const frmDesignChart& window, const char* name, const QString& text) {
+// Types a value into a text box and presses Return, as the user does, and waits for the chart.
+void enter(frmDesignChart& window, const char* name, const QString& text) {
     QLineEdit& edit = child<QLineEdit>(window, name);
     edit.selectAll();
     QTest::keyClicks(&edit, text);
     QTest::keyClick(&edit, Qt::Key_Return);
+    waitForResults(window);
+}
+
+// Whether a line segment runs through a box: an end inside it, or a crossing with one of its sides.
+bool crosses(const QRectF& box, const QLineF& segment) {
+    if (box.contains(segment.p1()) || box.contains(segment.p2())) {
+        return true;
+    }
+    const QLineF sides[] = {{box.topLeft(), box.topRight()},
+                            {box.topRight(), box.bottomRight()},
+                            {box.bottomRight(), box.bottomLeft()},
+                            {box.bottomLeft(), box.topLeft()}};
+    return std::any_of(std::begin(sides), std::end(sides), [&segment](const QLineF& side) {
+        return segment.intersects(side) == QLineF::BoundedIntersection;
+    });
 }
 
 QString point(const QPointF& at) {
@@ -51,9 +73,20 @@ QString describeChart(const frmDesignChart& window) {
                    child<QComboBox>(window, "cboField").currentText() + QStringLiteral(", points: ") +
                    QString::number(child<QSpinBox>(window, "spnPoints").value()) + '\n';
     for (const QAbstractAxis* axis : chartOf(window).axes()) {
-        seen += QStringLiteral("axis: ") + axis->titleText() + '\n';
+        const auto* values = qobject_cast<const QValueAxis*>(axis);
+        seen += QStringLiteral("axis: %1 from %2 to %3\n")
+                    .arg(axis->titleText())
+                    .arg(values->min())
+                    .arg(values->max());
     }
     for (QAbstractSeries* series : chartOf(window).series()) {
+        if (const auto* area = qobject_cast<QAreaSeries*>(series)) {
+            seen += QStringLiteral("%1 \"%2\": %3 to %4\n")
+                        .arg(series->objectName(), series->name())
+                        .arg(area->upperSeries()->at(0).x())
+                        .arg(area->upperSeries()->at(1).x());
+            continue;
+        }
         const auto* xy = qobject_cast<QXYSeries*>(series);
         seen +=
             QStringLiteral("%1 \"%2\": %3 points").arg(series->objectName(), series->name()).arg(xy->count());
@@ -74,15 +107,16 @@ class DesignChartTest : public QObject {
 
   private slots:
     void theChartAfterEachStep();
-    void crossingLabelsStayClearOfEachOtherAndTheAxes();
+    void theAllowableIsDrawnAsTypedAndARangeRunningBackwardsIsRefused();
+    void crossingLabelsStayClearOfEachOtherTheCurvesAndTheAxes();
 };
 
 // From 4 to 20 in 40 steps the eleventh point is h1 = 8; a subgrade modulus of zero or below faults; an
 // allowable stress meets the loading stress where the reference says.
 void DesignChartTest::theChartAfterEachStep() {
-    Desk desk;
     ScriptedPrompt prompt;
     frmMain window(prompt);
+    window.show();
     frmDesignChart& chart = openChart(window);
     QString seen;
     const auto look = [&](const char* step) {
@@ -92,6 +126,7 @@ void DesignChartTest::theChartAfterEachStep() {
         enter(chart, "txtFrom", QLatin1String(from));
         enter(chart, "txtTo", QLatin1String(to));
         child<QSpinBox>(chart, "spnPoints").setValue(points);
+        waitForResults(chart);
     };
     look("opened");
     sweep("8", "10", 5);
@@ -107,7 +142,7 @@ void DesignChartTest::theChartAfterEachStep() {
     trigger(window, "mnuStressAxleData");
     click(child<frmWheel>(window, "frmWheel"), "interior_loc");
     click(child<frmWheel>(window, "frmWheel"), "OK");
-    QVERIFY(desk.activate(chart));
+    waitForResults(chart);
     look("interior");
     QVERIFY(prompt.messages.isEmpty());
     QVERIFY(matchesGolden("windows/design-chart.txt", seen));
@@ -118,10 +153,54 @@ void DesignChartTest::theChartAfterEachStep() {
     QVERIFY(matchesGolden("windows/design-chart-metric.txt", describeChart(openChart(metric))));
 }
 
+// Each key typed redraws the allowable line at once, a text on its way to a number ("35e") keeping the
+// line where it was; From above To is refused in the window, neither swapped nor drawn; the legend
+// names every curve and the shade of the range beyond the typical range in full.
+void DesignChartTest::theAllowableIsDrawnAsTypedAndARangeRunningBackwardsIsRefused() {
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    frmDesignChart& chart = openChart(window);
+    QLineEdit& allowable = child<QLineEdit>(chart, "txtAllowable");
+    const auto allowableLine = [&chart] {
+        const QList<QLineSeries*> lines = seriesNamed<QLineSeries>(chart, QStringLiteral("AllowableStress"));
+        return lines.isEmpty() ? QString() : QString::number(lines[0]->at(0).y());
+    };
+    const std::pair<QString, QString> keys[] = {{"3", "3"}, {"5", "35"}, {"e", "35"}, {"2", "3500"}};
+    for (const auto& [key, drawn] : keys) {
+        QTest::keyClicks(&allowable, key);
+        QCOMPARE(allowableLine(), QString::number(drawn.toDouble()));
+    }
+    allowable.clear();
+    QCOMPARE(allowableLine(), QString());
+
+    enter(chart, "txtTo", QStringLiteral("12"));
+    enter(chart, "txtFrom", QStringLiteral("50"));
+    QVERIFY(shown(chart, "lblRange"));
+    QCOMPARE(child<QLabel>(chart, "lblRange").text(),
+             QStringLiteral("From must be less than To; the chart shows 4 to 12."));
+    QCOMPARE(text(chart, "txtFrom"), QStringLiteral("50"));
+    const auto loading = [&chart] {
+        const QLineSeries& line = *seriesNamed<QLineSeries>(chart, QStringLiteral("LoadingStressOnly"))[0];
+        return point(line.at(0)) + QStringLiteral(" to ") + point(line.at(line.count() - 1));
+    };
+    QCOMPARE(loading(), QStringLiteral("(4, 924.605) to (12, 168.082)"));
+    enter(chart, "txtTo", QStringLiteral("60"));
+    QVERIFY(!shown(chart, "lblRange"));
+    QCOMPARE(loading(), QStringLiteral("(50, 14.1773) to (60, 10.5156)"));
+
+    QTextDocument legend;
+    legend.setHtml(child<QLabel>(chart, "lblLegend").text());
+    QCOMPARE(legend.toPlainText().simplified(),
+             QStringLiteral(
+                 "██ Outside the typical range ─── Loading Stress Only ─── Combined Loading & Curling Stress "
+                 "─── MERIDOC Slab Edge Stress Top Layer ─── MERIDOC Combined Slab Edge Stress"));
+}
+
 // Without a temperature differential the loading and the combined stress are one curve twice: an
 // allowable stress halfway between the loading stress at h1 = 8 and 8.4 is crossed twice at 8.20, and
-// each crossing gets a label of its own inside the plot, clear of the others and of the axes.
-void DesignChartTest::crossingLabelsStayClearOfEachOtherAndTheAxes() {
+// each crossing gets a label of its own inside the plot, clear of the others, of every line and of the
+// axes.
+void DesignChartTest::crossingLabelsStayClearOfEachOtherTheCurvesAndTheAxes() {
     ScriptedPrompt prompt;
     frmMain window(prompt);
     frmDesignChart& chart = openChart(window);
@@ -147,6 +226,13 @@ void DesignChartTest::crossingLabelsStayClearOfEachOtherAndTheAxes() {
         QVERIFY(plot.plotArea().contains(boxes[index]));
         for (qsizetype other = 0; other < index; ++other) {
             QVERIFY(!boxes[index].intersects(boxes[other]));
+        }
+        for (QLineSeries* line : seriesNamed<QLineSeries>(chart, QString())) {
+            for (qsizetype point = 1; point < line->count(); ++point) {
+                const QLineF drawn(plot.mapToPosition(line->at(point - 1), line),
+                                   plot.mapToPosition(line->at(point), line));
+                QVERIFY2(!crosses(boxes[index], drawn), qPrintable(labels[index] + " on " + line->name()));
+            }
         }
     }
 }

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "app/design_chart_window.h"
+#include "app/fatigue_window.h"
 #include "widget_test.h"
 
 #include <QFileInfo>
@@ -42,8 +44,9 @@ QString curves(const QWidget& window) {
     return seen;
 }
 
-// Opens a window from the menu with the subgrade modulus typed first, or typed after it opened and the
-// menu item chosen again.
+// Opens a tool window from the menu with the subgrade modulus typed first, or typed while it is open;
+// its curves once it has followed.
+template <class Window>
 QString curvesWithModulus(const char* item, const char* name, const QString& modulus, bool typedFirst) {
     ScriptedPrompt prompt;
     frmMain window(prompt);
@@ -52,8 +55,33 @@ QString curvesWithModulus(const char* item, const char* name, const QString& mod
     }
     trigger(window, "mnutStressPavementData");
     type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", modulus);
+    if (typedFirst) {
+        trigger(window, item);
+    }
+    Window& tool = child<Window>(window, name);
+    waitForResults(tool);
+    return curves(tool);
+}
+
+// A tool window follows every edit while shown, as the plan does: typed while it is open, the case
+// shows as it does in the window opened on it. A closed window computes nothing until it is opened.
+template <class Window> void expectToFollowTheCase(const char* item, const char* name) {
+    const QString fresh = curvesWithModulus<Window>(item, name, QStringLiteral("200"), true);
+    QVERIFY(fresh != curvesWithModulus<Window>(item, name, QStringLiteral("100"), true));
+    QCOMPARE(curvesWithModulus<Window>(item, name, QStringLiteral("200"), false), fresh);
+
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
     trigger(window, item);
-    return curves(child<QWidget>(window, name));
+    Window& tool = child<Window>(window, name);
+    waitForResults(tool);
+    click(tool, "cmdClose");
+    trigger(window, "mnutStressPavementData");
+    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("200"));
+    QVERIFY(!tool.isComputing());
+    trigger(window, item);
+    waitForResults(tool);
+    QCOMPARE(curves(tool), fresh);
 }
 
 // Opens the pavement dialog from the menu and gives the subgrade modulus a value the analysis cannot use.
@@ -71,9 +99,10 @@ class MainWindowTest : public QObject {
     void menusAfterEachFirstCommand();
     void reportAreaShowsTheReportInAnEvenlyAdvancingFont();
     void readingAFileSetsTheDialogsAndRefusedFilesChangeNothing();
+    void aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen();
     void savingAReportComputesItFirst();
     void closingAsksToSaveAndNeverLosesTheCase();
-    void toolWindowsChosenAgainComputeTheCaseAnew();
+    void toolWindowsFollowTheCase();
 };
 
 // The unit items are available until the first of the input dialogs is created, by whichever command;
@@ -180,6 +209,41 @@ void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
     QVERIFY(matchesGolden("windows/dialogs-after-reading-a-metric-file.txt", seen));
 }
 
+// The desktop keeps the case file's fallbacks, so that files that relied on them still open; a second
+// box after "Loaded!" names each line, its word and what was chosen.
+void MainWindowTest::aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen() {
+    QTemporaryDir folder;
+    QByteArray file = metricTwoLayerFile;
+    file.replace("****SI****", "****SI")
+        .replace("Corner Stress", "Corner Stres")
+        .replace("Dual-Tandem", "Dual-Tandm")
+        .replace("TwoLayer Bond", "Two Layer");
+    const QString path = folder.filePath(QStringLiteral("odd.DEF"));
+    writeFile(path, file);
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    prompt.openNames = {path};
+    trigger(window, "FileLoad");
+    QCOMPARE(prompt.messages.size(), 2);
+    QCOMPARE(prompt.messages[0].text, QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"));
+    QCOMPARE(prompt.messages[1].title, QStringLiteral("KORVANEX"));
+    QCOMPARE(prompt.messages[1].icon, UserPrompt::Icon::Warning);
+    QCOMPARE(prompt.messages[1].text,
+             QStringLiteral("Some words of the file are not the program's own:\n"
+                            "line 1: unknown unit marker \"****SI\": the units stay English.\n"
+                            "line 5: unknown location \"Corner Stres Analysis\": Interior was chosen.\n"
+                            "line 7: unknown gear \"Dual-Tandm\": Dual-Tridem was chosen.\n"
+                            "line 14: unknown layer \"Two Layer\": the layer stays One Layer."));
+    trigger(window, "mnuComputeStresses");
+    QVERIFY(reportText(window).contains(QStringLiteral("Gear Configuration (Wheel-Axle) : Dual-Tridem")));
+
+    prompt.clearRecord();
+    prompt.openNames = {folder.filePath(QStringLiteral("plain.DEF"))};
+    writeFile(prompt.openNames.front(), metricTwoLayerFile);
+    trigger(window, "FileLoad");
+    QCOMPARE(prompt.messages.size(), 1);
+}
+
 void MainWindowTest::savingAReportComputesItFirst() {
     QTemporaryDir folder;
     ScriptedPrompt prompt;
@@ -254,15 +318,9 @@ void MainWindowTest::closingAsksToSaveAndNeverLosesTheCase() {
     QVERIFY(!child<frmPvmtStrs>(window, "frmPvmtStrs").isVisible());
 }
 
-// The design chart and fatigue, chosen again after an edit, show what they show when first opened on
-// the edited case.
-void MainWindowTest::toolWindowsChosenAgainComputeTheCaseAnew() {
-    for (const auto& [item, name] :
-         {std::pair{"mnuDesignChart", "frmDesignChart"}, {"mnuFatigue", "frmFatigue"}}) {
-        const QString fresh = curvesWithModulus(item, name, QStringLiteral("200"), true);
-        QVERIFY(fresh != curvesWithModulus(item, name, QStringLiteral("100"), true));
-        QCOMPARE(curvesWithModulus(item, name, QStringLiteral("200"), false), fresh);
-    }
+void MainWindowTest::toolWindowsFollowTheCase() {
+    expectToFollowTheCase<frmDesignChart>("mnuDesignChart", "frmDesignChart");
+    expectToFollowTheCase<frmFatigue>("mnuFatigue", "frmFatigue");
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -38,3 +38,14 @@ TEST(AnalysisCase, InitialisingOnePartTouchesOnlyThatPart) {
         }
     }
 }
+
+TEST(AnalysisCase, FieldUnitsAreThoseOfTheCaptions) {
+    const std::tuple<Field, UnitSystem, std::string_view> units[] = {
+        {Field::P, UnitSystem::English, "lbs"},   {Field::P, UnitSystem::Metric, "kN"},
+        {Field::k, UnitSystem::Metric, "kPa/mm"}, {Field::F, UnitSystem::Metric, "oC"},
+        {Field::h1, UnitSystem::English, "in"},   {Field::mu1, UnitSystem::Metric, ""},
+    };
+    for (const auto& [field, system, unit] : units) {
+        EXPECT_EQ(fieldUnit(field, system), unit) << fieldName(field);
+    }
+}

@@ -3,17 +3,21 @@
 
 #include "../temporary_folder.h"
 
+#include <csignal>
 #include <cstddef>
 #include <fcntl.h>
-#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
 namespace korvanex {
+
+// Lines of a case file by their number (from 1), and the text each is replaced with.
+using CaseLines = std::vector<std::pair<std::size_t, std::string>>;
 
 struct ToolRun {
     int status = -1; // the exit status, or minus the signal that ended the tool
@@ -25,9 +29,11 @@ struct ToolRun {
 // test's own.
 class CliTest : public TemporaryFolderTest {
   protected:
-    // Starts the tool with standard output on the descriptor given (closed when -1) and standard error
-    // in a file.
-    pid_t start(const std::string& commandLine, int out) const {
+    // Starts the tool with standard output on the descriptor given (closed when -1), standard input on
+    // `in` where it is given, standard error in a file, and the file-size limit given (ulimit -f, in
+    // bytes), every signal at its default action.
+    pid_t start(const std::string& commandLine, int out, int in = -1,
+                rlim_t fileSizeLimit = RLIM_INFINITY) const {
         std::vector<std::string> arguments;
         std::istringstream words(commandLine);
         for (std::string word; std::getline(words, word, ' ');) {
@@ -43,6 +49,14 @@ class CliTest : public TemporaryFolderTest {
             ::dup2(::open((folder / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644),
                    STDERR_FILENO);
             out < 0 ? ::close(STDOUT_FILENO) : ::dup2(out, STDOUT_FILENO);
+            if (in >= 0) {
+                ::dup2(in, STDIN_FILENO);
+            }
+            const struct rlimit limit = {fileSizeLimit, fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            for (const int signal : {SIGPIPE, SIGXFSZ, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM}) {
+                std::signal(signal, SIG_DFL);
+            }
             ::execv(KORVANEX_CLI, argv.data());
             ::_exit(127);
         }
@@ -56,9 +70,9 @@ class CliTest : public TemporaryFolderTest {
                 contentsOf(folder / "stderr")};
     }
 
-    ToolRun run(const std::string& commandLine) const {
-        const int out = ::open((folder / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ToolRun result = finish(start(commandLine, out));
+    ToolRun run(const std::string& commandLine, int in = -1) const {
+        const int out = ::open((folder / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        ToolRun result = finish(start(commandLine, out, in));
         ::close(out);
         result.out = contentsOf(folder / "stdout");
         return result;
@@ -71,8 +85,7 @@ class CliTest : public TemporaryFolderTest {
     }
 
     // The example case file with some of its lines replaced (counted from 1).
-    std::string caseFile(const std::string& name,
-                         std::initializer_list<std::pair<std::size_t, std::string>> replaced) const {
+    std::string caseFile(const std::string& name, const CaseLines& replaced) const {
         std::istringstream example(contentsOf(KORVANEX_TEST_DATA "/cases/example.DEF"));
         std::string text;
         std::size_t number = 0;

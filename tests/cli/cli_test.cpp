@@ -4,6 +4,8 @@
 #include "../golden_file.h"
 #include "cli_run.h"
 
+#include <set>
+
 using namespace korvanex;
 
 namespace {
@@ -149,12 +151,6 @@ TEST_F(CliTest, HelpListsTheCommandsAndOptions) {
     const ToolRun help = run("-h");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(goldenDifference(KORVANEX_TEST_DATA "/cli/help.txt", help.out), "");
-}
-
-TEST_F(CliTest, ACaseFileThatIsNotOneExitsWithTwo) {
-    const ToolRun wrong = run("report " + file("wrong.DEF", "****ENG****\r\n\r\nnot a case\r\n"));
-    EXPECT_EQ(wrong.status, 2);
-    EXPECT_NE(wrong.err.find("Incorrect Input File!"), std::string::npos);
 }
 
 TEST_F(CliTest, FatigueWritesTheTableCsvAndJson) {
@@ -319,4 +315,30 @@ TEST_F(CliTest, TruckTrafficGivesTheRepetitionsAndOptionsOverrideTheDesign) {
     const ToolRun refused = run("report --design " + version2);
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.err, "korvanex-cli: " + version2 + ": version must be 1, not 2\n");
+}
+
+// With curling at the edge the three stresses differ: each choice takes the one the report names.
+TEST_F(CliTest, EachStressChoiceTakesItsStressOnACaseWithCurling) {
+    const std::string curled = caseFile("curled.DEF", {{29, "20"}});
+    const std::string report = run("report " + curled).out;
+    const struct {
+        const char* choice;
+        const char* reportLine;
+    } choices[] = {{"combined", "Combined Loading & Curling Stress (psi) = "},
+                   {"loading", "Loading Stress Only (psi) = "},
+                   {"edge-model", "Combined Slab Edge Stress (Load & Curl), psi = "}};
+    std::vector<std::string> stresses;
+    for (const auto& [choice, reportLine] : choices) {
+        SCOPED_TRACE(choice);
+        const std::size_t at = report.find(reportLine) + std::string(reportLine).size();
+        const std::string stress = report.substr(at, report.find('\n', at) - at);
+        const ToolRun table = run("fatigue " + curled + " --spectrum " + file("one.csv", "repetitions\n1\n") +
+                                  " --modulus-of-rupture 650 --stress " + choice);
+        EXPECT_EQ(table.status, 0);
+        EXPECT_NE(table.out.find("   1  dual-single         18000.0       20.0           " + stress + "    "),
+                  std::string::npos)
+            << table.out;
+        stresses.push_back(stress);
+    }
+    EXPECT_EQ(std::set<std::string>(stresses.begin(), stresses.end()).size(), 3u) << "the three must differ";
 }

@@ -23,9 +23,11 @@ TEST(JsonText, MembersOnLinesOfTheirOwnAndTheElementsOfAnArrayOnOneLineEach) {
     document["double"] = static_cast<double>(243.8f);
     document["whole"] = 650.0;
     document["large"] = 8e5;
-    document["beyond"] = INFINITY;
-    document["below"] = -INFINITY;
-    document["undefined"] = NAN;
+    setNumber(document, "beyond", INFINITY);
+    setNumber(document, "below", -INFINITY);
+    setNumber(document, "undefined", NAN);
+    setNumber(document, "largest", 1e308);
+    document["bare"] = INFINITY;
     document["nothing"] = nullptr;
     document["flag"] = true;
     document["empty"] = Json::object();
@@ -39,9 +41,14 @@ TEST(JsonText, MembersOnLinesOfTheirOwnAndTheElementsOfAnArrayOnOneLineEach) {
                                   "  \"double\": 243.8000030517578,\n"
                                   "  \"whole\": 650,\n"
                                   "  \"large\": 8e+05,\n"
-                                  "  \"beyond\": 1e999,\n"
-                                  "  \"below\": -1e999,\n"
+                                  "  \"beyond\": null,\n"
+                                  "  \"beyond_text\": \"> 1E+300\",\n"
+                                  "  \"below\": null,\n"
+                                  "  \"below_text\": \"< -1E+300\",\n"
                                   "  \"undefined\": null,\n"
+                                  "  \"undefined_text\": \"not known\",\n"
+                                  "  \"largest\": 1e+308,\n"
+                                  "  \"bare\": null,\n"
                                   "  \"nothing\": null,\n"
                                   "  \"flag\": true,\n"
                                   "  \"empty\": {},\n"

@@ -87,8 +87,12 @@ TEST(SlabPlanSvg, NoTiresWithoutARadius) {
     AnalysisCase record = AnalysisCase::defaults(UnitSystem::English);
     record.tp = "0";
     EXPECT_TRUE(tires(slabPlanSvg(record)).empty());
+    record.W = "0";
+    EXPECT_NE(slabPlanSvg(record).find(">The slab cannot be drawn: its width W is not a positive number.<"),
+              std::string::npos);
     record.L = "0";
-    EXPECT_NE(slabPlanSvg(record).find("The slab cannot be drawn"), std::string::npos);
+    EXPECT_NE(slabPlanSvg(record).find(">The slab cannot be drawn: its length L is not a positive number.<"),
+              std::string::npos);
 }
 
 namespace {

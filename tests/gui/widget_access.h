@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -48,6 +49,14 @@ inline bool selected(const QWidget& dialog, const char* option) {
 
 inline bool shown(const QWidget& dialog, const char* widget) {
     return !child<QWidget>(dialog, widget).isHidden();
+}
+
+// Waits until a tool window (the design chart, fatigue) shows the results of its latest request.
+template <class Window> void waitForResults(Window& window) {
+    QSignalSpy ready(&window, &Window::resultsReady);
+    if (window.isComputing()) {
+        QVERIFY(ready.wait(120000));
+    }
 }
 
 // The user's desk: a window elsewhere to switch to, so that every move to a window is an activation

@@ -10,18 +10,24 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace korvanex {
 
 // What a user sees of a window, one line per label, button and text field or area in creation order: its
-// name, its text, and whether it is hidden, disabled or selected.
+// name, its text (a rich text label's as plain text), and whether it is hidden, disabled or selected.
 inline QString describe(const QWidget& window) {
     QString lines = window.windowTitle() + QLatin1Char('\n');
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         QString text;
         if (const auto* label = qobject_cast<const QLabel*>(widget)) {
             text = label->text();
+            if (Qt::mightBeRichText(text)) {
+                QTextDocument document;
+                document.setHtml(text);
+                text = document.toPlainText();
+            }
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             text = button->text() + (button->isChecked() ? QStringLiteral(" [selected]") : QString());
         } else if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {

@@ -8,9 +8,11 @@
 #include "../temporary_folder.h"
 
 #include <cerrno>
-#include <csignal>
+#include <chrono>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 
 namespace korvanex {
 namespace {
@@ -109,18 +111,58 @@ TEST_F(FileWriterTest, AFailedOrAbandonedWriteLeavesTheTargetAndNoTemporary) {
     EXPECT_EQ(contentsOf(target), "old");
     EXPECT_EQ(entries(), 1u);
 
-    // A file size limit makes the write itself fail, as a full disk would.
+    // A file size limit makes the write itself fail, as a full disk would: the writer has SIGXFSZ,
+    // which would end the program, ignored.
     struct rlimit saved;
     ::getrlimit(RLIMIT_FSIZE, &saved);
     const struct rlimit small = {4096, saved.rlim_max};
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
     const std::string error = writeFileAtomically(target, std::string(1 << 20, 'x'));
     ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(error, target.string() + " cannot be written: File too large");
     EXPECT_EQ(contentsOf(target), "old");
     EXPECT_EQ(entries(), 1u);
+}
+
+// A named pipe is read as its writer writes it, even a writer that comes after the reader; a device is
+// refused.
+TEST_F(FileWriterTest, TheReadersTakeAPipeWithinTheSizeLimit) {
+    const fs::path fifo = folder / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::size_t size : {std::size_t{5}, MaxReadSize + 1}) {
+        std::thread writer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            // Opened without waiting for a reader, so that a pipe turned away leaves no writer hanging.
+            const int descriptor = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            const std::string bytes(size, 'x');
+            EXPECT_EQ(::fcntl(descriptor, F_SETFL, 0), 0);
+            EXPECT_EQ(::write(descriptor, bytes.data(), size), static_cast<ssize_t>(size));
+            ::close(descriptor);
+        });
+        std::string contents;
+        const std::string error = readSmallFile(fifo, contents);
+        writer.join();
+        EXPECT_EQ(error, size > MaxReadSize ? fifo.string() + " is larger than 1 MiB" : "");
+        EXPECT_EQ(contents, size > MaxReadSize ? "" : "xxxxx");
+    }
+    std::string ignored;
+    EXPECT_EQ(readSmallFile("/dev/zero", ignored), "/dev/zero is not a regular file or a pipe");
+}
+
+// As root, a replaced file keeps its owner and group; any user's write keeps them where they are the
+// user's own.
+TEST_F(FileWriterTest, AReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root may give a file to another user";
+    }
+    const fs::path path = file("owned.txt", "old", 0640);
+    ASSERT_EQ(::chown(path.c_str(), 1234, 2345), 0);
+    ASSERT_EQ(writeFileAtomically(path, "new"), "");
+    struct stat status;
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 1234u);
+    EXPECT_EQ(status.st_gid, 2345u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
 } // namespace

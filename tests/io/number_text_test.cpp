@@ -27,6 +27,8 @@ const Fixed fixedTexts[] = {
     {0.125, 2, "0.13"}, {0.435, 2, "0.43"}, {0.435f, 2, "0.44"}, {2.675, 2, "2.67"}, {0.05, 1, "0.1"},
     {9.96, 1, "10.0"}, {-0.9996, 3, "-1.000"}, {-0.0, 1, "0.0"}, {-0.04, 1, "0.0"},
     {-std::numeric_limits<double>::denorm_min(), 3, "0.000"},
+    // Beyond 1E+300 a value is said in words, never as inf or nan or in three hundred digits.
+    {INFINITY, 2, "> 1E+300"}, {1.5e300, 0, "> 1E+300"}, {-1e301, 1, "< -1E+300"}, {NAN, 3, "not known"},
     // clang-format on
 };
 

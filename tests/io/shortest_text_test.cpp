@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace korvanex {
 namespace {
 
@@ -19,6 +21,9 @@ TEST(ShortestText, AFloatAndADoubleAreWrittenInTheFewestDigitsThatReadBackExactl
     EXPECT_EQ(doubleText(243.8), "243.8");
     EXPECT_EQ(doubleText(243.8f), "243.8000030517578");
     EXPECT_EQ(doubleText(1.0 / 3), "0.3333333333333333");
+    EXPECT_EQ(doubleText(1e308), "1e+308");
+    EXPECT_EQ(doubleText(-INFINITY), "< -1E+300");
+    EXPECT_EQ(floatText(NAN), "not known");
     std::string text = "l=";
     appendDoubleText(text, 42.97);
     appendFloatText(text, 0.5f);

@@ -55,6 +55,12 @@ def message(done):
     return line[len(MESSAGE_PREFIX):]
 
 
+def warnings(done):
+    """The warnings of a run, without the tool's name and "warning: "."""
+    prefix = MESSAGE_PREFIX + "warning: "
+    return [line.removeprefix(prefix) for line in done.stderr.splitlines() if line.startswith(prefix)]
+
+
 def mixed_rows(rows):
     """A batch table cycling through both unit systems, every location, gear and layer, the shoulder
     and the widened lane, faults (k = 0), refused fields, unknown words, warnings, a cell holding a

@@ -31,7 +31,7 @@ def test_groups_and_totals_equal_the_tools(case, settings, options):
         result = korvanex.fatigue(fields, spectrum, 650, solve_thickness=True, **settings)
     done = cli_tool.run(*arguments, "--csv")
     pandas.testing.assert_frame_equal(result.groups, cli_tool.read_table(done.stdout), check_exact=True)
-    assert [f"korvanex-cli: warning: {warning.message}" for warning in caught] == done.stderr.splitlines()
+    assert [str(warning.message) for warning in caught] == cli_tool.warnings(done)
     totals = json.loads(cli_tool.run(*arguments, "--json", "--solve-thickness").stdout)
     assert result.total_damage_percent == totals["total_damage_percent"]
     assert result.cracking_percent == totals.get("cracking_percent")
@@ -58,6 +58,8 @@ def test_a_refused_spectrum_raises_input_error_with_the_tools_message(tmp_path, 
     ({"model": "miner"}, 'model takes pca or power, not "miner"'),
     ({"c2": 1.3}, "c1, c2, c4 and c5 apply to the power model only"),
     ({"target": 0}, "target takes a number greater than 0, not 0"),
+    ({"model": "power", "c5": 1.5}, "c5 takes a number less than 0, not 1.5"),
+    ({"model": "power", "c2": -1}, "c2 takes a number greater than 0, not -1"),
     ({"stress": "curl"}, 'stress takes combined, loading or edge-model, not "curl"'),
 ])
 def test_a_refused_setting_raises_input_error(settings, problem):

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -40,27 +41,55 @@ void expectNear(double actual, double expected, double relative) {
 } // namespace
 
 TEST(FatigueModels, PcaCurveOnEachSideOfItsBreaks) {
-    // SR, N worked out by hand from the curve's three pieces.
+    // SR, N and log10 N worked out by hand from the curve's three pieces.
     const struct {
-        double sr, n;
-    } points[] = {{0.60, 30959.93},   {0.55, 124351.2},  {0.5499, 124873.1}, {0.50, 762042.8},
-                  {0.4501, 61632345}, {0.45, Unlimited}, {-0.2, Unlimited}};
+        double sr, n, log10;
+    } points[] = {{0.60, 30959.93, 4.4908},     {0.55, 124351.2, 5.09465},    {0.5499, 124873.1, 5.096469},
+                  {0.50, 762042.8, 5.881978},   {0.4501, 61632345, 7.789808}, {39.954, 0, -470.787458},
+                  {0.45, Unlimited, Unlimited}, {-0.2, Unlimited, Unlimited}};
     for (const auto& point : points) {
         SCOPED_TRACE(point.sr);
-        expectNear(pcaAllowableRepetitions(point.sr), point.n, 1e-6);
+        const AllowableRepetitions allowable = pcaAllowableRepetitions(point.sr);
+        expectNear(allowable.count, point.n, 1e-6);
+        expectNear(allowable.log10, point.log10, 1e-6);
     }
 }
 
 TEST(FatigueModels, PowerModelAndCrackingTransfer) {
     const PowerModelConstants global;
-    expectNear(powerAllowableRepetitions(390, 650, global), 5367.838, 1e-6); // 10^(2 (650/390)^1.22)
-    expectNear(powerAllowableRepetitions(0, 650, global), Unlimited, 0);
-    expectNear(powerAllowableRepetitions(-10, 650, global), Unlimited, 0);
-    expectNear(powerAllowableRepetitions(325, 650, {3, 1, 1, -1.98}), 1e6, 1e-12);
-    expectNear(crackingPercent(100, global), 50, 1e-12);              // 100 / (1 + 1)
-    expectNear(crackingPercent(50, global), 20.22273, 1e-6);          // 100 / (1 + 0.5^-1.98)
-    expectNear(crackingPercent(100, {2, 1.22, 3, -1.98}), 25, 1e-12); // 100 / (1 + 3)
+    expectNear(powerAllowableRepetitions(390, 650, global).count, 5367.838, 1e-6); // 10^(2 (650/390)^1.22)
+    expectNear(powerAllowableRepetitions(390, 650, global).log10, 3.729799, 1e-6);
+    expectNear(powerAllowableRepetitions(0, 650, global).count, Unlimited, 0);
+    expectNear(powerAllowableRepetitions(-10, 650, global).count, Unlimited, 0);
+    expectNear(powerAllowableRepetitions(325, 650, {3, 1, 1, -1.98}).count, 1e6, 1e-12);
+    expectNear(powerAllowableRepetitions(1, 650, global).count, Unlimited, 0); // 10^(2 x 650^1.22) = 10^5321
+    expectNear(crackingPercent(100, global), 50, 1e-12);                       // 100 / (1 + 1)
+    expectNear(crackingPercent(50, global), 20.22273, 1e-6);                   // 100 / (1 + 0.5^-1.98)
+    expectNear(crackingPercent(100, {2, 1.22, 3, -1.98}), 25, 1e-12);          // 100 / (1 + 3)
     EXPECT_EQ(crackingPercent(0, global), 0);
+    EXPECT_EQ(crackingPercent(Unlimited, global), 100);
+}
+
+// 100 n / N worked out by hand; where n or N leaves the double range the damage comes from the
+// logarithms, and a damage beyond the range is +infinity, never NaN.
+TEST(FatigueModels, DamageStaysANumberWhereNOrTheDamageLeavesTheDoubleRange) {
+    const struct {
+        double n;
+        AllowableRepetitions allowable;
+        double damage;
+    } cases[] = {
+        {1e4, {30959.93, 4.4908}, 32.29981},
+        {1e308, {Unlimited, Unlimited}, 0},   // unlimited N, at any n
+        {1e308, {Unlimited, 400}, 0},         // N beyond the double range
+        {1e308, {1e6, 6}, 1e304},             // 100 n overflows
+        {1e-5, {0, -305}, 1e302},             // N below the double range
+        {2.5e6, {0, -470.787458}, Unlimited}, // SR 39.954: 10^479
+        {1, {1e-310, -310}, Unlimited},       // a subnormal N
+    };
+    for (const auto& [n, allowable, damage] : cases) {
+        SCOPED_TRACE(n);
+        expectNear(damagePercent(n, allowable), damage, 1e-6);
+    }
 }
 
 TEST(TrafficSpectrumReader, EmptyCellsTakeTheCasesValuesAndBadRowsAreErrors) {
@@ -126,7 +155,44 @@ TEST(FatigueDamage, MinersSumWithUnlimitedFaultingAndErrorRows) {
     // A group that faults at every thickness: no grid point can be shown to carry the traffic.
     EXPECT_EQ(solveThickness(spectrumOf("k,repetitions\n0,1\n", base), settings).status,
               RequiredThickness::Status::NoneInRange);
-    EXPECT_EQ(solveThickness(spectrumOf("h1,repetitions\n,1\n", base), settings).why, "the spectrum sets h1");
+    EXPECT_EQ(solveThickness(spectrumOf("h1,repetitions\n,1\n9,1\n", base), settings).why,
+              "the spectrum sets h1");
+    // An h1 column without a value sets nothing: the solver looks.
+    EXPECT_EQ(solveThickness(spectrumOf("h1,repetitions\n,1\n \t,1\n", base), settings).status,
+              RequiredThickness::Status::Found);
+}
+
+// Settings no group can be computed with, and a spectrum without groups: no number is made up.
+TEST(FatigueDamage, NothingIsComputedFromUnusableSettingsOrWithoutGroups) {
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::English);
+    const TrafficSpectrum spectrum = spectrumOf("repetitions\n1\n", base);
+    const auto power = [](PowerModelConstants constants) {
+        FatigueSettings settings = pcaAt(650);
+        settings.model = FatigueModel::Power;
+        settings.constants = constants;
+        return settings;
+    };
+    const std::pair<FatigueSettings, const char*> unusable[] = {
+        {pcaAt(0), "the modulus of rupture must be a finite number greater than 0"},
+        {pcaAt(INFINITY), "the modulus of rupture must be a finite number greater than 0"},
+        {power({0, 1.22, 1, -1.98}), "C1 must be a finite number greater than 0"},
+        {power({NAN, 1.22, 1, -1.98}), "C1 must be a finite number greater than 0"},
+        {power({2, INFINITY, 1, -1.98}), "C2 must be a finite number greater than 0"},
+        {power({2, 1.22, -1, -1.98}), "C4 must be a finite number greater than 0"},
+        {power({2, 1.22, 1, 0}), "C5 must be a finite number less than 0"}};
+    for (const auto& [settings, problem] : unusable) {
+        SCOPED_TRACE(problem);
+        EXPECT_EQ(groupStatusText(computeFatigue(spectrum, settings).groups[0]),
+                  std::string("error: ") + problem);
+        EXPECT_EQ(requiredThicknessText(solveThickness(spectrum, settings), UnitSystem::English),
+                  std::string("not solved: ") + problem);
+    }
+    const TrafficSpectrum empty = buildSpectrum({{"repetitions"}, {}}, base);
+    EXPECT_EQ(totalDamageText(computeFatigue(empty, pcaAt(650))), "not known: there is no load group");
+    EXPECT_EQ(solveThickness(empty, pcaAt(650)).why, "there is no load group");
+    std::istringstream headerOnly("repetitions\n");
+    TrafficSpectrum ignored;
+    EXPECT_EQ(readSpectrum(headerOnly, base, ignored), "there is no load group: no row follows the header");
 }
 
 TEST(FatigueDamage, MetricModulusOfRuptureIsInKpa) {
@@ -184,5 +250,57 @@ TEST(ThicknessSolver, TheDamageCurveIsTheTotalAtEveryStrideOfTheGrid) {
     EXPECT_EQ(curve[7].h1, 11);
     EXPECT_EQ(curve.back().h1, 20);
     EXPECT_EQ(curve[7].totalDamagePercent, totalDamageAt(spectrum, settings, "11.00"));
-    EXPECT_TRUE(damageAgainstThickness(spectrumOf("h1,repetitions\n,1\n", base), settings, 100).empty());
+    const std::vector<ThicknessDamage> uneven = damageAgainstThickness(spectrum, settings, 300);
+    ASSERT_EQ(uneven.size(), 7u); // 4.00, 7.00, ... 19.00 and 20.00 in
+    EXPECT_EQ(uneven[5].h1, 19);
+    EXPECT_EQ(uneven[6].h1, 20);
+    EXPECT_EQ(uneven[6].totalDamagePercent, curve.back().totalDamagePercent);
+    EXPECT_TRUE(damageAgainstThickness(spectrumOf("h1,repetitions\n9,1\n", base), settings, 100).empty());
+
+    // Shared out among threads, the curve is the same; asked to stop, nothing more is computed.
+    const auto damages = [](const std::vector<ThicknessDamage>& points) {
+        std::vector<std::optional<double>> totals;
+        for (const ThicknessDamage& point : points) {
+            totals.push_back(point.totalDamagePercent);
+        }
+        return totals;
+    };
+    EXPECT_EQ(damages(damageAgainstThickness(spectrum, settings, 100, 3)), damages(curve));
+    std::stop_source stopped;
+    stopped.request_stop();
+    const std::vector<ThicknessDamage> none =
+        damageAgainstThickness(spectrum, settings, 100, 2, stopped.get_token());
+    EXPECT_EQ(none.size(), 17u);
+    EXPECT_EQ(none.back().h1, 20);
+    EXPECT_EQ(damages(none), std::vector<std::optional<double>>(17));
+    EXPECT_EQ(solveThickness(spectrum, settings, stopped.get_token()).status,
+              RequiredThickness::Status::NotSolved);
+}
+
+// The printout: the title with the time, the report's inputs, the power model's constants, the table.
+TEST(FatigueOutput, ThePrintoutHoldsTheInputsTheSettingsAndTheTable) {
+    const AnalysisCase base = AnalysisCase::defaults(UnitSystem::Metric);
+    const TrafficSpectrum spectrum = spectrumOf("gear,repetitions\ndual-tandem,1E4\n", base);
+    FatigueSettings settings = pcaAt(4480);
+    settings.model = FatigueModel::Power;
+    settings.constants.c5 = -2.5;
+    const std::vector<std::string> lines = fatiguePrintLines(
+        base, spectrum, settings, computeFatigue(spectrum, settings), std::nullopt, "2024-05-06 10:30");
+    ASSERT_GT(lines.size(), 30u);
+    EXPECT_EQ(lines[0], "KORVANEX Fatigue Damage, printed 2024-05-06 10:30");
+    EXPECT_EQ(lines[4], "                      Edge Stress Analysis");
+    EXPECT_EQ(lines[8], "         Axle Load, P (kN) = 80");
+    const auto line = [&lines](std::string_view start) {
+        const auto found = std::find_if(lines.begin(), lines.end(),
+                                        [start](const std::string& text) { return text.starts_with(start); });
+        return found != lines.end() ? *found : std::string();
+    };
+    EXPECT_EQ(line("Power"), "Power model constants: C1 = 2   C2 = 1.22   C4 = 1   C5 = -2.5");
+    EXPECT_EQ(line("Fatigue model"),
+              "Fatigue model: power   Stress: combined   Modulus of rupture: 4480.0 kPa   "
+              "Target: 100.00 %");
+    EXPECT_EQ(line(" Row"),
+              " Row  Gear              Load (kN)    dT (oC)    Stress (kPa)       SR    Allowable "
+              "Reps    Repetitions    Damage (%)");
+    EXPECT_EQ(lines.back().substr(0, 15), "Slabs cracked: ");
 }

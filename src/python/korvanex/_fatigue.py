@@ -73,15 +73,17 @@ def fatigue(
     modulus_of_rupture: the concrete's flexural strength, psi or kPa, greater than 0.
     model: "pca", the PCA fatigue curve (Packard and Tayabji, 1985), or "power", log10 N =
         c1 (MR / stress)^c2 with the cracking c4 and c5 (NCHRP 1-37A, 2004): c1 2.0, c2 1.22,
-        c4 1, c5 -1.98 when not given, the power model's only.
+        c4 1, c5 -1.98 when not given, the power model's only; c1, c2 and c4 greater than 0, c5
+        less than 0.
     stress: the stress compared with MR, "combined", "loading" or "edge-model".
     target: the damage the slab may take, in percent.
     solve_thickness: also look for the least slab thickness h1 on a 0.01 grid of its typical range
         at which the total damage is at most the target.
 
     Raises InputError with the tool's message for a refused setting, case field or spectrum header;
-    a group that cannot be computed gets its status. Warns with a RangeWarning of each value outside
-    its typical range.
+    a group that cannot be computed gets its status. Warns with a RangeWarning, as the tool does, of
+    each value outside its typical range, of a modulus of rupture outside the usual range of concrete
+    and of each stress ratio above 1.
     """
     frame = frame_of(spectrum)
     names, columns = columns_of(frame)
