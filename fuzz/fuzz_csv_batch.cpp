@@ -3,6 +3,7 @@
 // otherwise writes one result record per data record, each echoing the record's cells, with a status
 // and either finite numbers or empty result cells.
 
+#include "case/case_words.h"
 #include "case/field_value.h"
 #include "formats/batch_lines.h"
 #include "fuzz_property.h"
@@ -30,6 +31,9 @@ constexpr std::size_t ResultCells = ComposedResults + EdgeModelResults;
 // The status and the warnings stand between the input cells and the results.
 constexpr std::size_t StatusCells = 2;
 
+// A plate column adds the plate model's seven numbers after the results.
+constexpr std::size_t PlateCells = 7;
+
 // An output record echoes a whole input record and may quote it again in its status.
 constexpr std::size_t MaxOutputRecordBytes = 4 * MaxCsvRecordBytes;
 
@@ -51,17 +55,30 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Whether every header cell names a column, blanks around the name aside, and none twice.
+bool isPlateColumn(std::string_view name) {
+    return equalsIgnoringCase(trimmed(name), "plate");
+}
+
+// Whether every header cell names a column (a case column or the plate column), blanks around the
+// name aside, and none twice.
 bool knownColumns(const std::vector<std::string>& header) {
     std::vector<const CaseColumn*> seen;
     for (const std::string& name : header) {
-        const CaseColumn* column = findCaseColumn(trimmed(name));
-        if (column == nullptr || std::find(seen.begin(), seen.end(), column) != seen.end()) {
+        const CaseColumn* column = isPlateColumn(name) ? nullptr : findCaseColumn(trimmed(name));
+        const bool unknown = column == nullptr && !isPlateColumn(name);
+        if (unknown || std::find(seen.begin(), seen.end(), column) != seen.end()) {
             return false;
         }
         seen.push_back(column);
     }
     return true;
+}
+
+void checkPlateCells(const std::vector<std::string>& row, std::size_t first) {
+    const auto filled = std::count_if(row.begin() + static_cast<std::ptrdiff_t>(first), row.end(),
+                                      [](const std::string& cell) { return !cell.empty(); });
+    require(filled == 0 || filled == static_cast<std::ptrdiff_t>(PlateCells),
+            "the plate model's cells are all written or all empty");
 }
 
 void checkResultCells(const std::vector<std::string>& row, std::size_t first, bool computed) {
@@ -105,7 +122,9 @@ void checkBatch(std::string_view bytes) {
     std::vector<std::string> outputRow;
     require(output.read(outputRow) == CsvReader::Status::Record, "the result starts with its header");
     const std::size_t width = header.size();
-    require(outputRow.size() == width + StatusCells + ResultCells, "the result header has every column");
+    const std::size_t plateCells = std::any_of(header.begin(), header.end(), isPlateColumn) ? PlateCells : 0;
+    require(outputRow.size() == width + StatusCells + ResultCells + plateCells,
+            "the result header has every column");
     require(std::equal(header.begin(), header.end(), outputRow.begin()),
             "the result header echoes the input");
     require(outputRow[width] == "status" && outputRow[width + 1] == "warnings",
@@ -121,7 +140,7 @@ void checkBatch(std::string_view bytes) {
             return;
         }
         require(output.read(outputRow) == CsvReader::Status::Record, "one result record per data record");
-        require(outputRow.size() == width + StatusCells + ResultCells,
+        require(outputRow.size() == width + StatusCells + ResultCells + plateCells,
                 "every result record has every column");
         const bool rightWidth = row.size() == width;
         row.resize(width);
@@ -132,6 +151,7 @@ void checkBatch(std::string_view bytes) {
                 "every record has a status");
         require(rightWidth || startsWith(rowStatus, "error: "), "a record of the wrong width is an error");
         checkResultCells(outputRow, width + StatusCells, computed);
+        checkPlateCells(outputRow, width + StatusCells + ResultCells);
     }
 }
 

@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
 # command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked examples
-# (from repetitions and from truck traffic), and the Python example (docs/examples/notebook.py: its
+# (from repetitions and from truck traffic), the plate model's example and its convergence table, the
+# plate model's picture docs/plate-contours.svg, and the Python example (docs/examples/notebook.py: its
 # source and what it prints, run with the module in PYTHON_DIR; its figure becomes
-# docs/python-damage.png). With --check it changes nothing and fails when the README differs; the
-# figure is not compared, for its text depends on the fonts.
+# docs/python-damage.png). With --check it changes nothing and fails when the README or the plate
+# picture differs; the Python figure is not compared, for its text depends on the fonts.
 # Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli [PYTHON_DIR]]
 set -eu
 cd "$(dirname "$0")/.."
@@ -84,14 +85,48 @@ else
     echo "README.md: the Python example is not run: there is no module in $python_dir" >&2
 fi
 
+plateExample="docs/examples/edge-dual-tandem.DEF --tied-shoulder yes"
+{
+    echo '```'
+    # shellcheck disable=SC2086 # the case file and its option
+    "$cli" plate $plateExample --svg "$work/plate-contours.svg"
+    echo '```'
+} >"$work/plate"
+replace "korvanex-cli plate example" "$work/plate"
+
+# convergence NAME ARGS...: the plate model's largest combined stress of a case on the three meshes,
+# and how much halving every element of the default mesh changes it.
+convergence() {
+    name="$1"
+    shift
+    for mesh in coarse default fine; do
+        "$cli" plate "$@" --mesh "$mesh" --json | sed -n 's/^    "combined_stress": \(.*\),$/\1/p' | head -n 1
+    done | awk -v name="$name" '
+        { stress[NR] = $1 }
+        END { printf "| %s | %.2f | %.2f | %.2f | %+.3f %% |\n", name, stress[1], stress[2], stress[3],
+              (stress[3] / stress[2] - 1) * 100 }'
+}
+{
+    echo "| Case | Coarse mesh | Default mesh | Fine mesh | Default to fine |"
+    echo "|---|---:|---:|---:|---:|"
+    convergence "The default case: edge, Dual-Single, no curling"
+    convergence "The same with a tied shoulder" --tied-shoulder yes
+    convergence "docs/examples/edge-dual-tandem.DEF: edge, Dual-Tandem, dT 20 degF" \
+        docs/examples/edge-dual-tandem.DEF
+    convergence "tests/data/cases/metric-two-layer-corner.DEF: corner, Dual-Tandem, two bonded layers" \
+        tests/data/cases/metric-two-layer-corner.DEF
+} >"$work/convergence"
+replace "korvanex-cli plate convergence" "$work/convergence"
+
 if [ "$check" = yes ]; then
-    if ! diff -u README.md "$work/README.md"; then
-        echo "README.md: a command output differs from what the command prints now;" \
-            "run sh scripts/update-readme-outputs.sh" >&2
+    if ! diff -u README.md "$work/README.md" || ! cmp -s docs/plate-contours.svg "$work/plate-contours.svg"; then
+        echo "README.md or docs/plate-contours.svg: a command output differs from what the command prints" \
+            "now; run sh scripts/update-readme-outputs.sh" >&2
         exit 1
     fi
 else
     cat "$work/README.md" >README.md
+    cat "$work/plate-contours.svg" >docs/plate-contours.svg
     if [ -f "$work/examples/damage-against-thickness.png" ]; then
         cp "$work/examples/damage-against-thickness.png" docs/python-damage.png
     fi

@@ -76,16 +76,6 @@ constexpr std::optional<T> valueOf(const Word<T> (&words)[N], std::string_view t
     return std::nullopt;
 }
 
-// The words of a vocabulary as a message offers them: "pca or power", "combined, loading or edge-model".
-template <typename T, std::size_t N> std::string wordChoices(const Word<T> (&words)[N]) {
-    std::string choices;
-    for (std::size_t index = 0; index < N; ++index) {
-        choices += index == 0 ? "" : index + 1 == N ? " or " : ", ";
-        choices += words[index].text;
-    }
-    return choices;
-}
-
 // Whether two texts are equal when ASCII letters are compared without their case.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
@@ -103,6 +93,16 @@ std::optional<T> valueIgnoringCase(const Word<T> (&words)[N], std::string_view t
 // The one rule for a yes/no answer typed by a user: "yes" or "no" in any case.
 inline std::optional<bool> parseYesNo(std::string_view text) {
     return valueIgnoringCase(YesNoWords, text);
+}
+
+// The words of a vocabulary as a message lists them: "pca or power", "coarse, default or fine".
+template <typename T, std::size_t N> std::string choicesText(const Word<T> (&words)[N]) {
+    std::string choices;
+    for (std::size_t index = 0; index < N; ++index) {
+        choices += index == 0 ? "" : index + 1 == N ? " or " : ", ";
+        choices += words[index].text;
+    }
+    return choices;
 }
 
 // A text as a message names it: in double quotes, as it was given.

@@ -129,6 +129,11 @@ std::string formatFixed(double value, int decimals) {
     return placePoint(decimalDigits(rounded), decimals, negative);
 }
 
+std::string formatSignedFixed(double value, int decimals) {
+    const std::string text = formatFixed(value, decimals);
+    return text.starts_with('-') || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
+}
+
 std::string formatFieldText(std::string_view text, int decimals) {
     if (!isWholeNumberText(text)) {
         return std::string(text);

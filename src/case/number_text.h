@@ -24,6 +24,10 @@ std::string_view numberWords(double value);
 // largest written number.
 std::string formatFixed(double value, int decimals);
 
+// The same with a plus sign before a positive value that does not round to zero: "+2.515", "-0.104",
+// "0.000".
+std::string formatSignedFixed(double value, int decimals);
+
 // The pattern applied to a field text: a text that is a complete valid number (isWholeNumberText) is
 // rounded as the decimal number it is written as; any other text comes back unchanged.
 std::string formatFieldText(std::string_view text, int decimals);

@@ -17,7 +17,7 @@ namespace {
 double metricFactor(Field field) {
     switch (field) {
     case Field::P:
-        return 0.00445; // kN to lb
+        return KnPerLb;
     case Field::tp:
     case Field::E1:
     case Field::E2:

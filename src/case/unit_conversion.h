@@ -11,6 +11,7 @@ namespace korvanex {
 // The system's own rounded factors between its English and metric stresses and lengths.
 inline constexpr double KpaPerPsi = 6.89;
 inline constexpr double CmPerInch = 2.54;
+inline constexpr double KnPerLb = 0.00445;
 
 // A stress computed in psi, and a length computed in inches, in the given unit system.
 inline double inStressUnit(double psi, UnitSystem units) {
@@ -19,6 +20,10 @@ inline double inStressUnit(double psi, UnitSystem units) {
 inline double inLengthUnit(double inches, UnitSystem units) {
     return units == UnitSystem::Metric ? inches * CmPerInch : inches;
 }
+// A load computed in lb, in lbs or kN.
+inline double inLoadUnit(double pounds, UnitSystem units) {
+    return units == UnitSystem::Metric ? pounds * KnPerLb : pounds;
+}
 
 // The words of those units: psi and in, or kPa and cm.
 inline std::string_view stressUnitWord(UnitSystem units) {
@@ -26,6 +31,9 @@ inline std::string_view stressUnitWord(UnitSystem units) {
 }
 inline std::string_view lengthUnitWord(UnitSystem units) {
     return units == UnitSystem::Metric ? "cm" : "in";
+}
+inline std::string_view loadUnitWord(UnitSystem units) {
+    return units == UnitSystem::Metric ? "kN" : "lbs";
 }
 
 // The inputs of one case in the engine's computation units: lb, in, psi, pci (psi/in for k, lb/in^3

@@ -20,15 +20,7 @@ namespace {
 std::string reportText(const CliOptions& options, const AnalysisCase& record,
                        const AnalysisResults& results) {
     const std::vector<std::string> lines = WriteReport(record, options.detailed, results);
-    if (options.outputPath) {
-        return reportFileText(lines);
-    }
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += '\n';
-    }
-    return text;
+    return options.outputPath ? reportFileText(lines) : joinedLines(lines);
 }
 
 } // namespace
@@ -46,8 +38,7 @@ int caseCommand(const CliOptions& options) {
     try {
         computeStresses(record, results);
     } catch (const FloatingPointFault& fault) {
-        fail(faultMessage(fault));
-        return ExitFault;
+        return failOnFault(fault);
     }
     return writeCommandOutput(options, options.command == Command::Json
                                            ? resultsJson(record, results)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/commands.h"
+#include "plate/plate_case.h"
 #include "studies/sweep.h"
 
 #include <optional>
@@ -16,7 +17,14 @@ struct FatigueArguments {
     std::optional<std::string> adtt, growth, years, directional, lane; // the truck traffic
     bool solveThickness = false;
     bool csv = false;
-    bool json = false;
+};
+
+// The options of plate, read.
+struct PlateArguments {
+    std::optional<std::string> shoulderWidth; // a number greater than 0, in the case's unit of W
+    PlateMesh mesh = PlateMesh::Default;
+    PlateLoad load = PlateLoad::Gear;
+    std::optional<std::string> svgPath;
 };
 
 // What the command line asks for.
@@ -35,6 +43,8 @@ struct CliOptions {
     std::optional<std::string> saveDesignPath; // the design file written
     std::optional<unsigned> jobs;              // the threads of batch; the machine's cores when not given
     FatigueArguments fatigue;
+    PlateArguments plate;
+    bool json = false; // fatigue and plate: everything as JSON
     bool help = false;
 };
 

@@ -69,4 +69,25 @@ int writeCommandOutput(const CliOptions& options, std::string_view text) {
     });
 }
 
+int writeOutputFile(const std::string& path, std::string_view text) {
+    return writeToFile(path, [text](std::ostream& out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return std::string();
+    });
+}
+
+std::string joinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+int failOnFault(const FloatingPointFault& fault) {
+    fail(faultMessage(fault));
+    return ExitFault;
+}
+
 } // namespace korvanex::cli

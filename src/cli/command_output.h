@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "case/fault.h"
 #include "cli/cli_options.h"
 
 #include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvanex::cli {
 
@@ -35,5 +37,16 @@ using OutputProducer = std::function<std::string(std::ostream&)>;
 // telling on standard error what failed: the producer's problem, the output's, or both.
 int writeCommandOutput(const CliOptions& options, const OutputProducer& produce);
 int writeCommandOutput(const CliOptions& options, std::string_view text);
+
+// Writes a text to a file through the core's FileWriter, as --output does. Returns ExitSuccess, or
+// ExitFailure after telling what failed.
+int writeOutputFile(const std::string& path, std::string_view text);
+
+// The lines as one text, each ended by a line end.
+std::string joinedLines(const std::vector<std::string>& lines);
+
+// Tells on standard error where the computation stopped and that the inputs are degenerate; returns
+// ExitFault.
+int failOnFault(const FloatingPointFault& fault);
 
 } // namespace korvanex::cli

@@ -29,8 +29,14 @@ constexpr CommandRow commands[] = {
      "fatigue [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR [options]",
      "the fatigue damage of a traffic spectrum on the case (Miner's sum), and the slab\n"
      "thickness that carries it"},
+    {Command::Plate, "plate", FileUse::Optional, &CliOptions::casePath, caseFile,
+     "plate [CASE.DEF] [options] [--shoulder-width X] [--mesh coarse|default|fine]\n"
+     "           [--load gear|single] [--json] [--svg FILE] [--output FILE]",
+     "solve the case with the plate finite-element model and set its stresses beside the\n"
+     "analysis's, with its deflections and the ratios the fitted models clamped"},
     {Command::Verify, "verify", FileUse::Refused, &CliOptions::casePath, caseFile, "verify",
-     "compute the built-in worked examples and compare them with their published values"},
+     "compute the built-in worked examples and compare them with their published values,\n"
+     "and the plate model with the closed forms it must reproduce"},
 };
 
 constexpr bool rowsInCommandOrder() {

@@ -54,12 +54,12 @@ std::string readWord(const char* option, const Word<T> (&words)[N], const std::o
         value = *chosen;
         return {};
     }
-    return std::string(option) + " takes " + wordChoices(words) + ", not \"" + *text + "\"";
+    return std::string(option) + " takes " + choicesText(words) + ", not \"" + *text + "\"";
 }
 
 // The settings the fatigue options give; returns the first that is wrong, or empty.
-std::string readSettings(const FatigueArguments& arguments, FatigueSettings& settings) {
-    if (arguments.csv && arguments.json) {
+std::string readSettings(const FatigueArguments& arguments, bool json, FatigueSettings& settings) {
+    if (arguments.csv && json) {
         return "--csv and --json cannot be given together";
     }
     if (arguments.csv && arguments.solveThickness) {
@@ -99,9 +99,9 @@ std::string missingInput(const FatigueArguments& arguments, const Design& design
 }
 
 // The fatigue settings of the design with the options over them.
-std::string readDesignSettings(const FatigueArguments& arguments, Design& design) {
+std::string readDesignSettings(const FatigueArguments& arguments, bool json, Design& design) {
     FatigueSettings settings = design.fatigue.value_or(FatigueSettings{});
-    if (std::string error = readSettings(arguments, settings); !error.empty()) {
+    if (std::string error = readSettings(arguments, json, settings); !error.empty()) {
         return error;
     }
     design.fatigue = settings;
@@ -120,7 +120,7 @@ int fatigueCommand(const CliOptions& options) {
         return ExitFailure;
     }
     for (std::string error :
-         {missingInput(options.fatigue, design), readDesignSettings(options.fatigue, design)}) {
+         {missingInput(options.fatigue, design), readDesignSettings(options.fatigue, options.json, design)}) {
         if (!error.empty()) {
             return failUsage(error);
         }
@@ -142,10 +142,10 @@ int fatigueCommand(const CliOptions& options) {
     if (options.fatigue.solveThickness) {
         thickness = solveThickness(spectrum, settings);
     }
-    const int status = writeCommandOutput(options, options.fatigue.csv ? fatigueCsv(spectrum, result)
-                                                   : options.fatigue.json
-                                                       ? fatigueJson(spectrum, settings, result, thickness)
-                                                       : fatigueTable(spectrum, settings, result, thickness));
+    const int status =
+        writeCommandOutput(options, options.fatigue.csv ? fatigueCsv(spectrum, result)
+                                    : options.json      ? fatigueJson(spectrum, settings, result, thickness)
+                                                   : fatigueTable(spectrum, settings, result, thickness));
     if (status == ExitSuccess && std::none_of(result.groups.begin(), result.groups.end(), computed)) {
         fail("no load group could be computed");
         return ExitFault;

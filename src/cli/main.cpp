@@ -7,6 +7,7 @@
 #include "cli/command_output.h"
 #include "cli/fatigue_command.h"
 #include "cli/help_text.h"
+#include "cli/plate_command.h"
 #include "cli/sweep_command.h"
 #include "cli/verify_command.h"
 
@@ -30,6 +31,8 @@ int runCommand(const CliOptions& options) {
         return sweepCommand(options);
     case Command::Fatigue:
         return fatigueCommand(options);
+    case Command::Plate:
+        return plateCommand(options);
     case Command::Verify:
         return verifyCommand(options);
     }

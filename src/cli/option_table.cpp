@@ -2,6 +2,7 @@
 #include "cli/option_table.h"
 
 #include "case/case_words.h"
+#include "case/number_text.h"
 #include "cli/sweep_range.h"
 #include "studies/batch.h"
 
@@ -12,12 +13,14 @@ namespace korvanex::cli {
 
 namespace {
 
-// Where a member lives: in the options themselves or in the fatigue arguments among them.
+// Where a member lives: in the options themselves or in the fatigue or plate arguments among them.
 template <auto member> auto& memberOf(CliOptions& options) {
     if constexpr (requires { options.*member; }) {
         return options.*member;
-    } else {
+    } else if constexpr (requires { options.fatigue.*member; }) {
         return options.fatigue.*member;
+    } else {
+        return options.plate.*member;
     }
 }
 
@@ -51,6 +54,26 @@ std::string readYesNo(std::string_view option, const std::string& value, CliOpti
     return {};
 }
 
+template <auto member, const auto& words>
+std::string readChoice(std::string_view option, const std::string& value, CliOptions& options) {
+    const auto chosen = valueOf(words, value);
+    if (!chosen) {
+        return std::string(option) + " takes " + choicesText(words) + ", not \"" + value + "\"";
+    }
+    memberOf<member>(options) = *chosen;
+    return {};
+}
+
+template <auto member>
+std::string readPositive(std::string_view option, const std::string& value, CliOptions& options) {
+    const std::optional<double> number = finiteNumber(value);
+    if (!number || !(*number > 0)) {
+        return std::string(option) + " takes a number greater than 0, not \"" + value + "\"";
+    }
+    memberOf<member>(options) = value;
+    return {};
+}
+
 std::string readRange(std::string_view option, const std::string& value, CliOptions& options) {
     SweepRange range;
     if (std::string error = parseSweepRange(value, range); !error.empty()) {
@@ -75,8 +98,9 @@ std::string readJobs(std::string_view option, const std::string& value, CliOptio
 using enum Command;
 
 // The commands that compute the case of a case file with the settings such a file does not hold.
-constexpr CommandSet caseCommands = {Report, Json, Sweep, Plan, Fatigue};
+constexpr CommandSet caseCommands = {Report, Json, Sweep, Plan, Fatigue, Plate};
 constexpr CommandSet fatigueOnly = {Fatigue};
+constexpr CommandSet plateOnly = {Plate};
 
 constexpr RefusalFor rowGivesTheCase = {{Batch}, Refusal::EachRowGivesTheCase};
 constexpr RefusalFor csvHoldsEveryFactor = {{Batch, Sweep}, Refusal::CsvHoldsEveryFactor};
@@ -142,9 +166,14 @@ constexpr OptionRow options[] = {
     {.name = "--output",
      .value = "FILE",
      .read = readFileName<&CliOptions::outputPath>,
-     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue},
+     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Plate},
      .refusals = {verifyTakesNothing},
      .help = "write to FILE instead of printing"},
+    {.name = "--json",
+     .read = setFlag<&CliOptions::json>,
+     .commands = {Fatigue, Plate},
+     .refusals = {verifyTakesNothing},
+     .help = "fatigue, plate: everything as JSON (psi, inches)"},
     {.name = "--jobs",
      .value = "N",
      .read = readJobs,
@@ -247,13 +276,34 @@ constexpr OptionRow options[] = {
     {.name = "--csv",
      .read = setFlag<&FatigueArguments::csv>,
      .commands = fatigueOnly,
-     .synopsis = "--csv, --json",
-     .help = "the per-group table as CSV, or everything as JSON (psi)"},
-    {.name = "--json", .read = setFlag<&FatigueArguments::json>, .commands = fatigueOnly},
+     .help = "the per-group table as CSV"},
+    {.name = "--shoulder-width",
+     .value = "X",
+     .read = readPositive<&PlateArguments::shoulderWidth>,
+     .commands = plateOnly,
+     .heading = "Plate options:",
+     .help = "the tied shoulder's width, in ft or m (default 10 ft)"},
+    {.name = "--mesh",
+     .value = "coarse|default|fine",
+     .read = readChoice<&PlateArguments::mesh, PlateMeshWords>,
+     .commands = plateOnly,
+     .help = "the elements: fine halves every element of default, which\n"
+             "halves every element of coarse (default: default)"},
+    {.name = "--load",
+     .value = "gear|single",
+     .read = readChoice<&PlateArguments::load, PlateLoadWords>,
+     .commands = plateOnly,
+     .help = "the whole gear (default), or one tire of P/2 where the closed\n"
+             "forms place it"},
+    {.name = "--svg",
+     .value = "FILE",
+     .read = keepText<&PlateArguments::svgPath>,
+     .commands = plateOnly,
+     .help = "also draw the slab with its stress contours and the tires"},
     {.name = "--help",
      .alias = "-h",
      .read = setFlag<&CliOptions::help>,
-     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Verify},
+     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Plate, Verify},
      .help = "show this text"},
 };
 

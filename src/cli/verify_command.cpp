@@ -10,13 +10,9 @@
 namespace korvanex::cli {
 
 int verifyCommand(const CliOptions& options) {
-    const std::vector<ExampleCheck> checks = checkExamples(workedExamples());
-    std::string table;
-    for (const std::string& line : verificationTable(checks)) {
-        table += line;
-        table += '\n';
-    }
-    if (const int status = writeCommandOutput(options, table); status != ExitSuccess) {
+    const std::vector<ExampleCheck> checks = verificationChecks();
+    if (const int status = writeCommandOutput(options, joinedLines(verificationTable(checks)));
+        status != ExitSuccess) {
         return status;
     }
     return allPass(checks) ? ExitSuccess : ExitFault;

@@ -4,6 +4,7 @@
 #include "case/number_text.h"
 #include "case/unit_conversion.h"
 #include "engine/result_fields.h"
+#include "formats/plate_text.h"
 #include "io/csv_cell.h"
 
 #include <array>
@@ -107,7 +108,38 @@ std::optional<double> rowResultValue(const RowOutcome& outcome, const ResultFiel
     return field.wide != nullptr ? value : static_cast<float>(value);
 }
 
-void BatchLines::header(std::string& text, std::span<const std::string> inputNames) const {
+std::vector<std::string> plateColumnNames() {
+    std::vector<std::string> names;
+    for (const PlateFigure& figure : plateFigures(PlateResults{})) {
+        names.push_back("plate_" + std::string(figure.name));
+    }
+    return names;
+}
+
+std::vector<PlateFigure> rowPlateFigures(const RowOutcome& outcome) {
+    if (!outcome.plate) {
+        return {};
+    }
+    std::vector<PlateFigure> figures = plateFigures(*outcome.plate);
+    for (PlateFigure& figure : figures) {
+        switch (figure.unit) {
+        case PlateUnit::Face:
+            break;
+        case PlateUnit::Load:
+            figure.value = inLoadUnit(figure.value, outcome.units);
+            break;
+        case PlateUnit::Stress:
+            figure.value = static_cast<float>(inStressUnit(figure.value, outcome.units));
+            break;
+        case PlateUnit::Length:
+            figure.value = static_cast<float>(inLengthUnit(figure.value, outcome.units));
+            break;
+        }
+    }
+    return figures;
+}
+
+void BatchLines::header(std::string& text, std::span<const std::string> inputNames, bool plateColumns) const {
     for (const std::string& name : inputNames) {
         appendCsvCell(text, name);
         text.push_back(',');
@@ -116,6 +148,12 @@ void BatchLines::header(std::string& text, std::span<const std::string> inputNam
     for (const ResultField* field : resultColumns()) {
         text.push_back(',');
         text.append(field->name);
+    }
+    if (plateColumns) {
+        for (const std::string& name : plateColumnNames()) {
+            text.push_back(',');
+            text.append(name);
+        }
     }
     text.push_back('\n');
 }
@@ -138,6 +176,20 @@ void BatchLines::row(std::string& text, std::size_t, std::span<const std::string
                 appendFloatText(text, static_cast<float>(*value));
             }
         }
+    }
+    if (outcome.plate) {
+        for (const PlateFigure& figure : rowPlateFigures(outcome)) {
+            text.push_back(',');
+            if (figure.unit == PlateUnit::Face) {
+                text.append(figure.face);
+            } else if (figure.unit == PlateUnit::Load) {
+                appendDoubleText(text, figure.value);
+            } else {
+                appendFloatText(text, static_cast<float>(figure.value));
+            }
+        }
+    } else if (outcome.plateColumns) {
+        text.append(plateColumnNames().size(), ',');
     }
     text.push_back('\n');
 }

@@ -23,7 +23,7 @@ struct UnitWords {
 
 UnitWords unitWords(UnitSystem units) {
     const bool metric = units == UnitSystem::Metric;
-    return {metric ? "kN" : "lbs", metric ? "oC" : "oF", stressUnitWord(units), lengthUnitWord(units)};
+    return {loadUnitWord(units), metric ? "oC" : "oF", stressUnitWord(units), lengthUnitWord(units)};
 }
 
 // The table's columns: width and whether the text stands to the right.

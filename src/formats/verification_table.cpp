@@ -3,24 +3,31 @@
 
 #include "case/number_text.h"
 
+#include <algorithm>
+
 namespace korvanex {
 
 namespace {
 
-std::string signedFixed(double value, int decimals) {
-    const std::string text = formatFixed(value, decimals);
-    return text.starts_with('-') || text.find_first_not_of("0.") == std::string::npos ? text : "+" + text;
-}
-
+// The tolerance in percent, to the digits it has: "2", "0.05", "0.0000001".
 std::string percentText(double fraction) {
-    std::string text = formatFixed(fraction * 100, 3);
+    std::string text = formatFixed(fraction * 100, 9);
     while (text.ends_with('0')) {
         text.pop_back();
     }
     if (text.ends_with('.')) {
         text.pop_back();
     }
-    return text + " %";
+    return text;
+}
+
+// The relative difference in percent, to three decimals or one more than the tolerance has (seven at
+// most).
+std::string relativeText(double relative, const std::string& tolerance) {
+    const std::size_t point = tolerance.find('.');
+    const int toleranceDecimals =
+        point == std::string::npos ? 0 : static_cast<int>(tolerance.size() - point - 1);
+    return formatSignedFixed(relative * 100, std::max(3, toleranceDecimals + 1));
 }
 
 } // namespace
@@ -32,15 +39,14 @@ std::vector<std::string> verificationTable(const std::vector<ExampleCheck>& chec
     };
     std::size_t passing = 0;
     for (const ExampleCheck& check : checks) {
-        const WorkedExample& example = *check.example;
-        const int decimals = example.publishedDecimals;
-        const double relative = check.difference / example.published;
-        lines.push_back("| " + std::string(example.quantity) + " | " + example.inputs + " | " +
-                        formatFixed(example.published, decimals) + " | " + example.source + " | " +
+        const int decimals = check.publishedDecimals;
+        const std::string tolerance = percentText(check.relativeTolerance);
+        lines.push_back("| " + check.quantity + " | " + check.inputs + " | " +
+                        formatFixed(check.published, decimals) + " | " + check.source + " | " +
                         formatFixed(check.computed, decimals + 2) + " | " +
-                        signedFixed(check.difference, decimals + 2) + " (" + signedFixed(relative * 100, 3) +
-                        " %) | " + percentText(example.relativeTolerance) + " | " +
-                        (check.passes ? "pass" : "FAIL") + " |");
+                        formatSignedFixed(check.difference, decimals + 2) + " (" +
+                        relativeText(check.difference / check.published, tolerance) + " %) | " + tolerance +
+                        " % | " + (check.passes ? "pass" : "FAIL") + " |");
         passing += check.passes ? 1 : 0;
     }
     lines.push_back("");

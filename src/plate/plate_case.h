@@ -12,6 +12,8 @@ inline constexpr double DefaultShoulderWidth = 120; // in
 // What loads the slab: the case's whole gear, or one tire of the wheel load P/2 with the radius a
 // of a Single-Single gear, placed as the closed forms of the interior, edge and corner place it.
 enum class PlateLoad { Gear, SingleTire };
+inline constexpr Word<PlateLoad> PlateLoadWords[] = {{"gear", PlateLoad::Gear},
+                                                     {"single", PlateLoad::SingleTire}};
 
 struct PlateOptions {
     double shoulderWidth = DefaultShoulderWidth; // in; used when the case's shoulder is tied

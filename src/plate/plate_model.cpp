@@ -4,6 +4,7 @@
 #include "case/fault.h"
 #include "plate/graded_division.h"
 #include "plate/hermite_rectangle.h"
+#include "plate/node_numbering.h"
 
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
@@ -32,17 +33,19 @@ constexpr double MostCoarseElements = 40;
 
 constexpr std::size_t UnknownsPerNode = 4; // w, w,x, w,y, w,xy
 
-// One plate's grid and the place of its unknowns among all of them.
+// One plate's grid and the place of its nodes' unknowns among all of them.
 struct Plate {
     PlatePart part;
     std::vector<double> x, y;
-    std::size_t firstUnknown = 0;
+    std::vector<std::size_t> nodeNumbers; // each node's place in the order of elimination
 
     std::size_t nodeCount() const { return x.size() * y.size(); }
     std::size_t node(std::size_t i, std::size_t j) const { return j * x.size() + i; }
+    // The first unknown of a node, its w.
+    std::size_t nodeUnknown(std::size_t node) const { return UnknownsPerNode * nodeNumbers[node]; }
     // The unknown of the element (i, j) with the local number 4 a + b.
     std::size_t unknown(std::size_t i, std::size_t j, std::size_t a, std::size_t b) const {
-        return firstUnknown + UnknownsPerNode * node(i + a / 2, j + b / 2) + a % 2 + 2 * (b % 2);
+        return nodeUnknown(node(i + a / 2, j + b / 2)) + a % 2 + 2 * (b % 2);
     }
 };
 
@@ -83,6 +86,22 @@ std::vector<double> divisionOf(double from, double to, const std::vector<double>
     return subdivided(gradedDivision(from, to, points, zones, spacing), parts);
 }
 
+// The plates share their lines x, and the shoulder's rows of nodes follow the slab's across the joint:
+// together they are one grid, numbered for elimination by nested dissection.
+void numberNodes(std::vector<Plate>& plates) {
+    std::size_t rows = 0;
+    for (const Plate& plate : plates) {
+        rows += plate.y.size();
+    }
+    const std::vector<std::size_t> numbers = nestedDissection(plates.front().x.size(), rows);
+    auto first = numbers.begin();
+    for (Plate& plate : plates) {
+        const auto end = first + static_cast<std::ptrdiff_t>(plate.nodeCount());
+        plate.nodeNumbers.assign(first, end);
+        first = end;
+    }
+}
+
 std::vector<Plate> buildPlates(const PlateModel& model, PlateMesh mesh, double l) {
     const MeshDensity density = mesh == PlateMesh::Coarse    ? CoarseMesh
                                 : mesh == PlateMesh::Default ? DefaultMesh
@@ -104,17 +123,15 @@ std::vector<Plate> buildPlates(const PlateModel& model, PlateMesh mesh, double l
     }
     const std::vector<double> x = divisionOf(0, model.length, xPoints, xZones, spacing, density.parts);
     std::vector<Plate> plates = {
-        {PlatePart::Slab, x, divisionOf(0, model.width, yPoints, yZones, spacing, density.parts)}};
+        {PlatePart::Slab, x, divisionOf(0, model.width, yPoints, yZones, spacing, density.parts), {}}};
     if (model.shoulderWidth > 0) {
-        plates.push_back({PlatePart::Shoulder, x,
+        plates.push_back({PlatePart::Shoulder,
+                          x,
                           divisionOf(model.width, model.width + model.shoulderWidth, yPoints, yZones, spacing,
-                                     density.parts)});
+                                     density.parts),
+                          {}});
     }
-    std::size_t unknowns = 0;
-    for (Plate& plate : plates) {
-        plate.firstUnknown = unknowns;
-        unknowns += UnknownsPerNode * plate.nodeCount();
-    }
+    numberNodes(plates);
     return plates;
 }
 
@@ -128,7 +145,7 @@ std::vector<HermiteIntegrals> intervalIntegrals(const std::vector<double>& nodes
 
 using Triplets = std::vector<Eigen::Triplet<double>>;
 
-// The lower triangle of the plates' stiffness and of the foundation's, element by element.
+// The upper triangle of the plates' stiffness and of the foundation's, element by element.
 void addPlateStiffness(const Plate& plate, const Material& material, Triplets& triplets) {
     const std::vector<HermiteIntegrals> xIntegrals = intervalIntegrals(plate.x);
     const std::vector<HermiteIntegrals> yIntegrals = intervalIntegrals(plate.y);
@@ -140,7 +157,7 @@ void addPlateStiffness(const Plate& plate, const Material& material, Triplets& t
                 const std::size_t row = plate.unknown(i, j, r / 4, r % 4);
                 for (std::size_t c = 0; c < 16; ++c) {
                     const std::size_t column = plate.unknown(i, j, c / 4, c % 4);
-                    if (row >= column) {
+                    if (row <= column) {
                         triplets.emplace_back(static_cast<int>(row), static_cast<int>(column), K[r][c]);
                     }
                 }
@@ -163,13 +180,13 @@ void addJointSprings(const Plate& slab, const Plate& shoulder, double stiffness,
                 const auto s2 = static_cast<int>(slab.unknown(i, slabRow, c, 0));
                 const auto h1 = static_cast<int>(shoulder.unknown(i, 0, a, 0));
                 const auto h2 = static_cast<int>(shoulder.unknown(i, 0, c, 0));
-                if (s1 >= s2) {
+                if (s1 <= s2) {
                     triplets.emplace_back(s1, s2, spring);
                 }
-                if (h1 >= h2) {
+                if (h1 <= h2) {
                     triplets.emplace_back(h1, h2, spring);
                 }
-                triplets.emplace_back(h1, s2, -spring); // the shoulder's unknowns come after the slab's
+                triplets.emplace_back(std::min(h1, s2), std::max(h1, s2), -spring);
             }
         }
     }
@@ -331,8 +348,7 @@ std::vector<PlateNodeValues> nodeValues(const FaultCheck& check, const Plate& pl
     for (std::size_t n = 0; n < values.size(); ++n) {
         const Moments average{sums[n].x / counts[n], sums[n].y / counts[n], sums[n].xy / counts[n]};
         const FaceStresses stresses = faceStresses(average, material);
-        values[n].deflection = check.single(
-            u[static_cast<Eigen::Index>(plate.firstUnknown + UnknownsPerNode * n)], "deflection");
+        values[n].deflection = check.single(u[static_cast<Eigen::Index>(plate.nodeUnknown(n))], "deflection");
         values[n].bottomStress = check.single(stresses.bottom, "bottom stress");
         values[n].topStress = check.single(stresses.top, "top stress");
     }
@@ -398,8 +414,10 @@ PlateResults solvePlate(const PlateModel& model, PlateMesh mesh) {
                             check(model.stressFactor * 6 / (h * h), "6 / h^2")};
 
     const std::vector<Plate> plates = buildPlates(model, mesh, l);
-    const Plate& last = plates.back();
-    const auto unknowns = static_cast<Eigen::Index>(last.firstUnknown + UnknownsPerNode * last.nodeCount());
+    Eigen::Index unknowns = 0;
+    for (const Plate& plate : plates) {
+        unknowns += static_cast<Eigen::Index>(UnknownsPerNode * plate.nodeCount());
+    }
 
     Triplets triplets;
     triplets.reserve(static_cast<std::size_t>(unknowns) * 40);
@@ -417,14 +435,18 @@ PlateResults solvePlate(const PlateModel& model, PlateMesh mesh) {
     }
     Eigen::SparseMatrix<double> stiffness(unknowns, unknowns);
     stiffness.setFromTriplets(triplets.begin(), triplets.end());
-    const Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower> solver(stiffness);
+    // The unknowns are numbered for elimination already: no other ordering, and no copy of the matrix.
+    const Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper, Eigen::NaturalOrdering<int>>
+        solver(stiffness);
     if (solver.info() != Eigen::Success) {
         throw FloatingPointFault("PlateModel", "stiffness factorisation");
     }
-    // One step of iterative refinement takes the rounding of the factorisation out of the solution,
-    // so that the foundation's reaction balances the load to the last digits.
+    // One step of iterative refinement takes most of the factorisation's rounding out of the solution;
+    // what remains of the difference between the foundation's reaction and the load, some 1e-10 of
+    // it, is the rounding of the plates' stiffness, whose rigid-body modes it only nearly leaves
+    // free of strain.
     Eigen::MatrixXd solved = solver.solve(loads);
-    const Eigen::MatrixXd residual = loads - stiffness.selfadjointView<Eigen::Lower>() * solved;
+    const Eigen::MatrixXd residual = loads - stiffness.selfadjointView<Eigen::Upper>() * solved;
     solved += solver.solve(residual);
     const std::array<Solution, 3> solutions = {solved.col(0), solved.col(1), solved.col(0) + solved.col(1)};
     const std::array<double, 3> thermalCurvatures = {0, material.thermalCurvature, material.thermalCurvature};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "case/case_words.h"
 #include "engine/tire_layout.h"
 
 #include <array>
@@ -35,6 +36,8 @@ struct PlateModel {
 // How fine the mesh is: the default mesh has every element of the coarse one halved, the fine one
 // every element of the default one halved.
 enum class PlateMesh { Coarse, Default, Fine };
+inline constexpr Word<PlateMesh> PlateMeshWords[] = {
+    {"coarse", PlateMesh::Coarse}, {"default", PlateMesh::Default}, {"fine", PlateMesh::Fine}};
 
 // The three load cases of a solution.
 enum class PlateState { Loading, Curling, Combined };
@@ -47,6 +50,10 @@ struct PlateFaceStress {
     PlanPoint at{0, 0};
 };
 
+// The two faces of the slab, where its largest stresses act.
+enum class PlateFace { Bottom, Top };
+inline constexpr Word<PlateFace> PlateFaceWords[] = {{"bottom", PlateFace::Bottom}, {"top", PlateFace::Top}};
+
 // The response of the slab under one load case. The stresses are the largest principal stresses of
 // the face (at the bottom of the top layer of two layers), tensile positive, over the nodes (the
 // moments averaged over the elements that meet there) and the elements' centres; they are the
@@ -58,6 +65,11 @@ struct PlateResponse {
     float maxDeflection = 0;       // in
     PlanPoint maxDeflectionAt{0, 0};
     double totalReaction = 0; // lb: the foundation's push on the slab and the shoulder
+
+    const PlateFaceStress& stress(PlateFace face) const { return face == PlateFace::Top ? top : bottom; }
+    // The face of the larger of the two faces' largest stresses; the bottom where they are equal.
+    PlateFace criticalFace() const { return top.stress > bottom.stress ? PlateFace::Top : PlateFace::Bottom; }
+    const PlateFaceStress& largest() const { return stress(criticalFace()); }
 };
 
 enum class PlatePart { Slab, Shoulder };
@@ -68,6 +80,8 @@ struct PlateNodeValues {
     float deflection = 0;
     float bottomStress = 0;
     float topStress = 0;
+
+    float stress(PlateFace face) const { return face == PlateFace::Top ? topStress : bottomStress; }
 };
 struct PlateGridValues {
     PlatePart part = PlatePart::Slab;

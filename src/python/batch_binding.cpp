@@ -40,15 +40,24 @@ class TableRows final : public RowReader {
     std::size_t next_ = 0;
 };
 
+constexpr double EmptyCell = std::numeric_limits<double>::quiet_NaN();
+
 // Where the rows go: each row's status and warnings texts, and its results in a column-major array
-// of one column per result, NaN where the tool's cell stays empty. The workers fill their rows' places
-// at the same time.
+// of one column per result, NaN where the tool's cell stays empty; where the table has a plate column,
+// the plate model's numbers and faces too. The workers fill their rows' places at the same time.
 class RowColumns final : public RowWriter {
   public:
     RowColumns(std::size_t rows, double* results)
         : rows_(rows), statuses_(rows), warnings_(rows), results_(results) {}
 
-    void header(std::string&, std::span<const std::string>) const override {}
+    // Called once, before any row.
+    void header(std::string&, std::span<const std::string>, bool plateColumns) const override {
+        if (plateColumns) {
+            plateNames_ = plateColumnNames();
+            plateNumbers_.assign(rows_ * plateNames_.size(), EmptyCell);
+            plateFaces_.resize(rows_);
+        }
+    }
 
     void row(std::string&, std::size_t place, std::span<const std::string>,
              const RowOutcome& outcome) const override {
@@ -57,14 +66,40 @@ class RowColumns final : public RowWriter {
         double* cell = results_ + place;
         for (const ResultField* field : rowResultFields()) {
             const std::optional<double> value = rowResultValue(outcome, *field);
-            *cell = value ? pythonResult(*value, *field) : std::numeric_limits<double>::quiet_NaN();
+            *cell = value ? pythonResult(*value, *field) : EmptyCell;
             cell += rows_;
+        }
+        const std::vector<PlateFigure> figures = rowPlateFigures(outcome);
+        for (std::size_t column = 0; column < figures.size(); ++column) {
+            const PlateFigure& figure = figures[column];
+            if (figure.unit == PlateUnit::Face) {
+                plateFaces_[place] = figure.face;
+            } else {
+                plateNumbers_[column * rows_ + place] = figure.unit == PlateUnit::Load
+                                                            ? figure.value
+                                                            : pythonFloat(static_cast<float>(figure.value));
+            }
         }
     }
 
     // The texts as Python strings, one object for each distinct text.
     py::list statuses() const { return strings(statuses_); }
     py::list warnings() const { return strings(warnings_); }
+
+    // The plate model's columns by name, in order: floats, or the face's word ("" where empty); none
+    // where the table has no plate column.
+    py::list plateColumns() const {
+        py::list columns;
+        const std::vector<PlateFigure> kinds = plateFigures(PlateResults{});
+        for (std::size_t column = 0; column < plateNames_.size(); ++column) {
+            const py::object values = kinds[column].unit == PlateUnit::Face
+                                          ? py::object(strings(plateFaces_))
+                                          : py::object(py::array_t<double>(static_cast<py::ssize_t>(rows_),
+                                                                           &plateNumbers_[column * rows_]));
+            columns.append(py::make_tuple(plateNames_[column], values));
+        }
+        return columns;
+    }
 
   private:
     static py::list strings(const std::vector<std::string>& texts) {
@@ -84,6 +119,9 @@ class RowColumns final : public RowWriter {
     mutable std::vector<std::string> statuses_;
     mutable std::vector<std::string> warnings_;
     double* results_;
+    mutable std::vector<std::string> plateNames_;
+    mutable std::vector<double> plateNumbers_; // column-major, one column per plate name
+    mutable std::vector<std::string> plateFaces_;
 };
 
 // The batch writes nothing as text: an output that takes the empty blocks.
@@ -125,15 +163,16 @@ py::tuple batch(const std::vector<std::string>& names, py::list columns, std::si
     for (const ResultField* field : fields) {
         resultNames.append(py::str(field->name.data(), field->name.size()));
     }
-    return py::make_tuple(written.statuses(), written.warnings(), resultNames, results);
+    return py::make_tuple(written.statuses(), written.warnings(), resultNames, results,
+                          written.plateColumns());
 }
 
 } // namespace
 
 void bindBatch(py::module_& module) {
-    module.def(
-        "batch", &batch, py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("jobs"),
-        "The statuses, warnings, result names and results of every row of a table; see korvanex.batch.");
+    module.def("batch", &batch, py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("jobs"),
+               "The statuses, warnings, result names, results and plate columns of every row of a table; see "
+               "korvanex.batch.");
 }
 
 } // namespace korvanex::python

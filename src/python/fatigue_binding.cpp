@@ -28,7 +28,7 @@ T chosenWord(const char* parameter, const Word<T> (&words)[N], const std::string
     if (const std::optional<T> chosen = valueOf(words, text)) {
         return *chosen;
     }
-    throw InputProblem(std::string(parameter) + " takes " + wordChoices(words) + ", not \"" + text + "\"");
+    throw InputProblem(std::string(parameter) + " takes " + choicesText(words) + ", not \"" + text + "\"");
 }
 
 // A number parameter: finite, and greater than 0 or less than 0.

@@ -130,7 +130,9 @@ AnalysisCase caseOf(py::handle fields, FieldNumbers& numbers) {
         throw InputProblem(error);
     }
     AnalysisCase record;
-    if (std::string error = BatchRowCases(std::move(columns)).build(cells, record, numbers); !error.empty()) {
+    bool withPlate = false; // a case has no plate column
+    if (std::string error = BatchRowCases(std::move(columns)).build(cells, record, numbers, withPlate);
+        !error.empty()) {
         throw InputProblem(error);
     }
     return record;

@@ -76,11 +76,13 @@ class RowWorker {
         block.text.clear();
         for (std::size_t row = 0; row < block.count; ++row) {
             std::vector<std::string>& cells = block.rows[row];
-            if (std::string error = cases_.build(cells, record_, numbers_); !error.empty()) {
+            bool withPlate = false;
+            if (std::string error = cases_.build(cells, record_, numbers_, withPlate); !error.empty()) {
                 outcome_.fail(std::move(error));
             } else {
-                computeRow(record_, numbers_, outcome_);
+                computeRow(record_, numbers_, outcome_, withPlate);
             }
+            outcome_.plateColumns = cases_.hasPlateColumn();
             writer_.row(block.text, block.first + row, cells, outcome_);
         }
     }
@@ -264,18 +266,19 @@ unsigned machineCores() {
 std::string runBatch(std::span<const std::string> header, RowReader& rows, std::ostream& out,
                      const RowWriter& writer, unsigned jobs) {
     std::vector<const CaseColumn*> columns;
-    if (std::string error = readCaseHeader(header, {}, columns); !error.empty()) {
+    if (std::string error = readCaseHeader(header, BatchExtraColumns, columns); !error.empty()) {
         return error;
     }
+    const BatchRowCases cases(std::move(columns));
     std::string text;
-    writer.header(text, header);
+    writer.header(text, header, cases.hasPlateColumn());
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     if (out.fail()) {
         return {};
     }
 
     // Each worker copies the cases of the header and keeps its own record and outcome.
-    const RowWorker prototype(BatchRowCases(std::move(columns)), writer);
+    const RowWorker prototype(cases, writer);
     std::string readError;
     // A failed output stops the batch: the stream's owner tells why.
     const bool complete = jobs <= 1 ? computeInline(rows, prototype, out, readError)

@@ -35,7 +35,7 @@ void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& o
         cells[index] = columns[index].name;
     }
     std::string text;
-    writer.header(text, cells);
+    writer.header(text, cells, false);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 
     RowOutcome outcome;

@@ -3,8 +3,10 @@
 
 #include "case/fault.h"
 #include "engine/westergaard.h"
+#include "plate/plate_checks.h"
 #include "studies/fatigue_models.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvanex {
@@ -103,8 +105,28 @@ std::vector<ExampleCheck> checkExamples(std::span<const WorkedExample> examples)
         const double computed = example.compute();
         const double difference = computed - example.published;
         const bool passes = std::fabs(difference) <= example.relativeTolerance * std::fabs(example.published);
-        checks.push_back({&example, computed, difference, passes});
+        checks.push_back({example.quantity, example.inputs, example.source, example.published,
+                          example.publishedDecimals, example.relativeTolerance, computed, difference,
+                          passes});
     }
+    return checks;
+}
+
+std::vector<ExampleCheck> checkPlateModel() {
+    std::vector<ExampleCheck> checks;
+    for (const PlateCheck& check : plateChecks(PlateMesh::Default)) {
+        const int fourFigures = 3 - static_cast<int>(std::floor(std::log10(std::fabs(check.reference))));
+        checks.push_back({check.quantity, check.inputs, check.source, check.reference,
+                          std::max(0, fourFigures), check.relativeTolerance, check.computed,
+                          check.computed - check.reference, check.passes()});
+    }
+    return checks;
+}
+
+std::vector<ExampleCheck> verificationChecks() {
+    std::vector<ExampleCheck> checks = checkExamples(workedExamples());
+    const std::vector<ExampleCheck> plate = checkPlateModel();
+    checks.insert(checks.end(), plate.begin(), plate.end());
     return checks;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <vector>
 
 namespace korvanex {
@@ -21,15 +22,28 @@ struct WorkedExample {
 // The worked examples `korvanex-cli verify` runs.
 std::span<const WorkedExample> workedExamples();
 
-// One example computed and compared.
+// One example computed and compared: a worked example, or a check of the plate model against a
+// closed form of the literature, the applied load or its own mirror image.
 struct ExampleCheck {
-    const WorkedExample* example;
+    std::string quantity;
+    std::string inputs;
+    std::string source;
+    double published;
+    int publishedDecimals;
+    double relativeTolerance;
     double computed;
     double difference; // computed - published
     bool passes;
 };
 
 std::vector<ExampleCheck> checkExamples(std::span<const WorkedExample> examples);
+
+// The plate model's checks (plateChecks) on the default mesh, each reference value shown to four
+// significant figures.
+std::vector<ExampleCheck> checkPlateModel();
+
+// What `korvanex-cli verify` shows: the worked examples, then the plate model's checks.
+std::vector<ExampleCheck> verificationChecks();
 
 bool allPass(const std::vector<ExampleCheck>& checks);
 

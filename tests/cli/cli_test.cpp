@@ -117,6 +117,13 @@ constexpr UsageCase usageCases[] = {
     {"verify case.DEF", 2, "verify takes no case file and no options"},
     {"verify --output out.txt", 2, "verify takes no case file and no options"},
     {"verify --jobs 2", 2, "--jobs does not apply to verify"},
+    {"report --mesh fine", 2, "--mesh does not apply to report"},
+    {"plate --detailed", 2, "--detailed does not apply to plate"},
+    {"plate --mesh medium", 2, "--mesh takes coarse, default or fine, not \"medium\""},
+    {"plate --load both", 2, "--load takes gear or single, not \"both\""},
+    {"plate --shoulder-width 0", 2, "--shoulder-width takes a number greater than 0, not \"0\""},
+    {"plate --svg", 2, "--svg needs a value"},
+    {"verify --json", 2, "verify takes no case file and no options"},
     {"json --adtt 1000", 2, "--adtt does not apply to json"},
     {"batch in.csv --design d.kvx", 2, "--design does not apply to batch: each row gives the whole case"},
     {"sweep --vary h1=6:8:3 --save-design d.kvx", 2, "--save-design does not apply to sweep"},
@@ -126,6 +133,9 @@ constexpr UsageCase usageCases[] = {
      "--metric does not apply with --design: the design file holds the units"},
     // Options where they apply.
     {"json --detailed", 0, ""},
+    {"plate --mesh coarse --load single --tied-shoulder yes --shoulder-width 8 --output /dev/null", 0, ""},
+    {"plate --mesh coarse --shoulder-width 8 --output /dev/null", 0,
+     "korvanex-cli: warning: --shoulder-width applies to a tied shoulder only (--tied-shoulder yes)\n"},
     {"plan --metric --tied-shoulder yes --widened-lane yes --transverse-spacing 200", 0, ""},
     {"sweep --vary h1=20:24:3 --metric --tied-shoulder no --widened-lane no --transverse-spacing 200", 0, ""},
 };
@@ -341,4 +351,42 @@ TEST_F(CliTest, EachStressChoiceTakesItsStressOnACaseWithCurling) {
         stresses.push_back(stress);
     }
     EXPECT_EQ(std::set<std::string>(stresses.begin(), stresses.end()).size(), 3u) << "the three must differ";
+}
+
+// The plate model beside the analysis: the analysis's numbers as json gives them, the shoulder's width
+// in metres (2 m = 78.740 in = 200.0 cm) beside the metric slab of 4.57 m x 3.66 m (179.921 in x
+// 144.094 in), and a fault.
+TEST_F(CliTest, PlateSetsThePlateModelBesideTheAnalysisAsTextJsonAndPicture) {
+    const ToolRun json = run("plate --mesh coarse --json");
+    EXPECT_EQ(json.status, 0);
+    const std::string analysis = run("json").out;
+    const std::string loading = analysis.substr(analysis.find("\"LoadingStressOnly\": ") + 21, 9);
+    EXPECT_NE(json.out.find("\"analysis\": {\n    \"loading_stress\": " + loading +
+                            ",\n    \"curling_stress\": 0,"),
+              std::string::npos)
+        << json.out;
+    for (const char* key :
+         {"{\n  \"plate\": {\n    \"loading_stress\": ", "\"loading_stress_face\": \"bottom\"",
+          "\"curling_stress\": 0,", "\"combined_stress\": ", "\"reference_deflection\": ",
+          "\"max_deflection\": ", "\"total_reaction\": 1", "\"clamped\": [\n    \"ADT\"\n  ]\n}"}) {
+        EXPECT_NE(json.out.find(key), std::string::npos) << key;
+    }
+
+    const std::string picture = (folder / "plate.svg").string();
+    const ToolRun text =
+        run("plate --metric --tied-shoulder yes --shoulder-width 2 --mesh coarse --svg " + picture);
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("\nTied shoulder 200.0 cm wide\nMesh: coarse, "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\nLoading Stress Only (kPa)  "), std::string::npos);
+    EXPECT_NE(text.out.find("\n  Foundation reaction: 80.1 kN against a load of 80.1 kN on the plates\n"),
+              std::string::npos);
+    const std::string svg = contentsOf(picture);
+    EXPECT_NE(svg.find("<rect class=\"shoulder tied\" x=\"0.000\" y=\"144.094\" width=\"179.921\" "
+                       "height=\"78.740\""),
+              std::string::npos);
+    EXPECT_EQ(svg.find("nan"), std::string::npos);
+
+    const ToolRun faulted = run("plate " + caseFile("k0.DEF", {{KLine, "0"}}));
+    EXPECT_EQ(faulted.status, 1);
+    EXPECT_NE(faulted.err.find("floating-point fault"), std::string::npos);
 }

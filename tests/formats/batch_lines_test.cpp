@@ -8,6 +8,7 @@
 #include "case/number_text.h"
 #include "engine/compute_stresses.h"
 #include "io/csv_reader.h"
+#include "plate/plate_case.h"
 #include "studies/batch.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +140,38 @@ TEST(Batch, TheDialogsInputCheckRefusesOrWarns) {
     EXPECT_EQ(cell(run, 1, "status") + cell(run, 1, "warnings"), "ok");
     EXPECT_EQ(cell(run, 2, "warnings"), "h1 is not within the typical data range( 4,  20)");
     EXPECT_EQ(cell(run, 2, "status"), "ok");
+}
+
+// A plate column asks for the plate model in the rows that say yes: its numbers as the case's own
+// model gives them, in the row's units (kPa = psi x 6.89, cm = in x 2.54, kN = lb x 0.00445); the
+// other rows leave its cells empty.
+TEST(Batch, APlateColumnAddsThePlateModelsNumbersToTheRowsThatAskForThem) {
+    const BatchRun run =
+        batch("units,location,Plate,F\nenglish,corner,yes,20\nmetric,edge, YES ,\n,,no,\n,,maybe,\n");
+    EXPECT_EQ(run.error, "");
+    ASSERT_EQ(run.header.size(), 4u + 2 + 34 + 7);
+    EXPECT_EQ(run.header.back(), "plate_total_reaction");
+    using enum WheelLocation;
+    const AnalysisCase corner = caseOf({"", UnitSystem::English, Corner, GearConfiguration::DualSingle,
+                                        LayerType::OneLayer, false, false, "F=20"});
+    const PlateResults english = analysePlate(corner);
+    const PlateResponse& loading = english.response(PlateState::Loading);
+    EXPECT_EQ(cell(run, 0, "plate_loading_stress"), floatText(loading.largest().stress));
+    EXPECT_EQ(cell(run, 0, "plate_loading_stress_face"),
+              loading.top.stress > loading.bottom.stress ? "top" : "bottom");
+    EXPECT_EQ(cell(run, 0, "plate_combined_stress"),
+              floatText(english.response(PlateState::Combined).largest().stress));
+    EXPECT_EQ(cell(run, 0, "plate_total_reaction"), doubleText(loading.totalReaction));
+
+    const PlateResults metric = analysePlate(AnalysisCase::defaults(UnitSystem::Metric));
+    const PlateResponse& edge = metric.response(PlateState::Loading);
+    EXPECT_EQ(cell(run, 1, "plate_loading_stress"),
+              floatText(static_cast<float>(edge.largest().stress * 6.89)));
+    EXPECT_EQ(cell(run, 1, "plate_max_deflection"), floatText(static_cast<float>(edge.maxDeflection * 2.54)));
+    EXPECT_EQ(cell(run, 1, "plate_total_reaction"), doubleText(edge.totalReaction * 0.00445));
+    EXPECT_EQ(cell(run, 2, "status") + cell(run, 2, "plate_loading_stress"), "ok");
+    EXPECT_EQ(cell(run, 3, "status"), "error: unknown plate \"maybe\"");
+    EXPECT_EQ(run.rows[3].size(), run.header.size());
 }
 
 TEST(Batch, StopsOnAnUnknownOrRepeatedColumnAndOnInputThatIsNotCsv) {

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: Apache-2.0
 // The plate model on whole cases: where the tires stand, the mesh's convergence, the shoulder, two
-// layers, symmetry, loads beyond the slab and degenerate inputs.
+// layers, symmetry, loads beyond the slab and degenerate inputs; the order of elimination.
 
 #include "case/fault.h"
 #include "formats/slab_plan_svg.h"
+#include "plate/node_numbering.h"
 #include "plate/plate_case.h"
 
 #include "../case_row.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <regex>
 
@@ -32,10 +34,6 @@ PlateOptions singleTireOn(PlateMesh mesh) {
     PlateOptions options = withMesh(mesh);
     options.load = PlateLoad::SingleTire;
     return options;
-}
-
-double largestStress(const PlateResponse& response) {
-    return std::max(response.bottom.stress, response.top.stress);
 }
 
 struct Circle {
@@ -124,8 +122,8 @@ TEST(PlateModel, TheDefaultMeshHasConverged) {
         const PlateResults standard = analysePlate(record, withMesh(PlateMesh::Default));
         const PlateResults halved = analysePlate(record, withMesh(PlateMesh::Fine));
         for (PlateState state : PlateStates) {
-            const double before = largestStress(standard.response(state));
-            const double after = largestStress(halved.response(state));
+            const double before = standard.response(state).largest().stress;
+            const double after = halved.response(state).largest().stress;
             EXPECT_LT(std::fabs(after / before - 1), 0.005)
                 << row.name << ", state " << static_cast<int>(state) << ": " << before << " then " << after;
         }
@@ -233,5 +231,20 @@ TEST(PlateModel, DegenerateInputsStopOnAFault) {
     for (const char* field : fields) {
         const AnalysisCase record = caseOf({field, English, Edge, DualSingle, One, false, false, field});
         EXPECT_THROW(analysePlate(record, withMesh(PlateMesh::Coarse)), FloatingPointFault) << field;
+    }
+}
+
+// A 3 x 3 grid is cut at its middle column: the left column, the right, then the middle, each
+// from the first row.
+TEST(NodeNumbering, NestedDissectionNumbersTheSeparatorLastAndEveryNodeOnce) {
+    EXPECT_EQ(nestedDissection(3, 3), (std::vector<std::size_t>{0, 6, 3, 1, 7, 4, 2, 8, 5}));
+    EXPECT_EQ(nestedDissection(2, 2), (std::vector<std::size_t>{0, 1, 2, 3}));
+    for (const auto& [columns, rows] : {std::pair<std::size_t, std::size_t>{1, 9}, {31, 71}, {40, 7}}) {
+        std::vector<std::size_t> numbers = nestedDissection(columns, rows);
+        std::sort(numbers.begin(), numbers.end());
+        for (std::size_t n = 0; n < numbers.size(); ++n) {
+            ASSERT_EQ(numbers[n], n) << columns << " x " << rows;
+        }
+        EXPECT_EQ(numbers.size(), columns * rows);
     }
 }

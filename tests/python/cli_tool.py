@@ -30,13 +30,17 @@ def json_results(*arguments):
     return json.loads(done.stdout)["results"]
 
 
+# The computed columns that hold texts.
+TEXT_COLUMNS = ("status", "warnings", "plate_loading_stress_face")
+
+
 def read_table(text):
     """A CSV output of the tool as the module gives it: the computed numbers after the status column
-    as floats, exactly as written; an empty status or warnings text ""."""
+    as floats, exactly as written; an empty text cell ""."""
     table = pandas.read_csv(io.StringIO(text), float_precision="round_trip")
     computed = list(table.columns[table.columns.get_loc("status"):])
     for name in computed:
-        texts = name in ("status", "warnings")
+        texts = name in TEXT_COLUMNS
         table[name] = table[name].fillna("").astype(object) if texts else table[name].astype(float)
     return table
 

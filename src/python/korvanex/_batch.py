@@ -26,7 +26,9 @@ def batch(table: Any, jobs: int | None = None) -> pandas.DataFrame:
     warnings (the range texts of the values outside their typical range, joined by "; "; "" when
     none), both texts, then the radius l, the ratios, the factors and stresses and the edge model's
     results as floats in the row's own units: the columns and values of korvanex-cli batch, NaN
-    where the tool leaves a cell empty. The index is the table's. A refused row, or one that faults,
+    where the tool leaves a cell empty. A column plate (yes or no) asks for the plate model too: its
+    columns plate_loading_stress ... plate_total_reaction follow, floats but plate_loading_stress_face
+    ("top" or "bottom"; "" where the row has no plate result). The index is the table's. A refused row, or one that faults,
     gets its status and the others are computed.
 
     The rows are computed by the program's batch runner on `jobs` threads with the GIL released.
@@ -40,8 +42,10 @@ def batch(table: Any, jobs: int | None = None) -> pandas.DataFrame:
     """
     frame = frame_of(table)
     names, columns = columns_of(frame)
-    statuses, warnings, result_names, results = _korvanex.batch(names, columns, len(frame), jobs)
+    statuses, warnings, result_names, results, plate = _korvanex.batch(names, columns, len(frame), jobs)
     computed = pandas_module().DataFrame(results, index=frame.index, columns=result_names, copy=False)
     computed.insert(0, "warnings", numpy.array(warnings, dtype=object))
     computed.insert(0, "status", numpy.array(statuses, dtype=object))
+    for name, values in plate:
+        computed[name] = values if isinstance(values, numpy.ndarray) else numpy.array(values, dtype=object)
     return joined(frame, computed)

@@ -19,7 +19,13 @@ def read_case(path: str) -> dict[str, str]: ...
 def write_case(fields: dict[Any, Any], path: str) -> None: ...
 def batch(
     names: list[str], columns: list[Column], rows: int, jobs: int | None
-) -> tuple[list[str], list[str], list[str], numpy.typing.NDArray[numpy.float64]]: ...
+) -> tuple[
+    list[str],
+    list[str],
+    list[str],
+    numpy.typing.NDArray[numpy.float64],
+    list[tuple[str, numpy.typing.NDArray[numpy.float64] | list[str]]],
+]: ...
 def fatigue(
     fields: dict[Any, Any],
     names: list[str],
