@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: Apache-2.0
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
 # command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked examples
-# (from repetitions and from truck traffic), the plate model's example and its convergence table, the
-# plate model's picture docs/plate-contours.svg, and the Python example (docs/examples/notebook.py: its
-# source and what it prints, run with the module in PYTHON_DIR; its figure becomes
-# docs/python-damage.png). With --check it changes nothing and fails when the README or the plate
-# picture differs; the Python figure is not compared, for its text depends on the fonts.
+# (from repetitions and from truck traffic), the reliability worked design with its histogram
+# (docs/reliability-histogram.svg), the plate model's example and its convergence table, the plate
+# model's picture docs/plate-contours.svg, and the Python example (docs/examples/notebook.py: its source
+# and what it prints, run with the module in PYTHON_DIR; its figure becomes docs/python-damage.png).
+# With --check it changes nothing and fails when the README or one of its SVG pictures differs; the
+# Python figure is not compared, for its text depends on the fonts.
 # Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli [PYTHON_DIR]]
 set -eu
 cd "$(dirname "$0")/.."
@@ -85,6 +86,15 @@ else
     echo "README.md: the Python example is not run: there is no module in $python_dir" >&2
 fi
 
+{
+    echo '```'
+    "$cli" reliability --spectrum docs/examples/truck-traffic.csv --modulus-of-rupture 650 --adtt 1000 --growth 3 \
+        --years 25 --scatter h1=0.04:normal --scatter E1=0.1 --scatter k=0.25 --scatter MR=0.1:normal \
+        --scatter traffic=0.3 --reliability 90 --histogram "$work/histogram.svg"
+    echo '```'
+} >"$work/reliability"
+replace "korvanex-cli reliability example" "$work/reliability"
+
 plateExample="docs/examples/edge-dual-tandem.DEF --tied-shoulder yes"
 {
     echo '```'
@@ -119,14 +129,16 @@ convergence() {
 replace "korvanex-cli plate convergence" "$work/convergence"
 
 if [ "$check" = yes ]; then
-    if ! diff -u README.md "$work/README.md" || ! cmp -s docs/plate-contours.svg "$work/plate-contours.svg"; then
-        echo "README.md or docs/plate-contours.svg: a command output differs from what the command prints" \
-            "now; run sh scripts/update-readme-outputs.sh" >&2
+    if ! diff -u README.md "$work/README.md" || ! cmp -s docs/plate-contours.svg "$work/plate-contours.svg" ||
+        ! cmp -s docs/reliability-histogram.svg "$work/histogram.svg"; then
+        echo "README.md or a picture of it: a command output differs from what the command prints now;" \
+            "run sh scripts/update-readme-outputs.sh" >&2
         exit 1
     fi
 else
     cat "$work/README.md" >README.md
     cat "$work/plate-contours.svg" >docs/plate-contours.svg
+    cat "$work/histogram.svg" >docs/reliability-histogram.svg
     if [ -f "$work/examples/damage-against-thickness.png" ]; then
         cp "$work/examples/damage-against-thickness.png" docs/python-damage.png
     fi

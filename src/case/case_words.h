@@ -110,6 +110,12 @@ inline std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
+// The same for a std::string, which std::quoted (found through the argument's namespace) would
+// otherwise take.
+inline std::string quoted(const std::string& text) {
+    return quoted(std::string_view(text));
+}
+
 // A text from a file as a terminal may show it: each control character (a byte below 32, or 127) as
 // \xHH, so that no escape sequence or line break of an input cell reaches the screen.
 std::string withControlsEscaped(std::string_view text);

@@ -27,6 +27,13 @@ struct PlateArguments {
     std::optional<std::string> svgPath;
 };
 
+// The options of reliability as given; the command checks their values.
+struct ReliabilityArguments {
+    std::vector<std::string> scatter; // each NAME=COV[:DISTRIBUTION] in the order given
+    std::optional<std::string> samples, seed, reliability;
+    std::optional<std::string> histogramPath;
+};
+
 // What the command line asks for.
 struct CliOptions {
     Command command = Command::Report;
@@ -41,10 +48,11 @@ struct CliOptions {
     std::optional<std::string> outputPath;
     std::optional<std::string> designPath;     // the design file read in place of a case file
     std::optional<std::string> saveDesignPath; // the design file written
-    std::optional<unsigned> jobs;              // the threads of batch; the machine's cores when not given
+    std::optional<unsigned> jobs; // the threads of batch and reliability; the machine's cores when not given
     FatigueArguments fatigue;
     PlateArguments plate;
-    bool json = false; // fatigue and plate: everything as JSON
+    ReliabilityArguments reliability;
+    bool json = false; // fatigue, reliability and plate: everything as JSON
     bool help = false;
 };
 

@@ -27,16 +27,22 @@ constexpr CommandRow commands[] = {
      "draw the slab with the wheels of the case to scale, as SVG"},
     {Command::Fatigue, "fatigue", FileUse::Optional, &CliOptions::casePath, caseFile,
      "fatigue [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR [options]",
-     "the fatigue damage of a traffic spectrum on the case (Miner's sum), and the slab\n"
-     "thickness that carries it"},
+     "the fatigue damage of a traffic spectrum on the case (Miner's sum), and\n"
+     "the slab thickness that carries it"},
+    {Command::Reliability, "reliability", FileUse::Optional, &CliOptions::casePath, caseFile,
+     "reliability [CASE.DEF] --spectrum FILE.csv --modulus-of-rupture MR\n"
+     "           --scatter NAME=COV[:lognormal|normal]... [options]",
+     "the probability that the slab fails under the spectrum, by simulating the\n"
+     "scatter of its inputs, and the slab thickness at a reliability"},
     {Command::Plate, "plate", FileUse::Optional, &CliOptions::casePath, caseFile,
      "plate [CASE.DEF] [options] [--shoulder-width X] [--mesh coarse|default|fine]\n"
      "           [--load gear|single] [--json] [--svg FILE] [--output FILE]",
-     "solve the case with the plate finite-element model and set its stresses beside the\n"
-     "analysis's, with its deflections and the ratios the fitted models clamped"},
+     "solve the case with the plate finite-element model and set its stresses\n"
+     "beside the analysis's, with its deflections and the ratios the fitted\n"
+     "models clamped"},
     {Command::Verify, "verify", FileUse::Refused, &CliOptions::casePath, caseFile, "verify",
-     "compute the built-in worked examples and compare them with their published values,\n"
-     "and the plate model with the closed forms it must reproduce"},
+     "compute the built-in worked examples and compare them with their published\n"
+     "values, and the plate model with the closed forms it must reproduce"},
 };
 
 constexpr bool rowsInCommandOrder() {

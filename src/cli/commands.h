@@ -10,7 +10,7 @@
 namespace korvanex::cli {
 
 // The commands of korvanex-cli, in the order the help lists them.
-enum class Command { Report, Json, Batch, Sweep, Plan, Fatigue, Plate, Verify };
+enum class Command { Report, Json, Batch, Sweep, Plan, Fatigue, Reliability, Plate, Verify };
 
 // Some of the commands.
 class CommandSet {

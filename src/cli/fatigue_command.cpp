@@ -86,14 +86,14 @@ std::string readSettings(const FatigueArguments& arguments, bool json, FatigueSe
     return {};
 }
 
-// What fatigue cannot do without and neither the options nor the design give, in the order of the
-// option table.
-std::string missingInput(const FatigueArguments& arguments, const Design& design) {
-    if (!arguments.spectrumPath && !design.spectrum) {
-        return neededText(*optionNamed("--spectrum"), Command::Fatigue);
+// What the command cannot do without and neither the options nor the design give, in the order of
+// the option table.
+std::string missingInput(const CliOptions& options, const Design& design) {
+    if (!options.fatigue.spectrumPath && !design.spectrum) {
+        return neededText(*optionNamed("--spectrum"), options.command);
     }
-    if (!arguments.modulusOfRupture && !design.fatigue) {
-        return neededText(*optionNamed("--modulus-of-rupture"), Command::Fatigue);
+    if (!options.fatigue.modulusOfRupture && !design.fatigue) {
+        return neededText(*optionNamed("--modulus-of-rupture"), options.command);
     }
     return {};
 }
@@ -114,13 +114,14 @@ bool computed(const GroupDamage& damage) {
 
 } // namespace
 
-int fatigueCommand(const CliOptions& options) {
-    Design design;
+int loadFatigueDesign(const CliOptions& options, Design& design, TrafficSpectrum& spectrum,
+                      const DesignReader& readMore) {
     if (!loadDesign(options, design)) {
         return ExitFailure;
     }
     for (std::string error :
-         {missingInput(options.fatigue, design), readDesignSettings(options.fatigue, options.json, design)}) {
+         {missingInput(options, design), readDesignSettings(options.fatigue, options.json, design),
+          readMore ? readMore(options, design) : std::string()}) {
         if (!error.empty()) {
             return failUsage(error);
         }
@@ -129,11 +130,20 @@ int fatigueCommand(const CliOptions& options) {
         !saveDesign(options, design)) {
         return ExitFailure;
     }
-    const FatigueSettings& settings = *design.fatigue;
-    const TrafficSpectrum spectrum = buildSpectrum(*design.spectrum, design.record, design.traffic);
+    spectrum = buildSpectrum(*design.spectrum, design.record, design.traffic);
     for (const std::string& warning : groupWarnings(spectrum, design.record)) {
         warn(warning);
     }
+    return ExitSuccess;
+}
+
+int fatigueCommand(const CliOptions& options) {
+    Design design;
+    TrafficSpectrum spectrum;
+    if (const int status = loadFatigueDesign(options, design, spectrum); status != ExitSuccess) {
+        return status;
+    }
+    const FatigueSettings& settings = *design.fatigue;
     const FatigueResult result = computeFatigue(spectrum, settings);
     for (const std::string& warning : fatigueWarnings(spectrum, settings, result)) {
         warn(warning);

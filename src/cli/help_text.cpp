@@ -11,7 +11,7 @@ namespace korvanex::cli {
 
 namespace {
 
-constexpr std::size_t CommandColumn = 9;
+constexpr std::size_t CommandColumn = 13;
 constexpr std::size_t OptionColumn = 28;
 
 const char* const inputAndExitRules =

@@ -8,6 +8,7 @@
 #include "cli/fatigue_command.h"
 #include "cli/help_text.h"
 #include "cli/plate_command.h"
+#include "cli/reliability_command.h"
 #include "cli/sweep_command.h"
 #include "cli/verify_command.h"
 
@@ -31,6 +32,8 @@ int runCommand(const CliOptions& options) {
         return sweepCommand(options);
     case Command::Fatigue:
         return fatigueCommand(options);
+    case Command::Reliability:
+        return reliabilityCommand(options);
     case Command::Plate:
         return plateCommand(options);
     case Command::Verify:

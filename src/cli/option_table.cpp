@@ -13,14 +13,17 @@ namespace korvanex::cli {
 
 namespace {
 
-// Where a member lives: in the options themselves or in the fatigue or plate arguments among them.
+// Where a member lives: in the options themselves or in the fatigue, plate or reliability arguments
+// among them.
 template <auto member> auto& memberOf(CliOptions& options) {
     if constexpr (requires { options.*member; }) {
         return options.*member;
     } else if constexpr (requires { options.fatigue.*member; }) {
         return options.fatigue.*member;
-    } else {
+    } else if constexpr (requires { options.plate.*member; }) {
         return options.plate.*member;
+    } else {
+        return options.reliability.*member;
     }
 }
 
@@ -41,6 +44,11 @@ std::string readFileName(std::string_view option, const std::string& value, CliO
         return std::string(option) + " takes a file name, not \"\"";
     }
     memberOf<member>(options) = value;
+    return {};
+}
+
+template <auto member> std::string addText(std::string_view, const std::string& value, CliOptions& options) {
+    memberOf<member>(options).push_back(value);
     return {};
 }
 
@@ -98,8 +106,11 @@ std::string readJobs(std::string_view option, const std::string& value, CliOptio
 using enum Command;
 
 // The commands that compute the case of a case file with the settings such a file does not hold.
-constexpr CommandSet caseCommands = {Report, Json, Sweep, Plan, Fatigue, Plate};
+constexpr CommandSet caseCommands = {Report, Json, Sweep, Plan, Fatigue, Reliability, Plate};
 constexpr CommandSet fatigueOnly = {Fatigue};
+// The commands that compute the fatigue of a spectrum, and reliability alone.
+constexpr CommandSet fatigueCommands = {Fatigue, Reliability};
+constexpr CommandSet reliabilityOnly = {Reliability};
 constexpr CommandSet plateOnly = {Plate};
 
 constexpr RefusalFor rowGivesTheCase = {{Batch}, Refusal::EachRowGivesTheCase};
@@ -150,10 +161,10 @@ constexpr OptionRow options[] = {
     {.name = "--save-design",
      .value = "FILE.kvx",
      .read = keepText<&CliOptions::saveDesignPath>,
-     .commands = {Report, Json, Plan, Fatigue},
+     .commands = {Report, Json, Plan, Fatigue, Reliability},
      .refusals = {rowGivesTheCase, verifyTakesNothing},
      .help = "also write the design file of everything the command was\n"
-             "given (report, json, plan, fatigue)"},
+             "given (report, json, plan, fatigue, reliability)"},
     {.name = "--vary",
      .value = "FIELD=FROM:TO:STEPS",
      .read = readRange,
@@ -166,39 +177,40 @@ constexpr OptionRow options[] = {
     {.name = "--output",
      .value = "FILE",
      .read = readFileName<&CliOptions::outputPath>,
-     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Plate},
+     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Reliability, Plate},
      .refusals = {verifyTakesNothing},
      .help = "write to FILE instead of printing"},
     {.name = "--json",
      .read = setFlag<&CliOptions::json>,
-     .commands = {Fatigue, Plate},
+     .commands = {Fatigue, Reliability, Plate},
      .refusals = {verifyTakesNothing},
-     .help = "fatigue, plate: everything as JSON (psi, inches)"},
+     .help = "fatigue, reliability, plate: everything as JSON (psi, inches)"},
     {.name = "--jobs",
      .value = "N",
      .read = readJobs,
-     .commands = {Batch},
+     .commands = {Batch, Reliability},
      .help = "batch: compute the rows on N threads (default: one per core);\n"
-             "the output is the same for any N"},
+             "the output is the same for any N\n"
+             "reliability: the samples, likewise"},
     {.name = "--spectrum",
      .value = "FILE.csv",
      .read = readFileName<&FatigueArguments::spectrumPath>,
-     .commands = fatigueOnly,
-     .requiredBy = fatigueOnly,
+     .commands = fatigueCommands,
+     .requiredBy = fatigueCommands,
      .inDesign = true,
      .heading = "Fatigue options:",
      .help = "the load groups: batch columns (but units) and repetitions"},
     {.name = "--modulus-of-rupture",
      .value = "MR",
      .read = keepText<&FatigueArguments::modulusOfRupture>,
-     .commands = fatigueOnly,
-     .requiredBy = fatigueOnly,
+     .commands = fatigueCommands,
+     .requiredBy = fatigueCommands,
      .inDesign = true,
      .help = "the concrete's flexural strength, in psi or kPa (> 0)"},
     {.name = "--adtt",
      .value = "N",
      .read = keepText<&FatigueArguments::adtt>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "for a spectrum whose per_1000_trucks column gives the axle\n"
              "groups per 1,000 trucks: the average daily truck traffic,\n"
@@ -206,66 +218,66 @@ constexpr OptionRow options[] = {
     {.name = "--growth",
      .value = "PERCENT",
      .read = keepText<&FatigueArguments::growth>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "its annual growth (0 to 100)"},
     {.name = "--years",
      .value = "N",
      .read = keepText<&FatigueArguments::years>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "the design life in whole years (1 to 100)"},
     {.name = "--directional",
      .value = "PERCENT",
      .read = keepText<&FatigueArguments::directional>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "the share of the trucks in the design direction (default 50)"},
     {.name = "--lane",
      .value = "PERCENT",
      .read = keepText<&FatigueArguments::lane>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "the share of that direction's trucks in the design lane\n"
              "(default 100)"},
     {.name = "--model",
      .value = "pca|power",
      .read = keepText<&FatigueArguments::model>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "the fatigue model (default pca)"},
     {.name = "--c1",
      .value = "VALUE",
      .read = keepText<&FatigueArguments::c1>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .synopsis = "--c1 --c2 --c4 --c5 VALUE",
      .help = "the constants of the power model (2.0, 1.22, 1, -1.98)"},
     {.name = "--c2",
      .value = "VALUE",
      .read = keepText<&FatigueArguments::c2>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true},
     {.name = "--c4",
      .value = "VALUE",
      .read = keepText<&FatigueArguments::c4>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true},
     {.name = "--c5",
      .value = "VALUE",
      .read = keepText<&FatigueArguments::c5>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true},
     {.name = "--stress",
      .value = "combined|loading|edge-model",
      .read = keepText<&FatigueArguments::stress>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "the stress compared with MR (default combined)"},
     {.name = "--target",
      .value = "PERCENT",
      .read = keepText<&FatigueArguments::target>,
-     .commands = fatigueOnly,
+     .commands = fatigueCommands,
      .inDesign = true,
      .help = "the damage the slab may take (default 100)"},
     {.name = "--solve-thickness",
@@ -275,8 +287,45 @@ constexpr OptionRow options[] = {
              "carries the traffic"},
     {.name = "--csv",
      .read = setFlag<&FatigueArguments::csv>,
-     .commands = fatigueOnly,
-     .help = "the per-group table as CSV"},
+     .commands = fatigueCommands,
+     .help = "the per-group table as CSV\n"
+             "reliability: each sample's total damage as CSV"},
+    {.name = "--scatter",
+     .value = "NAME=COV[:lognormal|normal]",
+     .read = addText<&ReliabilityArguments::scatter>,
+     .commands = reliabilityOnly,
+     .inDesign = true,
+     .heading = "Reliability options:",
+     .synopsis = "--scatter NAME=COV[:DIST]",
+     .help = "scatter the input NAME (h1, E1, k, MR; F: a factor on every\n"
+             "dT; traffic: a factor on all repetitions) about the case's\n"
+             "value with the coefficient of variation COV (0.15 for 15 %)\n"
+             "and the distribution DIST, lognormal (default) or normal;\n"
+             "once for each input"},
+    {.name = "--samples",
+     .value = "N",
+     .read = keepText<&ReliabilityArguments::samples>,
+     .commands = reliabilityOnly,
+     .inDesign = true,
+     .help = "the samples simulated (default 10000, at most 10000000)"},
+    {.name = "--seed",
+     .value = "N",
+     .read = keepText<&ReliabilityArguments::seed>,
+     .commands = reliabilityOnly,
+     .inDesign = true,
+     .help = "the seed of the random draws (default 1)"},
+    {.name = "--reliability",
+     .value = "PERCENT",
+     .read = keepText<&ReliabilityArguments::reliability>,
+     .commands = reliabilityOnly,
+     .inDesign = true,
+     .help = "also the least h1 on a 0.01 grid of its typical range at\n"
+             "which this share of the samples carries the traffic"},
+    {.name = "--histogram",
+     .value = "FILE.svg",
+     .read = readFileName<&ReliabilityArguments::histogramPath>,
+     .commands = reliabilityOnly,
+     .help = "also draw the samples' total damage as a histogram"},
     {.name = "--shoulder-width",
      .value = "X",
      .read = readPositive<&PlateArguments::shoulderWidth>,
@@ -297,13 +346,13 @@ constexpr OptionRow options[] = {
              "forms place it"},
     {.name = "--svg",
      .value = "FILE",
-     .read = keepText<&PlateArguments::svgPath>,
+     .read = readFileName<&PlateArguments::svgPath>,
      .commands = plateOnly,
      .help = "also draw the slab with its stress contours and the tires"},
     {.name = "--help",
      .alias = "-h",
      .read = setFlag<&CliOptions::help>,
-     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Plate, Verify},
+     .commands = {Report, Json, Batch, Sweep, Plan, Fatigue, Reliability, Plate, Verify},
      .help = "show this text"},
 };
 

@@ -3,6 +3,7 @@
 
 #include "case/case_words.h"
 #include "formats/json_text.h"
+#include "formats/scatter_json.h"
 #include "formats/traffic_json.h"
 #include "io/file_access.h"
 
@@ -69,6 +70,17 @@ Json fatigueSettingsJson(const FatigueSettings& settings) {
     return json;
 }
 
+Json reliabilitySettingsJson(const ReliabilitySettings& settings) {
+    Json json;
+    json["scatter"] = scatterJson(settings);
+    json["samples"] = settings.samples;
+    json["seed"] = settings.seed;
+    if (settings.reliabilityPercent) {
+        json["reliability_percent"] = *settings.reliabilityPercent;
+    }
+    return json;
+}
+
 } // namespace
 
 std::string designFileText(const Design& design) {
@@ -84,6 +96,9 @@ std::string designFileText(const Design& design) {
     }
     if (design.fatigue) {
         json["fatigue"] = fatigueSettingsJson(*design.fatigue);
+    }
+    if (design.reliability) {
+        json["reliability"] = reliabilitySettingsJson(*design.reliability);
     }
     return jsonText(json);
 }

@@ -21,6 +21,9 @@ namespace korvanex {
 //       "lane_percent"
 //   "fatigue" (optional): "modulus_of_rupture" (in the case's stress unit), "model", "constants"
 //       ({"c1", "c2", "c4", "c5"}), "stress", "target_percent"
+//   "reliability" (optional): "scatter", each scattered input under its word ("h1", "E1", "k", "MR",
+//       "F", "traffic"; only those scattered) as {"cov", "distribution"}, "samples", "seed" and
+//       "reliability_percent" (optional)
 //
 // Every member of an object is required unless said otherwise. A later study adds its settings as one
 // more optional object.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 
 namespace korvanex {
@@ -241,6 +242,54 @@ FatigueSettings readFatigue(const Json& value) {
     return settings;
 }
 
+std::uint64_t wholeNumberOf(const Json& value, const std::string& path, std::uint64_t least,
+                            std::uint64_t most, std::string_view requirement) {
+    const bool whole =
+        value.is_number_unsigned() || (value.is_number_integer() && value.get<long long>() >= 0);
+    if (!whole || value.get<std::uint64_t>() < least || value.get<std::uint64_t>() > most) {
+        refuse(path + " must be " + std::string(requirement) + ", not " + value.dump());
+    }
+    return value.get<std::uint64_t>();
+}
+
+double numberWithin(Members& members, std::string_view key, bool (*accepts)(double),
+                    std::string_view requirement) {
+    const double number = members.number(key);
+    if (!accepts(number)) {
+        refuse(members.pathOf(key) + " must be " + std::string(requirement) + ", not " + doubleText(number));
+    }
+    return number;
+}
+
+void readScatter(const Json& value, ReliabilitySettings& settings) {
+    Members members(value, "reliability.scatter");
+    for (const auto& [word, input] : ScatterInputWords) {
+        if (const Json* given = members.optional(word)) {
+            Members scatter(*given, members.pathOf(word));
+            settings.of(input).cov = numberWithin(scatter, "cov", acceptsCov, CovRequirement);
+            settings.of(input).distribution = scatter.word("distribution", ScatterDistributionWords);
+            scatter.finish();
+        }
+    }
+    members.finish();
+}
+
+ReliabilitySettings readReliability(const Json& value) {
+    Members members(value, "reliability");
+    ReliabilitySettings settings;
+    readScatter(members.required("scatter"), settings);
+    settings.samples = wholeNumberOf(members.required("samples"), members.pathOf("samples"), 1, MaxSamples,
+                                     SamplesRequirement);
+    settings.seed = wholeNumberOf(members.required("seed"), members.pathOf("seed"), 0,
+                                  std::numeric_limits<std::uint64_t>::max(), SeedRequirement);
+    if (members.optional("reliability_percent") != nullptr) {
+        settings.reliabilityPercent =
+            numberWithin(members, "reliability_percent", acceptsReliabilityPercent, ReliabilityRequirement);
+    }
+    members.finish();
+    return settings;
+}
+
 void readFormat(Members& members) {
     const Json& format = members.required("format");
     if (!format.is_string() || format.get<std::string>() != DesignFormat) {
@@ -269,6 +318,7 @@ Design readDesign(const Json& document) {
     design.spectrum = optionalPart(members, "spectrum", readSpectrumOf);
     design.traffic = optionalPart(members, "traffic", readTraffic);
     design.fatigue = optionalPart(members, "fatigue", readFatigue);
+    design.reliability = optionalPart(members, "reliability", readReliability);
     members.finish();
     return design;
 }

@@ -212,14 +212,17 @@ std::string totalDamageText(const FatigueResult& result) {
            " not computed";
 }
 
+std::string fatigueSettingsLines(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    return "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
+           "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
+           "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
+           std::string(unitWords(spectrum.units).stress) +
+           "   Target: " + formatFixed(settings.targetPercent, 2) + " %\n" + trafficLine(spectrum);
+}
+
 std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                          const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
-    std::string text = "Fatigue model: " + std::string(wordOf(FatigueModelWords, settings.model)) +
-                       "   Stress: " + std::string(wordOf(FatigueStressWords, settings.stress)) +
-                       "   Modulus of rupture: " + formatFixed(settings.modulusOfRupture, 1) + " " +
-                       std::string(unitWords(spectrum.units).stress) +
-                       "   Target: " + formatFixed(settings.targetPercent, 2) + " %\n" +
-                       trafficLine(spectrum) + "\n";
+    std::string text = fatigueSettingsLines(spectrum, settings) + "\n";
     std::vector<std::string> texts = fatigueHeadings(spectrum.units);
     texts.insert(texts.begin(), "Row");
     text += tableLine(texts);
@@ -308,9 +311,7 @@ std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& res
     return text;
 }
 
-std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
-                        const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
-    Json json;
+void addFatigueSettingsJson(Json& json, const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
     json["model"] = wordOf(FatigueModelWords, settings.model);
     json["stress"] = wordOf(FatigueStressWords, settings.stress);
     setNumber(json, "modulus_of_rupture", modulusOfRupturePsi(settings, spectrum.units));
@@ -319,6 +320,12 @@ std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& 
         json["traffic"] = trafficJson(*spectrum.traffic);
         setNumber(json, "growth_factor", growthFactor(*spectrum.traffic));
     }
+}
+
+std::string fatigueJson(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
+                        const FatigueResult& result, const std::optional<RequiredThickness>& thickness) {
+    Json json;
+    addFatigueSettingsJson(json, spectrum, settings);
     Json& groups = json["groups"] = Json::array();
     for (std::size_t index = 0; index < result.groups.size(); ++index) {
         groups.push_back(groupJson(index + 1, spectrum.groups[index], result.groups[index]));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "formats/json_text.h"
 #include "studies/fatigue_damage.h"
 #include "studies/traffic_loads.h"
 
@@ -30,6 +31,10 @@ std::string totalDamageText(const FatigueResult& result);
 std::vector<std::string> fatigueHeadings(UnitSystem units);
 std::vector<std::string> fatigueGroupTexts(const SpectrumGroup& group, const GroupDamage& damage);
 
+// The settings as the table opens with them: the model, stress, modulus of rupture and target, and for a
+// spectrum of axle groups per 1,000 trucks a line of its traffic and growth factor.
+std::string fatigueSettingsLines(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+
 // The fixed-pitch table: for a spectrum of axle groups per 1,000 trucks a line of its traffic and growth
 // factor under the settings, one line per group (row, gear, load, temperature differential, stress,
 // stress ratio, allowable repetitions, repetitions, damage), then the total damage, the percent of
@@ -43,6 +48,11 @@ std::string fatigueTable(const TrafficSpectrum& spectrum, const FatigueSettings&
 // that reads back as its value (the stress rounded to single precision as a stored result), or the
 // words of a damage beyond the double range ("> 1E+300", numberWords).
 std::string fatigueCsv(const TrafficSpectrum& spectrum, const FatigueResult& result);
+
+// The settings as the JSON of fatigue and reliability open with them: "model", "stress",
+// "modulus_of_rupture" (psi), "target_percent" and, for a spectrum of axle groups per 1,000 trucks,
+// "traffic" and "growth_factor".
+void addFatigueSettingsJson(Json& json, const TrafficSpectrum& spectrum, const FatigueSettings& settings);
 
 // The results as one JSON object (jsonText), stresses and the modulus of rupture in psi, numbers as
 // in the CSV; a damage beyond the double range is null, with its words in a member of its name and

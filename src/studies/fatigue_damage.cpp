@@ -57,9 +57,41 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
         damage.status = GroupDamage::Status::Error;
         return damage;
     }
+    return groupDamage(record, readFieldNumbers(record), group.repetitions, settings, results);
+}
+
+int gridHundredths(UnitSystem units, bool last) {
+    const std::optional<TypicalRange> range = typicalRange(Field::h1, units);
+    return static_cast<int>(std::lround((last ? range->maximum : range->minimum) * GridStepsPerUnit));
+}
+
+} // namespace
+
+std::string spectrumError(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    for (std::size_t index = 0; index < spectrum.groups.size(); ++index) {
+        if (std::string error = groupError(spectrum.groups[index], settings); !error.empty()) {
+            return "row " + std::to_string(index + 1) + ": " + error;
+        }
+    }
+    return {};
+}
+
+std::string thicknessProblem(const TrafficSpectrum& spectrum, const FatigueSettings& settings) {
+    if (std::string problem = fatigueSettingsProblem(settings); !problem.empty()) {
+        return problem;
+    }
+    if (spectrum.groups.empty()) {
+        return "there is no load group";
+    }
+    return spectrum.setsField(Field::h1) ? "the spectrum sets h1" : spectrumError(spectrum, settings);
+}
+
+GroupDamage groupDamage(const AnalysisCase& record, const FieldNumbers& numbers, double repetitions,
+                        const FatigueSettings& settings, AnalysisResults& results) {
+    GroupDamage damage;
     results = AnalysisResults{};
     try {
-        computeStresses(record, results);
+        computeStresses(record, numbers, results);
     } catch (const FloatingPointFault& fault) {
         damage.status = GroupDamage::Status::Fault;
         damage.what = fault.routine();
@@ -73,27 +105,17 @@ GroupDamage evaluate(const SpectrumGroup& group, const AnalysisCase& record, con
             ? pcaAllowableRepetitions(damage.stressRatio)
             : powerAllowableRepetitions(damage.stress, settings.modulusOfRupture, settings.constants);
     damage.allowableRepetitions = allowable.count;
-    damage.damagePercent = damagePercent(group.repetitions, allowable);
+    damage.damagePercent = damagePercent(repetitions, allowable);
     return damage;
 }
 
-// The damages known at a grid point summed in the spectrum's order, those not yet computed counting 0.
-// Rounding is monotone and no term is negative, so this is never more than the total that
-// totalDamageAt sums in the same order, and it is that very total once every damage is known.
-double knownSum(const std::vector<double>& damages) {
+double minersSum(const std::vector<double>& damages) {
     double sum = 0;
     for (double damage : damages) {
         sum += damage;
     }
     return sum;
 }
-
-int gridHundredths(UnitSystem units, bool last) {
-    const std::optional<TypicalRange> range = typicalRange(Field::h1, units);
-    return static_cast<int>(std::lround((last ? range->maximum : range->minimum) * GridStepsPerUnit));
-}
-
-} // namespace
 
 double modulusOfRupturePsi(const FatigueSettings& settings, UnitSystem units) {
     return units == UnitSystem::Metric ? settings.modulusOfRupture / KpaPerPsi : settings.modulusOfRupture;
@@ -192,25 +214,11 @@ std::vector<ThicknessDamage> damageAgainstThickness(const TrafficSpectrum& spect
 RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueSettings& settings,
                                  std::stop_token stop) {
     RequiredThickness answer;
-    if (std::string problem = fatigueSettingsProblem(settings); !problem.empty()) {
-        answer.why = std::move(problem);
-        return answer;
-    }
-    if (spectrum.groups.empty()) {
-        answer.why = "there is no load group";
-        return answer;
-    }
-    if (spectrum.setsField(Field::h1)) {
-        answer.why = "the spectrum sets h1";
+    answer.why = thicknessProblem(spectrum, settings);
+    if (!answer.why.empty()) {
         return answer;
     }
     const std::size_t count = spectrum.groups.size();
-    for (std::size_t index = 0; index < count; ++index) {
-        if (std::string error = groupError(spectrum.groups[index], settings); !error.empty()) {
-            answer.why = "row " + std::to_string(index + 1) + ": " + error;
-            return answer;
-        }
-    }
 
     std::vector<AnalysisCase> records;
     records.reserve(count);
@@ -252,7 +260,7 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
             }
             known[index] = *damage;
             running += *damage;
-            if (running > settings.targetPercent && knownSum(known) > settings.targetPercent) {
+            if (running > settings.targetPercent && minersSum(known) > settings.targetPercent) {
                 failed = true;
                 break;
             }
@@ -260,7 +268,7 @@ RequiredThickness solveThickness(const TrafficSpectrum& spectrum, const FatigueS
         if (failed) {
             continue;
         }
-        if (const double total = knownSum(known); total <= settings.targetPercent) {
+        if (const double total = minersSum(known); total <= settings.targetPercent) {
             answer.status = RequiredThickness::Status::Found;
             answer.h1 = thicknessGridValue(spectrum.units, point);
             answer.h1Text = text;

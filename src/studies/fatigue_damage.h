@@ -2,6 +2,8 @@
 #pragma once
 
 #include "case/case_words.h"
+#include "case/field_numbers.h"
+#include "engine/analysis_results.h"
 #include "studies/fatigue_models.h"
 #include "studies/traffic_loads.h"
 
@@ -64,6 +66,25 @@ struct FatigueResult {
     std::optional<double> totalDamagePercent;
     std::optional<double> crackingPercent; // the power model only
 };
+
+// What keeps the spectrum from being computed at any thickness: the first group in error, as "row 3:
+// WHAT"; empty when nothing does.
+std::string spectrumError(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+
+// Why no thickness can be looked for: the settings are not usable, the spectrum has no group or sets h1,
+// or a group is in error; empty when one can.
+std::string thicknessProblem(const TrafficSpectrum& spectrum, const FatigueSettings& settings);
+
+// The damage of `repetitions` passes of one group whose case is `record` with its field texts as read
+// into `numbers` (a study may set other values there), computed from a fresh results record. The group
+// must not be in error (spectrumError).
+GroupDamage groupDamage(const AnalysisCase& record, const FieldNumbers& numbers, double repetitions,
+                        const FatigueSettings& settings, AnalysisResults& results);
+
+// Miner's sum of the groups' damages in the spectrum's order, as computeFatigue and totalDamageAt form
+// it. Rounding is monotone and no term is negative, so with damages not yet computed counted as 0 it
+// is never more than the total, and it is the total once every damage is known.
+double minersSum(const std::vector<double>& damages);
 
 // Computes every group of the spectrum, each from a fresh results record.
 FatigueResult computeFatigue(const TrafficSpectrum& spectrum, const FatigueSettings& settings);

@@ -129,6 +129,31 @@ constexpr UsageCase usageCases[] = {
     {"sweep --vary h1=6:8:3 --save-design d.kvx", 2, "--save-design does not apply to sweep"},
     {"verify --save-design d.kvx", 2, "verify takes no case file and no options"},
     {"report a.DEF --design d.kvx", 2, "a case file and --design cannot be given together"},
+    // Reliability: the fatigue options and its own, which no other command takes.
+    {"reliability", 2, "reliability needs --spectrum FILE.csv"},
+    {"reliability --spectrum s.csv", 2, "reliability needs --modulus-of-rupture MR"},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --scatter MR", 2,
+     "--scatter: \"MR\" is not NAME=COV[:lognormal|normal]"},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --scatter h2=0.1", 2,
+     "--scatter: \"h2\" cannot be scattered; the inputs are h1, E1, k, MR, F or traffic"},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --scatter MR=15", 2,
+     "--scatter: the coefficient of variation of MR must be a number from 0 to 2, not \"15\""},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --scatter k=0.2:uniform", 2,
+     "--scatter: the distribution of k must be lognormal or normal, not \"uniform\""},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --scatter F=0.1 --scatter F=0.2:normal", 2,
+     "--scatter gives F more than once"},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --samples 10000001", 2,
+     "--samples takes a whole number from 1 to 10000000, not \"10000001\""},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --seed -1", 2,
+     "--seed takes a whole number from 0 to 18446744073709551615, not \"-1\""},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --reliability 100.5", 2,
+     "--reliability takes a number greater than 0 and at most 100, not \"100.5\""},
+    {"reliability --spectrum s.csv --modulus-of-rupture 650 --solve-thickness", 2,
+     "--solve-thickness does not apply to reliability"},
+    {"fatigue --spectrum s.csv --modulus-of-rupture 650 --histogram h.svg", 2,
+     "--histogram does not apply to fatigue"},
+    {"report --scatter MR=0.1", 2, "--scatter does not apply to report"},
+    {"batch in.csv --seed 3", 2, "--seed does not apply to batch"},
     {"plan --design d.kvx --metric", 2,
      "--metric does not apply with --design: the design file holds the units"},
     // Options where they apply.
@@ -230,6 +255,10 @@ TEST_F(CliTest, ADesignSavedByACommandGivesItsOutputBackByteForByte) {
         {"fatigue --metric --spectrum " + file("metric.csv", "P,per_1000_trucks\n,12\n120,1.5\n") +
              " --modulus-of-rupture 4480 --adtt 800 --growth 0 --years 30",
          " --csv"},
+        {"reliability --spectrum " + loads +
+             " --modulus-of-rupture 650 --scatter h1=0.04:normal --scatter MR=0.1 --samples 300 --seed 9 "
+             "--reliability 80",
+         " --json"},
     };
     const std::string first = (folder / "first.kvx").string(), second = (folder / "second.kvx").string();
     for (const SavedDesign& design : designs) {
@@ -298,6 +327,8 @@ TEST_F(CliTest, TruckTrafficGivesTheRepetitionsAndOptionsOverrideTheDesign) {
     const std::string refusals[][2] = {
         {"fatigue --design " + caseOnly, "fatigue needs --spectrum FILE.csv"},
         {"fatigue --design " + caseOnly + " --spectrum " + trucks, "fatigue needs --modulus-of-rupture MR"},
+        {"reliability --design " + caseOnly + " --spectrum " + trucks,
+         "reliability needs --modulus-of-rupture MR"},
         {"fatigue --spectrum " + trucks + " --modulus-of-rupture 650",
          "the per_1000_trucks column needs --adtt, --growth and --years"},
         {"fatigue --spectrum " + trucks + " --modulus-of-rupture 650 --adtt 900 --lane 80",
@@ -389,4 +420,37 @@ TEST_F(CliTest, PlateSetsThePlateModelBesideTheAnalysisAsTextJsonAndPicture) {
     const ToolRun faulted = run("plate " + caseFile("k0.DEF", {{KLine, "0"}}));
     EXPECT_EQ(faulted.status, 1);
     EXPECT_NE(faulted.err.find("floating-point fault"), std::string::npos);
+}
+
+TEST_F(CliTest, ReliabilityIsTheSameForAnyJobsInEveryForm) {
+    const std::string command = "reliability --spectrum " +
+                                file("loads.csv", "P,F,repetitions\n,,1E5\n26000,10,4E4\n") +
+                                " --modulus-of-rupture 600 --scatter h1=0.05:normal --scatter MR=0.1 "
+                                "--scatter traffic=0.3 --scatter F=0.5 --samples 400 --reliability 90";
+    for (const char* form : {"", " --csv", " --json"}) {
+        SCOPED_TRACE(form);
+        const ToolRun one = run(command + form + " --jobs 1");
+        EXPECT_EQ(one.status, 0);
+        EXPECT_EQ(one.err, "");
+        EXPECT_EQ(run(command + form + " --jobs 2").out, one.out);
+    }
+    const std::string json = run(command + " --json").out;
+    for (const char* key : {"\"samples\": 400,\n", "\"seed\": 1,\n",
+                            "\"probability_of_failure\": ", "\"probability_interval\": [\n",
+                            "\"reliability\": 0.", "\"damage_percent\": {\n", "\"faulted_samples\": 0,\n",
+                            "\"required_h1\": ", "\"required_h1_units\": \"in\""}) {
+        EXPECT_NE(json.find(key), std::string::npos) << key;
+    }
+    EXPECT_TRUE(
+        run(command + " --csv")
+            .out.starts_with("sample,h1_factor,MR_factor,F_factor,traffic_factor,status,damage_percent\n1,"));
+    const std::string histogram = (folder / "damage.svg").string();
+    const ToolRun drawn = run(command + " --histogram " + histogram);
+    EXPECT_EQ(drawn.out, run(command).out);
+    EXPECT_TRUE(contentsOf(histogram).starts_with("<svg ")) << drawn.err;
+
+    const std::string trike = file("trike.csv", "gear,repetitions\n,1\ntrike,1\n");
+    const ToolRun refused = run("reliability --spectrum " + trike + " --modulus-of-rupture 650");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "korvanex-cli: no sample can be computed: row 2: unknown gear \"trike\"\n");
 }

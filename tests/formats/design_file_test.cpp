@@ -13,7 +13,8 @@ using namespace korvanex;
 namespace {
 
 // A design with every part: a metric case read from a case file (its captions), with settings a case
-// file lacks, a spectrum whose cells need quoting, the traffic and the power model.
+// file lacks, a spectrum whose cells need quoting, the traffic, the power model and a reliability
+// study with the largest seed.
 Design fullDesign() {
     Design design;
     design.record = AnalysisCase::defaults(UnitSystem::English);
@@ -26,6 +27,12 @@ Design fullDesign() {
     design.traffic = TrafficSettings{1234.5, 3, 25, 55, 90};
     design.fatigue =
         FatigueSettings{FatigueModel::Power, {2.5, 1.3, 1.1, -2}, FatigueStress::Loading, 4478.5, 80};
+    ReliabilitySettings& reliability = design.reliability.emplace();
+    reliability.of(ScatterInput::H1) = {0.04, ScatterDistribution::Normal};
+    reliability.of(ScatterInput::Traffic) = {0.3, ScatterDistribution::Lognormal};
+    reliability.samples = 2500;
+    reliability.seed = 18446744073709551615u;
+    reliability.reliabilityPercent = 97.5;
     return design;
 }
 
@@ -48,6 +55,14 @@ TEST(DesignFile, ReadsBackEveryPartAsItWasWritten) {
     EXPECT_EQ(read.traffic->adtt, 1234.5);
     EXPECT_EQ(read.fatigue->constants.c5, -2);
     EXPECT_EQ(read.fatigue->modulusOfRupture, 4478.5);
+    EXPECT_EQ(read.reliability->seed, 18446744073709551615u);
+    EXPECT_EQ(read.reliability->of(ScatterInput::H1).distribution, ScatterDistribution::Normal);
+    EXPECT_EQ(read.reliability->of(ScatterInput::E1).cov, 0);
+    EXPECT_EQ(read.reliability->reliabilityPercent, 97.5);
+    EXPECT_NE(text.find("\"reliability\": {\n    \"scatter\": {\n      \"h1\": {\n        \"cov\": 0.04,\n"
+                        "        \"distribution\": \"normal\"\n      },\n      \"traffic\""),
+              std::string::npos)
+        << text;
     EXPECT_NE(text.find("\"captions\": {\n      \"k\": \"Subgrade Modulus, K (kPa/mm)\"\n    }"),
               std::string::npos);
 
@@ -56,7 +71,7 @@ TEST(DesignFile, ReadsBackEveryPartAsItWasWritten) {
     bare.record = AnalysisCase::defaults(UnitSystem::English);
     ASSERT_EQ(parseDesignFile(designFileText(bare), read), "");
     EXPECT_EQ(read.record.captions, bare.record.captions);
-    EXPECT_FALSE(read.spectrum || read.traffic || read.fatigue);
+    EXPECT_FALSE(read.spectrum || read.traffic || read.fatigue || read.reliability);
 }
 
 namespace {
@@ -107,6 +122,21 @@ const Refusal refusals[] = {
     {[](Json& j) { j["fatigue"]["stress"] = "edge"; },
      "fatigue.stress must be combined, loading or edge-model, not \"edge\""},
     {[](Json& j) { j["fatigue"]["constants"]["c2"] = nullptr; }, "fatigue.constants.c2 must be a number"},
+    {[](Json& j) { j["reliability"]["scatter"]["h2"] = Json::object(); },
+     "unknown key \"reliability.scatter.h2\""},
+    {[](Json& j) { j["reliability"]["scatter"]["h1"]["cov"] = 15; },
+     "reliability.scatter.h1.cov must be a number from 0 to 2, not 15"},
+    {[](Json& j) { j["reliability"]["scatter"]["traffic"]["distribution"] = "uniform"; },
+     "reliability.scatter.traffic.distribution must be lognormal or normal, not \"uniform\""},
+    {[](Json& j) { j["reliability"].erase("scatter"); }, "reliability.scatter is missing"},
+    {[](Json& j) { j["reliability"]["samples"] = 0; },
+     "reliability.samples must be a whole number from 1 to 10000000, not 0"},
+    {[](Json& j) { j["reliability"]["samples"] = 2.5; },
+     "reliability.samples must be a whole number from 1 to 10000000, not 2.5"},
+    {[](Json& j) { j["reliability"]["seed"] = -1; },
+     "reliability.seed must be a whole number from 0 to 18446744073709551615, not -1"},
+    {[](Json& j) { j["reliability"]["reliability_percent"] = 0; },
+     "reliability.reliability_percent must be a number greater than 0 and at most 100, not 0"},
 };
 
 } // namespace
