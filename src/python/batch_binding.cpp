@@ -5,6 +5,7 @@
 #include "formats/batch_lines.h"
 #include "python/errors.h"
 #include "python/result_value.h"
+#include "python/study_inputs.h"
 #include "python/table.h"
 #include "studies/batch.h"
 
@@ -126,20 +127,6 @@ class RowColumns final : public RowWriter {
 
 // The batch writes nothing as text: an output that takes the empty blocks.
 class NoText final : public std::streambuf {};
-
-// The threads that compute the rows: one per core unless given.
-unsigned jobsOf(py::handle jobs) {
-    if (jobs.is_none()) {
-        return machineCores();
-    }
-    const long long count = PyIndex_Check(jobs.ptr()) ? PyLong_AsLongLong(jobs.ptr()) : 0;
-    PyErr_Clear();
-    if (count < 1 || count > MaxBatchJobs) {
-        throw InputProblem("jobs takes a whole number from 1 to " + std::to_string(MaxBatchJobs) + ", not " +
-                           std::string(py::repr(jobs)));
-    }
-    return static_cast<unsigned>(count);
-}
 
 py::tuple batch(const std::vector<std::string>& names, py::list columns, std::size_t rows, py::object jobs) {
     const unsigned threads = jobsOf(jobs);

@@ -58,6 +58,12 @@ void warnOfRanges(const std::vector<std::string>& warnings) {
     }
 }
 
+void warnOfUse(const std::string& warning) {
+    if (PyErr_WarnEx(PyExc_UserWarning, warning.c_str(), 2) != 0) {
+        throw py::error_already_set();
+    }
+}
+
 void raiseOsError(const std::string& message) {
     PyErr_SetString(PyExc_OSError, message.c_str());
     throw py::error_already_set();

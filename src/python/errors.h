@@ -24,6 +24,10 @@ void bindErrors(pybind11::module_& module);
 // function that called the module.
 void warnOfRanges(const std::vector<std::string>& warnings);
 
+// Warns with a UserWarning of a parameter that has no effect, from the caller of the Python function
+// that called the module.
+void warnOfUse(const std::string& warning);
+
 // Raises OSError with the message.
 [[noreturn]] void raiseOsError(const std::string& message);
 

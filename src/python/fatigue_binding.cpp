@@ -2,18 +2,15 @@
 // Fatigue: the damage of a traffic spectrum on one case, and the slab thickness that carries it.
 #include "python/bindings.h"
 
-#include "case/case_words.h"
-#include "case/number_text.h"
 #include "formats/fatigue_output.h"
 #include "python/errors.h"
 #include "python/result_value.h"
+#include "python/study_inputs.h"
 #include "python/table.h"
-#include "studies/fatigue_damage.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
-#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -22,65 +19,6 @@ namespace py = pybind11;
 namespace korvanex::python {
 
 namespace {
-
-template <typename T, std::size_t N>
-T chosenWord(const char* parameter, const Word<T> (&words)[N], const std::string& text) {
-    if (const std::optional<T> chosen = valueOf(words, text)) {
-        return *chosen;
-    }
-    throw InputProblem(std::string(parameter) + " takes " + choicesText(words) + ", not \"" + text + "\"");
-}
-
-// A number parameter: finite, and greater than 0 or less than 0.
-double checkedNumber(const std::string& parameter, double value, bool positive) {
-    if (!std::isfinite(value) || !(positive ? value > 0 : value < 0)) {
-        throw InputProblem(parameter + " takes a number " + (positive ? "greater" : "less") +
-                           " than 0, not " + doubleText(value));
-    }
-    return value;
-}
-
-// The settings as the parameters give them, checked as the command line checks its options.
-struct FatigueParameters {
-    std::string model, stress;
-    double modulusOfRupture, target;
-    std::optional<double> c1, c2, c4, c5;
-
-    FatigueSettings settings() const {
-        FatigueSettings settings;
-        settings.model = chosenWord("model", FatigueModelWords, model);
-        settings.stress = chosenWord("stress", FatigueStressWords, stress);
-        if (settings.model == FatigueModel::Pca && (c1 || c2 || c4 || c5)) {
-            throw InputProblem("c1, c2, c4 and c5 apply to the power model only");
-        }
-        settings.modulusOfRupture = checkedNumber("modulus_of_rupture", modulusOfRupture, true);
-        settings.targetPercent = checkedNumber("target", target, true);
-        const std::optional<double>* const given[] = {&c1, &c2, &c4, &c5};
-        static_assert(std::size(given) == std::size(PowerConstantRules));
-        for (std::size_t index = 0; index < std::size(given); ++index) {
-            const PowerConstantRule& rule = PowerConstantRules[index];
-            if (*given[index]) {
-                settings.constants.*rule.value = checkedNumber(rule.name, **given[index], rule.positive);
-            }
-        }
-        return settings;
-    }
-};
-
-TrafficSpectrum spectrumOf(const Table& table, const AnalysisCase& record) {
-    SpectrumCells cells;
-    cells.header = table.names;
-    std::vector<const CaseColumn*> columns;
-    CountColumn count = CountColumn::Repetitions;
-    if (std::string error = readSpectrumHeader(cells.header, columns, count); !error.empty()) {
-        throw InputProblem(error);
-    }
-    cells.rows.resize(table.rows);
-    for (std::size_t row = 0; row < table.rows; ++row) {
-        table.row(row, cells.rows[row]);
-    }
-    return buildSpectrum(std::move(cells), record);
-}
 
 py::object optionalNumber(const std::optional<double>& value) {
     return value ? py::object(py::float_(*value)) : py::object(py::none());

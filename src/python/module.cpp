@@ -9,4 +9,7 @@ PYBIND11_MODULE(_korvanex, module) {
     korvanex::python::bindCase(module);
     korvanex::python::bindBatch(module);
     korvanex::python::bindFatigue(module);
+    korvanex::python::bindReliability(module);
+    korvanex::python::bindPlate(module);
+    korvanex::python::bindDesign(module);
 }

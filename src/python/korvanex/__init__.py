@@ -9,6 +9,13 @@ same messages, and takes and gives pandas tables:
     batch(table, jobs=None)           one case per row of a table, on every core (korvanex-cli batch)
     fatigue(case, spectrum, mr, ...)  the fatigue damage of a traffic spectrum and the slab thickness
                                       that carries it (korvanex-cli fatigue)
+    reliability(case, spectrum, mr, scatter=..., ...)
+                                      the probability that the slab fails, by simulating the
+                                      scatter of its inputs (korvanex-cli reliability --json)
+    plate(case=None, **fields)        the case solved with the plate finite-element model
+                                      (korvanex-cli plate --json)
+    read_design(path), write_design(...)
+                                      the .kvx design files
     korvanex.dask                     batch and fatigue_many on a Dask cluster
 
 A case is a mapping in the vocabulary of a batch file's columns: units (english, metric), location
@@ -31,6 +38,9 @@ from korvanex._korvanex import FaultError, InputError, RangeWarning, __version__
 from korvanex._batch import batch
 from korvanex._case import analyse, read_case, write_case
 from korvanex._fatigue import FatigueResult, fatigue
+from korvanex._reliability import reliability
+from korvanex._plate import plate
+from korvanex._design import read_design, write_design
 
 __all__ = [
     "analyse",
@@ -39,6 +49,10 @@ __all__ = [
     "batch",
     "fatigue",
     "FatigueResult",
+    "reliability",
+    "plate",
+    "read_design",
+    "write_design",
     "InputError",
     "FaultError",
     "RangeWarning",

@@ -50,6 +50,29 @@ def _constant(name: str, value: Any) -> float | None:
     return None if value is None else _number(name, value)
 
 
+def fatigue_settings(
+    model: str,
+    c1: float | None,
+    c2: float | None,
+    c4: float | None,
+    c5: float | None,
+    stress: str,
+    target: float,
+    modulus_of_rupture: float,
+) -> dict[str, Any]:
+    """The fatigue settings as the compiled module takes them, the numbers checked for numbers."""
+    return {
+        "model": model,
+        "stress": stress,
+        "modulus_of_rupture": _number("modulus_of_rupture", modulus_of_rupture),
+        "target": _number("target", target),
+        "c1": _constant("c1", c1),
+        "c2": _constant("c2", c2),
+        "c4": _constant("c4", c4),
+        "c5": _constant("c5", c5),
+    }
+
+
 def fatigue(
     case: Mapping[str, Any] | None,
     spectrum: Any,
@@ -92,14 +115,7 @@ def fatigue(
         names,
         columns,
         len(frame),
-        model=model,
-        stress=stress,
-        modulus_of_rupture=_number("modulus_of_rupture", modulus_of_rupture),
-        target=_number("target", target),
-        c1=_constant("c1", c1),
-        c2=_constant("c2", c2),
-        c4=_constant("c4", c4),
-        c5=_constant("c5", c5),
+        **fatigue_settings(model, c1, c2, c4, c5, stress, target, modulus_of_rupture),
         solve_thickness=bool(solve_thickness),
     )
     computed = pandas_module().DataFrame(answer["groups"], index=frame.index)

@@ -41,3 +41,35 @@ def fatigue(
     c5: float | None,
     solve_thickness: bool,
 ) -> dict[str, Any]: ...
+def reliability(
+    fields: dict[Any, Any],
+    names: list[str],
+    columns: list[Column],
+    rows: int,
+    model: str,
+    stress: str,
+    modulus_of_rupture: float,
+    target: float,
+    c1: float | None,
+    c2: float | None,
+    c4: float | None,
+    c5: float | None,
+    scatter: list[str],
+    samples: int,
+    seed: int,
+    reliability: float | None,
+    jobs: int | None,
+    histogram: str | None,
+) -> str: ...
+def plate(
+    fields: dict[Any, Any], shoulder_width: float | None, mesh: str, load: str, svg: str | None
+) -> str: ...
+def read_design(path: str) -> dict[str, Any]: ...
+def write_design(
+    fields: dict[Any, Any],
+    spectrum: tuple[list[str], list[Column], int] | None,
+    traffic: dict[str, float] | None,
+    fatigue: dict[str, Any] | None,
+    reliability: dict[str, Any] | None,
+    path: str,
+) -> None: ...
