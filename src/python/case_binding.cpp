@@ -9,6 +9,7 @@
 #include "io/case_file.h"
 #include "python/errors.h"
 #include "python/result_value.h"
+#include "python/study_inputs.h"
 #include "python/table.h"
 
 namespace py = pybind11;
@@ -45,11 +46,7 @@ py::dict readCase(const std::string& path) {
     if (read.status != CaseFileReadResult::Status::Loaded) {
         throw InputProblem(read.message);
     }
-    py::dict fields;
-    for (const CaseColumn& column : caseColumns()) {
-        fields[py::str(column.name.data(), column.name.size())] = std::string(caseCellText(record, column));
-    }
-    return fields;
+    return caseFields(record);
 }
 
 void writeCase(py::dict fields, const std::string& path) {

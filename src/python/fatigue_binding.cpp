@@ -92,15 +92,11 @@ void bindFatigue(py::module_& module) {
     module.def(
         "fatigue",
         [](py::dict fields, const std::vector<std::string>& names, py::list columns, std::size_t rows,
-           std::string model, std::string stress, double modulusOfRupture, double target,
-           std::optional<double> c1, std::optional<double> c2, std::optional<double> c4,
-           std::optional<double> c5, bool solve) {
-            return fatigue(fields, names, columns, rows,
-                           {model, stress, modulusOfRupture, target, c1, c2, c4, c5}, solve);
+           py::dict settings, bool solve) {
+            return fatigue(fields, names, columns, rows, FatigueParameters::of(settings), solve);
         },
-        py::arg("fields"), py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("model"),
-        py::arg("stress"), py::arg("modulus_of_rupture"), py::arg("target"), py::arg("c1"), py::arg("c2"),
-        py::arg("c4"), py::arg("c5"), py::arg("solve_thickness"),
+        py::arg("fields"), py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("settings"),
+        py::arg("solve_thickness"),
         "The group columns and totals of a spectrum on a case; see korvanex.fatigue.");
 }
 

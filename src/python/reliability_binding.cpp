@@ -51,19 +51,14 @@ void bindReliability(py::module_& module) {
     module.def(
         "reliability",
         [](py::dict fields, const std::vector<std::string>& names, py::list columns, std::size_t rows,
-           std::string model, std::string stress, double modulusOfRupture, double target,
-           std::optional<double> c1, std::optional<double> c2, std::optional<double> c4,
-           std::optional<double> c5, std::vector<std::string> scatter, py::object samples, py::object seed,
+           py::dict settings, std::vector<std::string> scatter, py::object samples, py::object seed,
            std::optional<double> reliabilityPercent, py::object jobs, std::optional<std::string> histogram) {
-            return reliability(fields, names, columns, rows,
-                               {model, stress, modulusOfRupture, target, c1, c2, c4, c5},
+            return reliability(fields, names, columns, rows, FatigueParameters::of(settings),
                                {scatter, samples, seed, reliabilityPercent}, jobs, histogram);
         },
-        py::arg("fields"), py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("model"),
-        py::arg("stress"), py::arg("modulus_of_rupture"), py::arg("target"), py::arg("c1"), py::arg("c2"),
-        py::arg("c4"), py::arg("c5"), py::arg("scatter"), py::arg("samples"), py::arg("seed"),
-        py::arg("reliability"), py::arg("jobs"), py::arg("histogram"),
-        "The reliability study's JSON text; see korvanex.reliability.");
+        py::arg("fields"), py::arg("names"), py::arg("columns"), py::arg("rows"), py::arg("settings"),
+        py::arg("scatter"), py::arg("samples"), py::arg("seed"), py::arg("reliability"), py::arg("jobs"),
+        py::arg("histogram"), "The reliability study's JSON text; see korvanex.reliability.");
 }
 
 } // namespace korvanex::python

@@ -2,6 +2,7 @@
 #include "python/study_inputs.h"
 
 #include "case/number_text.h"
+#include "io/case_columns.h"
 #include "studies/batch.h"
 
 #include <cmath>
@@ -41,6 +42,25 @@ double checkedNumber(const std::string& parameter, double value, bool positive) 
     return value;
 }
 
+namespace {
+
+std::optional<double> optionalDouble(py::handle value) {
+    return value.is_none() ? std::nullopt : std::optional<double>(value.cast<double>());
+}
+
+} // namespace
+
+FatigueParameters FatigueParameters::of(py::dict parameters) {
+    return {parameters["model"].cast<std::string>(),
+            parameters["stress"].cast<std::string>(),
+            parameters["modulus_of_rupture"].cast<double>(),
+            parameters["target"].cast<double>(),
+            optionalDouble(parameters["c1"]),
+            optionalDouble(parameters["c2"]),
+            optionalDouble(parameters["c4"]),
+            optionalDouble(parameters["c5"])};
+}
+
 FatigueSettings FatigueParameters::settings() const {
     FatigueSettings settings;
     settings.model = chosenWord("model", FatigueModelWords, model);
@@ -59,6 +79,14 @@ FatigueSettings FatigueParameters::settings() const {
         }
     }
     return settings;
+}
+
+py::dict caseFields(const AnalysisCase& record) {
+    py::dict fields;
+    for (const CaseColumn& column : caseColumns()) {
+        fields[py::str(column.name.data(), column.name.size())] = std::string(caseCellText(record, column));
+    }
+    return fields;
 }
 
 SpectrumCells spectrumCellsOf(const Table& table) {

@@ -34,6 +34,9 @@ struct FatigueParameters {
     double modulusOfRupture, target;
     std::optional<double> c1, c2, c4, c5;
 
+    // The parameters as korvanex/_fatigue.py's fatigue_settings hands them over, by name.
+    static FatigueParameters of(pybind11::dict parameters);
+
     FatigueSettings settings() const;
 };
 
@@ -46,6 +49,9 @@ struct ReliabilityParameters {
 
     ReliabilitySettings settings() const;
 };
+
+// The case's batch columns as texts, under their names.
+pybind11::dict caseFields(const AnalysisCase& record);
 
 // The cells of a table of load groups: InputError on a header the tool refuses.
 SpectrumCells spectrumCellsOf(const Table& table);

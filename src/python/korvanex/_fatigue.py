@@ -115,7 +115,7 @@ def fatigue(
         names,
         columns,
         len(frame),
-        **fatigue_settings(model, c1, c2, c4, c5, stress, target, modulus_of_rupture),
+        settings=fatigue_settings(model, c1, c2, c4, c5, stress, target, modulus_of_rupture),
         solve_thickness=bool(solve_thickness),
     )
     computed = pandas_module().DataFrame(answer["groups"], index=frame.index)

@@ -78,7 +78,7 @@ def reliability(
         names,
         columns,
         len(frame),
-        **fatigue_settings(model, c1, c2, c4, c5, stress, target, modulus_of_rupture),
+        settings=fatigue_settings(model, c1, c2, c4, c5, stress, target, modulus_of_rupture),
         scatter=scatter_texts(scatter),
         samples=samples,
         seed=seed,
