@@ -4,7 +4,6 @@
 
 #include "case/number_text.h"
 #include "formats/design_file.h"
-#include "io/case_columns.h"
 #include "python/study_inputs.h"
 
 #include <pybind11/stl.h>
@@ -17,14 +16,6 @@ namespace {
 
 // The traffic settings under the names of the command line's options, in the order of trafficInputs.
 constexpr const char* TrafficNames[] = {"adtt", "growth", "years", "directional", "lane"};
-
-py::dict caseFields(const AnalysisCase& record) {
-    py::dict fields;
-    for (const CaseColumn& column : caseColumns()) {
-        fields[py::str(column.name.data(), column.name.size())] = std::string(caseCellText(record, column));
-    }
-    return fields;
-}
 
 py::dict spectrumColumns(const SpectrumCells& cells) {
     py::dict columns;
@@ -111,26 +102,10 @@ TrafficSettings trafficOf(py::dict parameters) {
     return traffic;
 }
 
-std::optional<double> optionalDouble(py::handle value) {
-    return value.is_none() ? std::nullopt : std::optional<double>(value.cast<double>());
-}
-
-FatigueSettings fatigueOf(py::dict parameters) {
-    return FatigueParameters{parameters["model"].cast<std::string>(),
-                             parameters["stress"].cast<std::string>(),
-                             parameters["modulus_of_rupture"].cast<double>(),
-                             parameters["target"].cast<double>(),
-                             optionalDouble(parameters["c1"]),
-                             optionalDouble(parameters["c2"]),
-                             optionalDouble(parameters["c4"]),
-                             optionalDouble(parameters["c5"])}
-        .settings();
-}
-
 ReliabilitySettings reliabilityOf(py::dict parameters) {
     return ReliabilityParameters{parameters["scatter"].cast<std::vector<std::string>>(),
                                  parameters["samples"], parameters["seed"],
-                                 optionalDouble(parameters["reliability"])}
+                                 parameters["reliability"].cast<std::optional<double>>()}
         .settings();
 }
 
@@ -148,7 +123,7 @@ void writeDesign(py::dict fields, py::object spectrum, py::object traffic, py::o
         design.traffic = trafficOf(traffic);
     }
     if (!fatigue.is_none()) {
-        design.fatigue = fatigueOf(fatigue);
+        design.fatigue = FatigueParameters::of(fatigue).settings();
     }
     if (!reliability.is_none()) {
         design.reliability = reliabilityOf(reliability);
