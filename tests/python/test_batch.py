@@ -22,7 +22,8 @@ def test_a_mixed_table_equals_the_tools_batch(tmp_path, jobs):
 
 def test_a_plate_column_adds_the_tools_plate_columns(tmp_path):
     path = tmp_path / "rows.csv"
-    path.write_text("plate,units,h1,k\nyes,,9,150\nno,metric,,\nYES,metric,20,0\nmaybe,,,\nyes,metric,25,30\n")
+    path.write_text("plate,units,h1,k\nyes,,9,150\nno,metric,,\nYES,metric,20,0\nmaybe,,,\n"
+                    "yes,metric,25,30\n")
     computed = korvanex.batch(pandas.read_csv(path), jobs=2)
     pandas.testing.assert_frame_equal(computed, cli_tool.batch(str(path)), check_exact=True)
     assert list(computed["plate_loading_stress_face"]) == ["bottom", "", "", "", "bottom"]

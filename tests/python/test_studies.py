@@ -35,7 +35,8 @@ def test_reliability_equals_the_tools_json_and_histogram(tmp_path, settings, opt
     case = tmp_path / "case.DEF"
     korvanex.write_case({"h1": 8.5}, case)
     done = cli_tool.run("reliability", str(case), "--spectrum", spectrum_file(tmp_path),
-                        "--modulus-of-rupture", "650", *options, "--json", "--histogram", str(tmp_path / "tool.svg"))
+                        "--modulus-of-rupture", "650", *options, "--json",
+                        "--histogram", str(tmp_path / "tool.svg"))
     assert done.returncode == 0, done.stderr
     assert study == json.loads(done.stdout)
     assert picture.read_bytes() == (tmp_path / "tool.svg").read_bytes()
@@ -47,9 +48,12 @@ def test_reliability_defaults_are_the_tools():
 
 
 @pytest.mark.parametrize("settings, problem", [
-    ({"scatter": {"depth": 0.1}}, 'scatter: "depth" cannot be scattered; the inputs are h1, E1, k, MR, F or traffic'),
-    ({"scatter": {"h1": 15}}, 'scatter: the coefficient of variation of h1 must be a number from 0 to 2, not "15"'),
-    ({"scatter": {"k": "0.1:uniform"}}, 'scatter: the distribution of k must be lognormal or normal, not "uniform"'),
+    ({"scatter": {"depth": 0.1}},
+     'scatter: "depth" cannot be scattered; the inputs are h1, E1, k, MR, F or traffic'),
+    ({"scatter": {"h1": 15}},
+     'scatter: the coefficient of variation of h1 must be a number from 0 to 2, not "15"'),
+    ({"scatter": {"k": "0.1:uniform"}},
+     'scatter: the distribution of k must be lognormal or normal, not "uniform"'),
     ({"samples": 0}, "samples takes a whole number from 1 to 10000000, not 0"),
     ({"seed": -1}, "seed takes a whole number from 0 to 18446744073709551615, not -1"),
     ({"reliability": 100.5}, "reliability takes a number greater than 0 and at most 100, not 100.5"),
@@ -73,13 +77,15 @@ def test_a_spectrum_with_a_refused_group_computes_no_sample(tmp_path):
 @pytest.mark.parametrize("case, settings, options", [
     (None, {}, []),
     (cli_tool.CASE_FILES[2], {"mesh": "coarse", "load": "single"}, ["--mesh", "coarse", "--load", "single"]),
-    (cli_tool.CASE_FILES[0], {"tied": "yes", "shoulder_width": 8}, ["--tied-shoulder", "yes", "--shoulder-width", "8"]),
+    (cli_tool.CASE_FILES[0], {"tied": "yes", "shoulder_width": 8},
+     ["--tied-shoulder", "yes", "--shoulder-width", "8"]),
 ])
 def test_plate_equals_the_tools_json_and_picture(tmp_path, case, settings, options):
     fields = korvanex.read_case(case) if case else {}
     picture = tmp_path / "module.svg"
     computed = korvanex.plate(fields, svg=picture, **settings)
-    done = cli_tool.run("plate", *([case] if case else []), *options, "--json", "--svg", str(tmp_path / "tool.svg"))
+    done = cli_tool.run("plate", *([case] if case else []), *options, "--json",
+                        "--svg", str(tmp_path / "tool.svg"))
     assert done.returncode == 0, done.stderr
     assert computed == json.loads(done.stdout)
     assert picture.read_bytes() == (tmp_path / "tool.svg").read_bytes()
@@ -99,7 +105,8 @@ def test_plate_refuses_and_warns_as_the_tool_does():
 def test_a_design_the_tool_saved_is_read_and_written_back_unchanged(tmp_path):
     saved = tmp_path / "tool.kvx"
     done = cli_tool.run("reliability", "--tied-shoulder", "yes", "--spectrum", cli_tool.SPECTRUM,
-                        "--modulus-of-rupture", "650", "--model", "power", "--c1", "2.1", "--scatter", "E1=0.1:normal",
+                        "--modulus-of-rupture", "650", "--model", "power", "--c1", "2.1",
+                        "--scatter", "E1=0.1:normal",
                         "--samples", "100", "--reliability", "80", "--save-design", str(saved))
     assert done.returncode == 0, done.stderr
     design = korvanex.read_design(saved)
@@ -110,7 +117,8 @@ def test_a_design_the_tool_saved_is_read_and_written_back_unchanged(tmp_path):
 
 def test_a_written_design_computes_with_the_tool_what_its_parts_compute_with_the_module(tmp_path):
     path = tmp_path / "design.kvx"
-    design = {"case": {"units": "metric", "h1": 24}, "spectrum": {"P": [80, 120], "repetitions": [1e6, 2e5]},
+    design = {"case": {"units": "metric", "h1": 24},
+              "spectrum": {"P": [80, 120], "repetitions": [1e6, 2e5]},
               "fatigue": {"modulus_of_rupture": 4500, "stress": "loading"}}
     korvanex.write_design(design, path)
     done = cli_tool.run("fatigue", "--design", str(path), "--json")
@@ -124,8 +132,10 @@ def test_a_written_design_computes_with_the_tool_what_its_parts_compute_with_the
      "modulus_of_rupture takes a number greater than 0, not -1"),
     ({"traffic": {"adtt": 0, "growth": 2, "years": 20, "directional": 50, "lane": 100}}, korvanex.InputError,
      "adtt takes a number greater than 0, not 0"),
-    ({"reliability": {"samples": 0}}, korvanex.InputError, "samples takes a whole number from 1 to 10000000, not 0"),
-    ({"plate": {}}, TypeError, "a design has the parts case, spectrum, traffic, fatigue, reliability, not plate"),
+    ({"reliability": {"samples": 0}}, korvanex.InputError,
+     "samples takes a whole number from 1 to 10000000, not 0"),
+    ({"plate": {}}, TypeError,
+     "a design has the parts case, spectrum, traffic, fatigue, reliability, not plate"),
 ])
 def test_a_refused_design_part_is_not_written(tmp_path, design, error, problem):
     path = tmp_path / "design.kvx"

@@ -28,8 +28,8 @@ def batch(table: Any, jobs: int | None = None) -> pandas.DataFrame:
     results as floats in the row's own units: the columns and values of korvanex-cli batch, NaN
     where the tool leaves a cell empty. A column plate (yes or no) asks for the plate model too: its
     columns plate_loading_stress ... plate_total_reaction follow, floats but plate_loading_stress_face
-    ("top" or "bottom"; "" where the row has no plate result). The index is the table's. A refused row, or one that faults,
-    gets its status and the others are computed.
+    ("top" or "bottom"; "" where the row has no plate result). The index is the table's. A refused
+    row, or one that faults, gets its status and the others are computed.
 
     The rows are computed by the program's batch runner on `jobs` threads with the GIL released.
     Raises InputError, with the tool's message, on an unknown or repeated column.
@@ -47,5 +47,6 @@ def batch(table: Any, jobs: int | None = None) -> pandas.DataFrame:
     computed.insert(0, "warnings", numpy.array(warnings, dtype=object))
     computed.insert(0, "status", numpy.array(statuses, dtype=object))
     for name, values in plate:
-        computed[name] = values if isinstance(values, numpy.ndarray) else numpy.array(values, dtype=object)
+        is_numbers = isinstance(values, numpy.ndarray)
+        computed[name] = values if is_numbers else numpy.array(values, dtype=object)
     return joined(frame, computed)

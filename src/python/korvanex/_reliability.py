@@ -21,7 +21,8 @@ def scatter_texts(scatter: Mapping[str, Any] | None) -> list[str]:
         return []
     if not isinstance(scatter, Mapping):
         raise TypeError(f"scatter is a mapping of inputs to coefficients of variation, not {scatter!r}")
-    return [f"{name}={value!r}" if isinstance(value, float) else f"{name}={value}" for name, value in scatter.items()]
+    return [f"{name}={value!r}" if isinstance(value, float) else f"{name}={value}"
+            for name, value in scatter.items()]
 
 
 def reliability(
@@ -67,7 +68,8 @@ def reliability(
     computed, and OSError when the histogram cannot be written.
 
     >>> spectrum = {"gear": ["single-tandem"], "P": [36000], "repetitions": [2e5]}
-    >>> study = reliability({"h1": 8.5}, spectrum, 650, scatter={"h1": 0.05, "MR": "0.1:normal"}, samples=1000)
+    >>> scatter = {"h1": 0.05, "MR": "0.1:normal"}
+    >>> study = reliability({"h1": 8.5}, spectrum, 650, scatter=scatter, samples=1000)
     >>> study["probability_of_failure"]
     0.179
     """
