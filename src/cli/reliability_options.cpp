@@ -11,15 +11,6 @@ namespace korvanex::cli {
 
 namespace {
 
-template <typename T, std::size_t N> std::string choices(const Word<T> (&words)[N]) {
-    std::string text;
-    for (std::size_t index = 0; index < N; ++index) {
-        text += index == 0 ? "" : index + 1 == N ? " or " : ", ";
-        text += words[index].text;
-    }
-    return text;
-}
-
 std::string readWhole(std::string_view option, const std::optional<std::string>& text, std::uint64_t least,
                       std::uint64_t most, std::string_view requirement, std::uint64_t& value) {
     if (!text) {
@@ -57,7 +48,7 @@ std::string parseScatter(std::string_view text, ReliabilitySettings& settings) {
     const std::string_view name = text.substr(0, equals);
     const std::optional<ScatterInput> input = valueOf(ScatterInputWords, name);
     if (!input) {
-        return quoted(name) + " cannot be scattered; the inputs are " + choices(ScatterInputWords);
+        return quoted(name) + " cannot be scattered; the inputs are " + choicesText(ScatterInputWords);
     }
     const std::string_view rest = text.substr(equals + 1);
     const std::size_t colon = rest.find(':');
@@ -74,7 +65,7 @@ std::string parseScatter(std::string_view text, ReliabilitySettings& settings) {
         const std::optional<ScatterDistribution> chosen = valueOf(ScatterDistributionWords, distribution);
         if (!chosen) {
             return "the distribution of " + std::string(name) + " must be " +
-                   choices(ScatterDistributionWords) + ", not " + quoted(distribution);
+                   choicesText(ScatterDistributionWords) + ", not " + quoted(distribution);
         }
         scatter.distribution = *chosen;
     }
