@@ -103,7 +103,6 @@ void PlateWindowTest::showsWhatTheCommandLinePrintsForEachChoice() {
     ScriptedPrompt prompt;
     frmMain window(prompt);
     frmPlateModel& plate = openOnTiedCurledCase(window);
-    QVERIFY(child<QAction>(window, "mnuPlateModel").isEnabled());
     QVERIFY(child<QLineEdit>(plate, "txtShoulderWidth").isEnabled());
     QCOMPARE(child<QLabel>(plate, "lblShoulderWidth").text(), QStringLiteral("Shoulder &Width (ft):"));
 
