@@ -139,7 +139,10 @@ void shadeOutsideTypical(QChart& chart, const Bounds& swept,
                                                {std::max(swept.low, typical->second), swept.high}};
     for (const auto& [from, to] : parts) {
         if (from < to) {
-            auto* area = new QAreaSeries(new QLineSeries, new QLineSeries);
+            // An area series does not own its bounding lines: they are its children instead.
+            auto* area = new QAreaSeries;
+            area->setUpperSeries(new QLineSeries(area));
+            area->setLowerSeries(new QLineSeries(area));
             area->upperSeries()->append({{from, 0}, {to, 0}});
             area->lowerSeries()->append({{from, 0}, {to, 0}});
             area->setName(QStringLiteral("Outside the typical range"));
