@@ -27,6 +27,10 @@ namespace korvanex {
 
 namespace {
 
+// The room of the width's box, in digits, and between one option and the next.
+constexpr int WidthDigits = 12;
+constexpr int OptionSpacing = 12;
+
 QString joined(const std::vector<std::string>& lines) {
     QStringList texts;
     for (const std::string& line : lines) {
@@ -93,14 +97,14 @@ void frmPlateModel::createControls() {
     txtShoulderWidth_->setObjectName(QStringLiteral("txtShoulderWidth"));
     txtShoulderWidth_->setPlaceholderText(QStringLiteral("default"));
     txtShoulderWidth_->setMaximumWidth(txtShoulderWidth_->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
-                                       12);
+                                       WidthDigits);
 
     auto* options = new QHBoxLayout;
     const auto addOption = [options](QLabel* label, QWidget* field) {
         label->setBuddy(field);
         options->addWidget(label);
         options->addWidget(field);
-        options->addSpacing(12);
+        options->addSpacing(OptionSpacing);
     };
     addOption(new QLabel(QStringLiteral("&Mesh:")), cboMesh_);
     addOption(new QLabel(QStringLiteral("&Load:")), cboLoad_);
