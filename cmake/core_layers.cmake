@@ -29,6 +29,10 @@ function(korvanex_layer name)
                        COMMENT "Checking the includes of ${name}"
                        VERBATIM)
     add_library(${name} STATIC ${layer_SOURCES} ${checked})
+    # Position-independent, its symbols hidden: the Python module links the core into a shared object,
+    # where calls within the core then stay direct, as they are in the programs.
+    set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON CXX_VISIBILITY_PRESET hidden
+                                             VISIBILITY_INLINES_HIDDEN ON)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${layer_USES})
 endfunction()

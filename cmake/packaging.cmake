@@ -17,4 +17,18 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(KORVANEX_PYTHON_MODULE)
+    # dpkg-shlibdeps sees the libraries the module links, but not Python: an extension takes the
+    # interpreter's symbols from the process that loads it, and its name ties it to one Python
+    # version (_korvanex.cpython-311-...). That dependency is written as dh_python3 writes it for an
+    # extension, from the interpreter the module was built for. numpy is imported, not linked, so no
+    # tool can see it. The tables need pandas; korvanex.dask needs Dask.
+    math(EXPR next_minor "${Python_VERSION_MINOR} + 1")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}~), python3 (<< ${Python_VERSION_MAJOR}.${next_minor}), python3-numpy")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS python3-pandas)
+    set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-dask, python3-distributed, python3-matplotlib")
+    string(APPEND CPACK_PACKAGE_DESCRIPTION " The Python module korvanex computes the same from pandas tables,"
+           " and on a Dask cluster with korvanex.dask.")
+endif()
 include(CPack)

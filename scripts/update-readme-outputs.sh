@@ -3,10 +3,12 @@
 # Rewrites the command outputs that README.md shows, each between its two marker lines, with what the
 # command prints now: the Verification table (`korvanex-cli verify`), the fatigue worked examples
 # (from repetitions and from truck traffic), the reliability worked design with its histogram
-# (docs/reliability-histogram.svg), the plate model's example and its convergence table, and the plate
-# model's picture docs/plate-contours.svg.
-# With --check it changes nothing and fails when the README or a picture differs.
-# Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli]
+# (docs/reliability-histogram.svg), the plate model's example and its convergence table, the plate
+# model's picture docs/plate-contours.svg, and the Python example (docs/examples/notebook.py: its source
+# and what it prints, run with the module in PYTHON_DIR; its figure becomes docs/python-damage.png).
+# With --check it changes nothing and fails when the README or one of its SVG pictures differs; the
+# Python figure is not compared, for its text depends on the fonts.
+# Usage: sh scripts/update-readme-outputs.sh [--check] [PATH/TO/korvanex-cli [PYTHON_DIR]]
 set -eu
 cd "$(dirname "$0")/.."
 check=no
@@ -15,14 +17,15 @@ if [ "${1:-}" = "--check" ]; then
     shift
 fi
 cli="${1:-build/src/cli/korvanex-cli}"
+python_dir="${2:-build/python}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp README.md "$work/README.md"
 
 # replace NAME FILE: puts FILE between the marker lines of NAME in the working copy of the README.
 replace() {
-    begin="<!-- korvanex-cli $1: begin -->"
-    end="<!-- korvanex-cli $1: end -->"
+    begin="<!-- $1: begin -->"
+    end="<!-- $1: end -->"
     if ! grep -qxF "$begin" "$work/README.md" || ! grep -qxF "$end" "$work/README.md"; then
         echo "README.md: the marker lines \"$begin\" and \"$end\" are missing" >&2
         exit 2
@@ -43,14 +46,14 @@ if [ "$status" -gt 1 ]; then
     echo "$cli verify failed with exit status $status" >&2
     exit 2
 fi
-replace verify "$work/verify"
+replace "korvanex-cli verify" "$work/verify"
 
 {
     echo '```'
     "$cli" fatigue --spectrum docs/examples/traffic-loads.csv --modulus-of-rupture 650 --solve-thickness
     echo '```'
 } >"$work/fatigue"
-replace "fatigue example" "$work/fatigue"
+replace "korvanex-cli fatigue example" "$work/fatigue"
 
 {
     echo '```'
@@ -58,7 +61,30 @@ replace "fatigue example" "$work/fatigue"
         --years 25 --solve-thickness
     echo '```'
 } >"$work/traffic"
-replace "truck traffic example" "$work/traffic"
+replace "korvanex-cli truck traffic example" "$work/traffic"
+
+# The Python example, run where its spectrum is, as its first lines say.
+if [ -d "$python_dir/korvanex" ]; then
+    python=/usr/bin/python3
+    [ -x "$python" ] || python=python3
+    mkdir "$work/examples"
+    cp docs/examples/notebook.py docs/examples/traffic-loads.csv "$work/examples"
+    {
+        echo '```python'
+        cat docs/examples/notebook.py
+        echo '```'
+    } >"$work/python-source"
+    replace "korvanex python example source" "$work/python-source"
+    python_dir="$(cd "$python_dir" && pwd)"
+    {
+        echo '```'
+        (cd "$work/examples" && PYTHONPATH="$python_dir" "$python" notebook.py)
+        echo '```'
+    } >"$work/python-output"
+    replace "korvanex python example output" "$work/python-output"
+else
+    echo "README.md: the Python example is not run: there is no module in $python_dir" >&2
+fi
 
 {
     echo '```'
@@ -67,7 +93,7 @@ replace "truck traffic example" "$work/traffic"
         --scatter traffic=0.3 --reliability 90 --histogram "$work/histogram.svg"
     echo '```'
 } >"$work/reliability"
-replace "reliability example" "$work/reliability"
+replace "korvanex-cli reliability example" "$work/reliability"
 
 plateExample="docs/examples/edge-dual-tandem.DEF --tied-shoulder yes"
 {
@@ -76,7 +102,7 @@ plateExample="docs/examples/edge-dual-tandem.DEF --tied-shoulder yes"
     "$cli" plate $plateExample --svg "$work/plate-contours.svg"
     echo '```'
 } >"$work/plate"
-replace "plate example" "$work/plate"
+replace "korvanex-cli plate example" "$work/plate"
 
 # convergence NAME ARGS...: the plate model's largest combined stress of a case on the three meshes,
 # and how much halving every element of the default mesh changes it.
@@ -100,7 +126,7 @@ convergence() {
     convergence "tests/data/cases/metric-two-layer-corner.DEF: corner, Dual-Tandem, two bonded layers" \
         tests/data/cases/metric-two-layer-corner.DEF
 } >"$work/convergence"
-replace "plate convergence" "$work/convergence"
+replace "korvanex-cli plate convergence" "$work/convergence"
 
 if [ "$check" = yes ]; then
     if ! diff -u README.md "$work/README.md" || ! cmp -s docs/plate-contours.svg "$work/plate-contours.svg" ||
@@ -113,4 +139,7 @@ else
     cat "$work/README.md" >README.md
     cat "$work/plate-contours.svg" >docs/plate-contours.svg
     cat "$work/histogram.svg" >docs/reliability-histogram.svg
+    if [ -f "$work/examples/damage-against-thickness.png" ]; then
+        cp "$work/examples/damage-against-thickness.png" docs/python-damage.png
+    fi
 fi

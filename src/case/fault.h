@@ -22,6 +22,10 @@ class FloatingPointFault : public std::runtime_error {
     std::string step_;
 };
 
+// What a front end tells the user when one case stops on a fault: "the computation stopped on a
+// floating-point fault in ROUTINE (STEP): the inputs are degenerate. Check ...".
+std::string faultMessage(const FloatingPointFault& fault);
+
 // Checks the arithmetic steps of one routine. Each call takes a value just computed, names the
 // step, and throws FloatingPointFault when the value is not finite.
 class FaultCheck {

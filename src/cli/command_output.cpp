@@ -86,10 +86,7 @@ std::string joinedLines(const std::vector<std::string>& lines) {
 }
 
 int failOnFault(const FloatingPointFault& fault) {
-    std::cerr << "korvanex-cli: the computation stopped on a floating-point fault in " << fault.routine()
-              << " (" << fault.step()
-              << "): the inputs are degenerate. Check k, h1, E1, mu1, the tire pressure"
-              << " and the two-layer values.\n";
+    fail(faultMessage(fault));
     return ExitFault;
 }
 

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/fatigue_command.h"
 
-#include "case/case_check.h"
 #include "case/number_text.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
 #include "cli/fatigue_traffic.h"
 #include "cli/option_table.h"
 #include "formats/fatigue_output.h"
-
-#include <algorithm>
 
 namespace korvanex::cli {
 
@@ -115,18 +112,6 @@ bool computed(const GroupDamage& damage) {
     return damage.status == GroupDamage::Status::Ok;
 }
 
-// The warnings of each group that the case itself does not already give.
-void warnOfGroups(const TrafficSpectrum& spectrum, const AnalysisCase& record) {
-    const std::vector<std::string> caseWarnings = checkCaseFields(record).warnings;
-    for (std::size_t index = 0; index < spectrum.groups.size(); ++index) {
-        for (const std::string& warning : spectrum.groups[index].warnings) {
-            if (std::find(caseWarnings.begin(), caseWarnings.end(), warning) == caseWarnings.end()) {
-                warn("row " + std::to_string(index + 1) + ": " + warning);
-            }
-        }
-    }
-}
-
 } // namespace
 
 int loadFatigueDesign(const CliOptions& options, Design& design, TrafficSpectrum& spectrum,
@@ -146,7 +131,9 @@ int loadFatigueDesign(const CliOptions& options, Design& design, TrafficSpectrum
         return ExitFailure;
     }
     spectrum = buildSpectrum(*design.spectrum, design.record, design.traffic);
-    warnOfGroups(spectrum, design.record);
+    for (const std::string& warning : groupWarnings(spectrum, design.record)) {
+        warn(warning);
+    }
     return ExitSuccess;
 }
 

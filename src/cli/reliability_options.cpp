@@ -40,39 +40,6 @@ std::string readReliability(const std::optional<std::string>& text, std::optiona
 
 } // namespace
 
-std::string parseScatter(std::string_view text, ReliabilitySettings& settings) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos) {
-        return quoted(text) + " is not NAME=COV[:lognormal|normal]";
-    }
-    const std::string_view name = text.substr(0, equals);
-    const std::optional<ScatterInput> input = valueOf(ScatterInputWords, name);
-    if (!input) {
-        return quoted(name) + " cannot be scattered; the inputs are " + choicesText(ScatterInputWords);
-    }
-    const std::string_view rest = text.substr(equals + 1);
-    const std::size_t colon = rest.find(':');
-    const std::string_view cov = rest.substr(0, colon);
-    Scatter scatter;
-    const std::optional<double> number = finiteNumber(cov);
-    if (!number || !acceptsCov(*number)) {
-        return "the coefficient of variation of " + std::string(name) + " must be " +
-               std::string(CovRequirement) + ", not " + quoted(cov);
-    }
-    scatter.cov = *number;
-    if (colon != std::string_view::npos) {
-        const std::string_view distribution = rest.substr(colon + 1);
-        const std::optional<ScatterDistribution> chosen = valueOf(ScatterDistributionWords, distribution);
-        if (!chosen) {
-            return "the distribution of " + std::string(name) + " must be " +
-                   choicesText(ScatterDistributionWords) + ", not " + quoted(distribution);
-        }
-        scatter.distribution = *chosen;
-    }
-    settings.of(*input) = scatter;
-    return {};
-}
-
 std::string readReliabilitySettings(const ReliabilityArguments& arguments, ReliabilitySettings& settings) {
     std::set<std::string> names;
     for (const std::string& text : arguments.scatter) {

@@ -9,11 +9,6 @@
 
 namespace korvanex::cli {
 
-// Reads NAME=COV[:DISTRIBUTION] into the settings: NAME an input's word (ScatterInputWords, as written
-// there), COV a number from 0 to 2, DISTRIBUTION lognormal or normal (lognormal when not given).
-// Returns an empty string on success, otherwise what is wrong with the text.
-std::string parseScatter(std::string_view text, ReliabilitySettings& settings);
-
 // The reliability settings of the design with the reliability options over them: each --scatter
 // replaces its input's scatter (an input given twice is refused), --samples, --seed and --reliability
 // their settings. Returns the first problem, or an empty string.

@@ -70,69 +70,74 @@ double inRowUnits(double value, ResultKind kind, UnitSystem units) {
     return value;
 }
 
-void appendResultCell(std::string& text, const AnalysisResults& results, const ResultField& field,
-                      UnitSystem units) {
-    const double value = inRowUnits(resultValue(results, field), field.kind, units);
-    if (field.wide != nullptr) {
-        appendDoubleText(text, value);
-    } else {
-        appendFloatText(text, static_cast<float>(value));
-    }
+} // namespace
+
+std::span<const ResultField* const> rowResultFields() {
+    return resultColumns();
 }
 
-void appendStatus(std::string& text, const RowOutcome& outcome) {
+std::string rowStatusText(const RowOutcome& outcome) {
     switch (outcome.status) {
     case RowOutcome::Status::Fault:
-        appendCsvCell(text, "fault: " + outcome.what);
-        return;
+        return "fault: " + outcome.what;
     case RowOutcome::Status::Error:
-        appendCsvCell(text, "error: " + outcome.what);
-        return;
+        return "error: " + outcome.what;
     case RowOutcome::Status::Ok:
         break;
     }
-    text.append("ok");
+    return "ok";
 }
 
-void appendWarnings(std::string& text, const std::vector<std::string>& warnings) {
-    if (warnings.empty()) {
-        return;
+std::string rowWarningsText(const RowOutcome& outcome) {
+    std::string joined;
+    for (const std::string& warning : outcome.warnings) {
+        if (!joined.empty()) {
+            joined.append("; ");
+        }
+        joined.append(warning);
     }
-    std::string joined = warnings.front();
-    for (std::size_t index = 1; index < warnings.size(); ++index) {
-        joined.append("; ");
-        joined.append(warnings[index]);
+    return joined;
+}
+
+std::optional<double> rowResultValue(const RowOutcome& outcome, const ResultField& field) {
+    if (outcome.status != RowOutcome::Status::Ok ||
+        (field.group == ResultGroup::EdgeModel && !outcome.edgeModelRan)) {
+        return std::nullopt;
     }
-    appendCsvCell(text, joined);
+    const double value = inRowUnits(resultValue(outcome.results, field), field.kind, outcome.units);
+    return field.wide != nullptr ? value : static_cast<float>(value);
 }
 
-std::size_t plateColumnCount(const RowOutcome& outcome) {
-    return outcome.plateColumns ? plateFigures(PlateResults{}).size() : 0;
+std::vector<std::string> plateColumnNames() {
+    std::vector<std::string> names;
+    for (const PlateFigure& figure : plateFigures(PlateResults{})) {
+        names.push_back("plate_" + std::string(figure.name));
+    }
+    return names;
 }
 
-// The plate model's numbers in the row's units: stresses in psi or kPa and deflections in inches or
-// cm as floats, the reaction in lbs or kN as the double it is.
-void appendPlateCells(std::string& text, const PlateResults& plate, UnitSystem units) {
-    for (const PlateFigure& figure : plateFigures(plate)) {
-        text.push_back(',');
+std::vector<PlateFigure> rowPlateFigures(const RowOutcome& outcome) {
+    if (!outcome.plate) {
+        return {};
+    }
+    std::vector<PlateFigure> figures = plateFigures(*outcome.plate);
+    for (PlateFigure& figure : figures) {
         switch (figure.unit) {
         case PlateUnit::Face:
-            text.append(figure.face);
             break;
         case PlateUnit::Load:
-            appendDoubleText(text, inLoadUnit(figure.value, units));
+            figure.value = inLoadUnit(figure.value, outcome.units);
             break;
         case PlateUnit::Stress:
-            appendFloatText(text, static_cast<float>(inStressUnit(figure.value, units)));
+            figure.value = static_cast<float>(inStressUnit(figure.value, outcome.units));
             break;
         case PlateUnit::Length:
-            appendFloatText(text, static_cast<float>(inLengthUnit(figure.value, units)));
+            figure.value = static_cast<float>(inLengthUnit(figure.value, outcome.units));
             break;
         }
     }
+    return figures;
 }
-
-} // namespace
 
 void BatchLines::header(std::string& text, std::span<const std::string> inputNames, bool plateColumns) const {
     for (const std::string& name : inputNames) {
@@ -145,38 +150,46 @@ void BatchLines::header(std::string& text, std::span<const std::string> inputNam
         text.append(field->name);
     }
     if (plateColumns) {
-        for (const PlateFigure& figure : plateFigures(PlateResults{})) {
-            text.append(",plate_");
-            text.append(figure.name);
+        for (const std::string& name : plateColumnNames()) {
+            text.push_back(',');
+            text.append(name);
         }
     }
     text.push_back('\n');
 }
 
-void BatchLines::row(std::string& text, std::span<const std::string> inputCells,
+void BatchLines::row(std::string& text, std::size_t, std::span<const std::string> inputCells,
                      const RowOutcome& outcome) const {
     for (const std::string& cell : inputCells) {
         appendCsvCell(text, cell);
         text.push_back(',');
     }
-    appendStatus(text, outcome);
+    appendCsvCell(text, rowStatusText(outcome));
     text.push_back(',');
-    appendWarnings(text, outcome.warnings);
-    if (outcome.status != RowOutcome::Status::Ok) {
-        text.append(resultColumns().size() + plateColumnCount(outcome), ',');
-        text.push_back('\n');
-        return;
-    }
+    appendCsvCell(text, rowWarningsText(outcome));
     for (const ResultField* field : resultColumns()) {
         text.push_back(',');
-        if (field->group != ResultGroup::EdgeModel || outcome.edgeModelRan) {
-            appendResultCell(text, outcome.results, *field, outcome.units);
+        if (const std::optional<double> value = rowResultValue(outcome, *field)) {
+            if (field->wide != nullptr) {
+                appendDoubleText(text, *value);
+            } else {
+                appendFloatText(text, static_cast<float>(*value));
+            }
         }
     }
     if (outcome.plate) {
-        appendPlateCells(text, *outcome.plate, outcome.units);
-    } else {
-        text.append(plateColumnCount(outcome), ',');
+        for (const PlateFigure& figure : rowPlateFigures(outcome)) {
+            text.push_back(',');
+            if (figure.unit == PlateUnit::Face) {
+                text.append(figure.face);
+            } else if (figure.unit == PlateUnit::Load) {
+                appendDoubleText(text, figure.value);
+            } else {
+                appendFloatText(text, static_cast<float>(figure.value));
+            }
+        }
+    } else if (outcome.plateColumns) {
+        text.append(plateColumnNames().size(), ',');
     }
     text.push_back('\n');
 }

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include "engine/result_fields.h"
+#include "formats/plate_text.h"
 #include "studies/batch_row.h"
 
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace korvanex {
 
@@ -23,8 +28,32 @@ class BatchLines final : public RowWriter {
     // columns where asked for: "plate_" and the name of each of its numbers (plateFigures).
     void header(std::string& text, std::span<const std::string> inputNames, bool plateColumns) const override;
 
-    void row(std::string& text, std::span<const std::string> inputCells,
+    void row(std::string& text, std::size_t place, std::span<const std::string> inputCells,
              const RowOutcome& outcome) const override;
 };
+
+// The parts of a row, for a front end that keeps the rows as values rather than text.
+
+// The result columns after "status" and "warnings", in their order.
+std::span<const ResultField* const> rowResultFields();
+
+// "ok", "fault: " and the routine, or "error: " and what is wrong.
+std::string rowStatusText(const RowOutcome& outcome);
+
+// The warnings joined by "; "; empty when there are none.
+std::string rowWarningsText(const RowOutcome& outcome);
+
+// A result of the row in the row's own units: none where its cell stays empty (a row that was not
+// computed, or an edge-model result where that model does not run). A result kept in single
+// precision is the float it is written as, the radius the double.
+std::optional<double> rowResultValue(const RowOutcome& outcome, const ResultField& field);
+
+// The plate model's columns: "plate_" and the name of each of its numbers (plateFigures).
+std::vector<std::string> plateColumnNames();
+
+// The plate model's numbers of a row in the row's own units, in the order of its columns: stresses in
+// psi or kPa and deflections in inches or cm rounded to single precision, the reaction in lbs or kN the
+// double it is, the face its word. None where the row has no plate result.
+std::vector<PlateFigure> rowPlateFigures(const RowOutcome& outcome);
 
 } // namespace korvanex

@@ -26,26 +26,41 @@ constexpr std::size_t RowsPerBlock = 256;
 // cells and of the text is reused from block to block.
 struct RowBlock {
     std::vector<std::vector<std::string>> rows;
+    std::size_t first = 0; // the place of the block's first row among all rows
     std::size_t count = 0; // rows read into the block
     bool last = false;     // the input ends after this block, or is not CSV there
     std::string text;      // the rows' output lines
 };
 
-// Reads up to RowsPerBlock records into the block. At the end of the input, or where it is not CSV
-// (`error` tells why), the block is the last.
-void readBlock(CsvReader& reader, RowBlock& block, std::string& error) {
+// The records of a CSV file after its header.
+class CsvRows final : public RowReader {
+  public:
+    explicit CsvRows(CsvReader& reader) : reader_(reader) {}
+
+    bool read(std::vector<std::string>& cells, std::string& error) override {
+        const CsvReader::Status status = reader_.read(cells);
+        if (status == CsvReader::Status::Error) {
+            error = "not a CSV file: " + reader_.error();
+        }
+        return status == CsvReader::Status::Record;
+    }
+
+  private:
+    CsvReader& reader_;
+};
+
+// Reads up to RowsPerBlock rows into the block, the first of them at place `first`. At the end of the
+// rows, or where the input cannot be read on (`error` tells why), the block is the last.
+void readBlock(RowReader& rows, std::size_t first, RowBlock& block, std::string& error) {
+    block.first = first;
     block.count = 0;
     block.last = false;
     while (block.count < RowsPerBlock) {
         if (block.rows.size() == block.count) {
             block.rows.emplace_back();
         }
-        const CsvReader::Status status = reader.read(block.rows[block.count]);
-        if (status != CsvReader::Status::Record) {
+        if (!rows.read(block.rows[block.count], error)) {
             block.last = true;
-            if (status == CsvReader::Status::Error) {
-                error = "not a CSV file: " + reader.error();
-            }
             return;
         }
         ++block.count;
@@ -68,7 +83,7 @@ class RowWorker {
                 computeRow(record_, numbers_, outcome_, withPlate);
             }
             outcome_.plateColumns = cases_.hasPlateColumn();
-            writer_.row(block.text, cells, outcome_);
+            writer_.row(block.text, block.first + row, cells, outcome_);
         }
     }
 
@@ -85,11 +100,11 @@ void writeBlock(const RowBlock& block, std::ostream& out) {
 }
 
 // Every row on the calling thread, one block at a time. Returns whether every block was written.
-bool computeInline(CsvReader& reader, const RowWorker& prototype, std::ostream& out, std::string& readError) {
+bool computeInline(RowReader& rows, const RowWorker& prototype, std::ostream& out, std::string& readError) {
     RowBlock block;
     RowWorker worker(prototype);
     do {
-        readBlock(reader, block, readError);
+        readBlock(rows, block.first + block.count, block, readError);
         worker.compute(block);
         writeBlock(block, out);
     } while (!block.last && !out.fail());
@@ -102,8 +117,8 @@ bool computeInline(CsvReader& reader, const RowWorker& prototype, std::ostream& 
 // are done, then frees it. The ring bounds the rows in flight.
 class RowPipeline {
   public:
-    RowPipeline(CsvReader& reader, const RowWorker& prototype, unsigned jobs)
-        : reader_(reader), blocks_(4 * std::size_t{jobs}), states_(blocks_.size(), State::Free) {
+    RowPipeline(RowReader& rows, const RowWorker& prototype, unsigned jobs)
+        : rows_(rows), blocks_(4 * std::size_t{jobs}), states_(blocks_.size(), State::Free) {
         try {
             threads_.emplace_back([this] { guarded([this] { readBlocks(); }); });
             for (unsigned job = 0; job < jobs; ++job) {
@@ -191,7 +206,7 @@ class RowPipeline {
                 }
             }
             RowBlock& block = blocks_[slot];
-            readBlock(reader_, block, readError_);
+            readBlock(rows_, sequence * RowsPerBlock, block, readError_);
             {
                 const std::lock_guard lock(mutex_);
                 states_[slot] = State::Read;
@@ -227,7 +242,7 @@ class RowPipeline {
         }
     }
 
-    CsvReader& reader_;
+    RowReader& rows_;
     std::vector<RowBlock> blocks_;
     std::string readError_; // written by the reader before it hands on the last block
 
@@ -248,6 +263,29 @@ unsigned machineCores() {
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
+std::string runBatch(std::span<const std::string> header, RowReader& rows, std::ostream& out,
+                     const RowWriter& writer, unsigned jobs) {
+    std::vector<const CaseColumn*> columns;
+    if (std::string error = readCaseHeader(header, BatchExtraColumns, columns); !error.empty()) {
+        return error;
+    }
+    const BatchRowCases cases(std::move(columns));
+    std::string text;
+    writer.header(text, header, cases.hasPlateColumn());
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (out.fail()) {
+        return {};
+    }
+
+    // Each worker copies the cases of the header and keeps its own record and outcome.
+    const RowWorker prototype(cases, writer);
+    std::string readError;
+    // A failed output stops the batch: the stream's owner tells why.
+    const bool complete = jobs <= 1 ? computeInline(rows, prototype, out, readError)
+                                    : RowPipeline(rows, prototype, jobs).writeBlocks(out, readError);
+    return complete ? readError : std::string();
+}
+
 std::string runBatch(std::istream& in, std::ostream& out, const RowWriter& writer, unsigned jobs) {
     CsvReader reader(in);
     std::vector<std::string> names;
@@ -258,25 +296,8 @@ std::string runBatch(std::istream& in, std::ostream& out, const RowWriter& write
     if (headerStatus == CsvReader::Status::End) {
         return "not a CSV file: there is no header row";
     }
-    std::vector<const CaseColumn*> columns;
-    if (std::string error = readCaseHeader(names, BatchExtraColumns, columns); !error.empty()) {
-        return error;
-    }
-    const BatchRowCases cases(std::move(columns));
-    std::string header;
-    writer.header(header, names, cases.hasPlateColumn());
-    out.write(header.data(), static_cast<std::streamsize>(header.size()));
-    if (out.fail()) {
-        return {};
-    }
-
-    // Each worker copies the cases of the header and keeps its own record and outcome.
-    const RowWorker prototype(cases, writer);
-    std::string readError;
-    // A failed output stops the batch: the stream's owner tells why.
-    const bool complete = jobs <= 1 ? computeInline(reader, prototype, out, readError)
-                                    : RowPipeline(reader, prototype, jobs).writeBlocks(out, readError);
-    return complete ? readError : std::string();
+    CsvRows rows(reader);
+    return runBatch(names, rows, out, writer, jobs);
 }
 
 } // namespace korvanex

@@ -7,6 +7,7 @@
 #include "io/case_columns.h"
 #include "plate/plate_model.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,16 +69,17 @@ struct RowOutcome {
 void computeRow(const AnalysisCase& record, const FieldNumbers& numbers, RowOutcome& outcome,
                 bool withPlate = false);
 
-// What a batch or a sweep writes, given from the layer that formats it: the header from the input
-// column names (and the plate model's columns where a batch has a plate column), then each row from its input
-// cells and its outcome, appended to a text. The workers of a batch write rows at the same time, so a writer
-// keeps no state.
+// What a batch or a sweep writes, given from the layer above: the header from the input column
+// names (and the plate model's columns where a batch has a plate column), then each row from its place
+// among the rows (from 0), its input cells and its outcome, appended to a text or kept where the writer
+// keeps rows. The workers of a batch write rows at the same time, so a writer keeps no state of its own
+// and touches only its row's place.
 class RowWriter {
   public:
     virtual ~RowWriter() = default;
     virtual void header(std::string& text, std::span<const std::string> inputNames,
                         bool plateColumns) const = 0;
-    virtual void row(std::string& text, std::span<const std::string> inputCells,
+    virtual void row(std::string& text, std::size_t place, std::span<const std::string> inputCells,
                      const RowOutcome& outcome) const = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace korvanex {
@@ -56,6 +57,11 @@ struct ReliabilitySettings {
     Scatter& of(ScatterInput input) { return scatter[static_cast<std::size_t>(input)]; }
     const Scatter& of(ScatterInput input) const { return scatter[static_cast<std::size_t>(input)]; }
 };
+
+// Reads NAME=COV[:DISTRIBUTION] into the settings: NAME an input's word (ScatterInputWords, as written
+// there), COV a number from 0 to 2, DISTRIBUTION lognormal or normal (lognormal when not given).
+// Returns an empty string on success, otherwise what is wrong with the text.
+std::string parseScatter(std::string_view text, ReliabilitySettings& settings);
 
 // The factors of one sample, by ScatterInput: each input's sampled value over the case's own value,
 // 1 for an input without scatter.

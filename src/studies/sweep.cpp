@@ -50,7 +50,7 @@ void runSweep(const AnalysisCase& base, const SweepRange& range, std::ostream& o
         }
         computeRow(record, numbers, outcome);
         text.clear();
-        writer.row(text, cells, outcome);
+        writer.row(text, static_cast<std::size_t>(point), cells, outcome);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
 }

@@ -150,6 +150,19 @@ TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base,
     return spectrum;
 }
 
+std::vector<std::string> groupWarnings(const TrafficSpectrum& spectrum, const AnalysisCase& base) {
+    const std::vector<std::string> caseWarnings = checkCaseFields(base).warnings;
+    std::vector<std::string> warnings;
+    for (std::size_t index = 0; index < spectrum.groups.size(); ++index) {
+        for (const std::string& warning : spectrum.groups[index].warnings) {
+            if (std::find(caseWarnings.begin(), caseWarnings.end(), warning) == caseWarnings.end()) {
+                warnings.push_back("row " + std::to_string(index + 1) + ": " + warning);
+            }
+        }
+    }
+    return warnings;
+}
+
 std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum) {
     SpectrumCells cells;
     if (std::string error = readSpectrumCells(in, cells); !error.empty()) {

@@ -65,6 +65,10 @@ std::string readSpectrumHeader(const std::vector<std::string>& names, std::vecto
 TrafficSpectrum buildSpectrum(SpectrumCells cells, const AnalysisCase& base,
                               const std::optional<TrafficSettings>& traffic = std::nullopt);
 
+// The warnings of the groups that the case itself does not already give, each "row N: " and the
+// range text, in the order of the rows.
+std::vector<std::string> groupWarnings(const TrafficSpectrum& spectrum, const AnalysisCase& base);
+
 // Reads a spectrum CSV and builds its groups on the case.
 std::string readSpectrum(std::istream& in, const AnalysisCase& base, TrafficSpectrum& spectrum);
 
