@@ -2,6 +2,7 @@
 #include "app/design_chart_window.h"
 #include "app/fatigue_window.h"
 #include "app/main_window.h"
+#include "app/plate_window.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/axle_dialog.h"
 #include "dialogs/environment_dialog.h"
@@ -104,7 +105,7 @@ bool saveSimulatedDesign(const QDir& folder) {
 
 // Renders the main window with a report and the slab plan (in English and in metric units), each dialog,
 // the About box, the design chart, the design window (in English and in metric units, and simulating
-// a design) into PNG files, for the documentation:
+// a design) and the plate model into PNG files, for the documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
     OffscreenApplication application(argc, argv);
@@ -150,6 +151,13 @@ int main(int argc, char* argv[]) {
     fatigue.resize(1440, 820);
     waitForResults(fatigue);
     saved = save(fatigue, folder, QStringLiteral("fatigue.png")) && saved;
+
+    // The plate model beside the fitted factors on the same case.
+    trigger("mnuPlateModel");
+    auto& plate = *window.findChild<frmPlateModel*>();
+    plate.resize(1200, 640);
+    waitForResults(plate);
+    saved = save(plate, folder, QStringLiteral("plate-model.png")) && saved;
 
     // The fatigue window of a metric run, with the metric example spectrum.
     frmMain metric(prompt);

@@ -8,6 +8,7 @@
 #include "app/dropped_file.h"
 #include "app/fatigue_window.h"
 #include "app/main_status_bar.h"
+#include "app/plate_window.h"
 #include "app/recent_files.h"
 #include "app/report_pane.h"
 #include "app/report_printer.h"
@@ -183,6 +184,8 @@ void frmMain::createMenus() {
             &QAction::triggered, this, [this] { showToolWindow(designChart_, &frmDesignChart::refresh); });
     connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("Desi&gn...")), &QAction::triggered, this,
             [this] { showToolWindow(fatigue_, &frmFatigue::followCase); });
+    connect(addNamedAction(*menuBar(), "mnuPlateModel", QStringLiteral("Check with Plate &Model...")),
+            &QAction::triggered, this, [this] { showToolWindow(plateModel_, &frmPlateModel::refresh); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -304,9 +307,9 @@ void frmMain::showUserGuide() {
     bringToFront(*userGuide_);
 }
 
-// A tool window (the design chart, fatigue) computes the case as the dialogs hold it, so it touches them
-// as the compute command does. It opens centred once; later it keeps the place and size the user gave
-// it, and computes the case anew. While shown, it follows every edit of the case.
+// A tool window (the design chart, fatigue, the plate model) computes the case as the dialogs hold it, so it
+// touches them as the compute command does. It opens centred once; later it keeps the place and size the user
+// gave it, and computes the case anew. While shown, it follows every edit of the case.
 template <class Window> void frmMain::showToolWindow(Window*& window, void (Window::*refresh)()) {
     {
         BusyCursor busy;
@@ -570,7 +573,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     for (QDialog* dialog : std::initializer_list<QDialog*>{pavement_, axle_, environment_, about_, userGuide_,
-                                                           designChart_, fatigue_}) {
+                                                           designChart_, fatigue_, plateModel_}) {
         if (dialog != nullptr) {
             dialog->hide();
         }

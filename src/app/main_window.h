@@ -27,6 +27,7 @@ class frmAbout;
 class frmDesignChart;
 class frmEnvironPct;
 class frmFatigue;
+class frmPlateModel;
 class frmPvmtStrs;
 class frmUserGuide;
 class frmWheel;
@@ -108,6 +109,7 @@ class frmMain : public QMainWindow {
     frmUserGuide* userGuide_ = nullptr;
     frmDesignChart* designChart_ = nullptr;
     frmFatigue* fatigue_ = nullptr;
+    frmPlateModel* plateModel_ = nullptr;
 };
 
 } // namespace korvanex

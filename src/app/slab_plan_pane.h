@@ -3,15 +3,13 @@
 
 #include "case/analysis_case.h"
 
-#include <QByteArray>
 #include <QWidget>
 
 #include <string>
 
-class QSvgRenderer;
-
 namespace korvanex {
 
+class SvgView;
 class UserPrompt;
 
 // The slab plan of the case beside the report: the picture drawn by the core, scaled to the pane
@@ -26,13 +24,10 @@ class SlabPlanPane : public QWidget {
     // Draws the plan of the case anew.
     void showCase(const AnalysisCase& record);
     // The SVG text shown.
-    const std::string& svg() const { return svg_; }
+    const std::string& svg() const;
 
   private:
-    QByteArray png() const;
-
-    std::string svg_;
-    QSvgRenderer* renderer_;
+    SvgView* view_;
 };
 
 } // namespace korvanex

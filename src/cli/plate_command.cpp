@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/plate_command.h"
 
-#include "case/unit_conversion.h"
 #include "cli/command_case.h"
 #include "cli/command_output.h"
 #include "formats/plate_contour_svg.h"
@@ -12,16 +11,13 @@ namespace korvanex::cli {
 
 namespace {
 
-// The plate's options in computation units: the shoulder's width, given in the case's unit of W,
-// converted as W is.
+// The plate's options in computation units.
 PlateOptions plateOptions(const PlateArguments& arguments, const AnalysisCase& record) {
     PlateOptions options;
     options.mesh = arguments.mesh;
     options.load = arguments.load;
     if (arguments.shoulderWidth) {
-        AnalysisCase width = record;
-        width.W = *arguments.shoulderWidth;
-        options.shoulderWidth = toComputationUnits(width, Field::W);
+        options.shoulderWidth = shoulderWidthOf(record, *arguments.shoulderWidth);
     }
     return options;
 }

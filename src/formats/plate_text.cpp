@@ -58,12 +58,6 @@ std::string differenceText(double analysis, double plate) {
     return formatSignedFixed((plate - analysis) / analysis * 100, 1) + " %";
 }
 
-std::string tableRow(const std::string& label, const std::string& analysis, const std::string& plate,
-                     const std::string& difference) {
-    return leftAligned(label, LabelWidth) + rightAligned(analysis, ColumnWidth) +
-           rightAligned(plate, ColumnWidth) + rightAligned(difference, ColumnWidth);
-}
-
 std::string loadLine(const PlateComparison& comparison, const CaseUnits& units) {
     const std::vector<PlateTire>& tires = comparison.model.tires;
     const PlateTire& tire = tires.front();
@@ -93,8 +87,8 @@ std::vector<std::string> headLines(const AnalysisCase& record, const PlateCompar
 
 // The analysis's stresses under the report's names beside the plate model's largest tensile stress of
 // the same load case.
-std::vector<std::string> stressTable(const AnalysisCase& record, const PlateComparison& comparison,
-                                     const CaseUnits& units) {
+std::vector<std::vector<std::string>> stressRows(const AnalysisCase& record,
+                                                 const PlateComparison& comparison, const CaseUnits& units) {
     const AnalysisResults& analysis = comparison.analysis;
     const std::string unit = " (" + std::string(units.stressUnit()) + ")";
     const std::string curling = record.location == WheelLocation::Edge
@@ -110,13 +104,18 @@ std::vector<std::string> stressTable(const AnalysisCase& record, const PlateComp
         {curling, analysis.CurlStress, PlateState::Curling},
         {"Combined Loading & Curling Stress", analysis.CombinedStress, PlateState::Combined},
     };
-    std::vector<std::string> lines = {tableRow("", "Analysis", "Plate Model", "Difference")};
+    std::vector<std::vector<std::string>> cells;
     for (const Row& row : rows) {
         const float plate = comparison.plate.response(row.state).largest().stress;
-        lines.push_back(tableRow(row.label + unit, units.stress(row.analysis), units.stress(plate),
-                                 differenceText(row.analysis, plate)));
+        cells.push_back({row.label + unit, units.stress(row.analysis), units.stress(plate),
+                         differenceText(row.analysis, plate)});
     }
-    return lines;
+    return cells;
+}
+
+std::string tableRow(const std::vector<std::string>& cells) {
+    return leftAligned(cells[0], LabelWidth) + rightAligned(cells[1], ColumnWidth) +
+           rightAligned(cells[2], ColumnWidth) + rightAligned(cells[3], ColumnWidth);
 }
 
 std::string referenceText(WheelLocation location) {
@@ -207,16 +206,33 @@ std::vector<PlateFigure> plateFigures(const PlateResults& results) {
     };
 }
 
-std::vector<std::string> plateComparisonText(const AnalysisCase& record, const PlateComparison& comparison) {
+PlateComparisonParts plateComparisonParts(const AnalysisCase& record, const PlateComparison& comparison) {
     const CaseUnits units(record.units);
-    std::vector<std::string> lines = headLines(record, comparison, units);
-    for (const std::vector<std::string>& part :
-         {stressTable(record, comparison, units), plateLines(record, comparison, units),
-          clampedLines(comparison.clamped)}) {
+    return {headLines(record, comparison, units),
+            {"", "Analysis", "Plate Model", "Difference"},
+            stressRows(record, comparison, units),
+            plateLines(record, comparison, units),
+            clampedLines(comparison.clamped)};
+}
+
+std::vector<std::string> plateComparisonText(const AnalysisCase& record, const PlateComparison& comparison) {
+    const PlateComparisonParts parts = plateComparisonParts(record, comparison);
+    std::vector<std::string> table = {tableRow(parts.headings)};
+    for (const std::vector<std::string>& row : parts.stresses) {
+        table.push_back(tableRow(row));
+    }
+    std::vector<std::string> lines = parts.head;
+    for (const std::vector<std::string>& part : {table, parts.plate, parts.clamped}) {
         lines.emplace_back();
         lines.insert(lines.end(), part.begin(), part.end());
     }
     return lines;
+}
+
+std::string plateFaultText(const FloatingPointFault& fault) {
+    return "The plate model was not compared: the computation stopped on a floating-point fault in " +
+           fault.routine() + " (" + fault.step() +
+           "). Please check k, h1, E1, μ1, the tire pressure and the two-layer values.";
 }
 
 std::string plateComparisonJson(const PlateComparison& comparison) {

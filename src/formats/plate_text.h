@@ -2,6 +2,7 @@
 #pragma once
 
 #include "case/analysis_case.h"
+#include "case/fault.h"
 #include "plate/plate_model.h"
 #include "studies/plate_comparison.h"
 
@@ -34,6 +35,21 @@ std::string_view plateStateName(PlateState state);
 // under the load.
 std::vector<PlateFigure> plateFigures(const PlateResults& results);
 
+// The plate model beside the analysis in parts, in the case's units: the lines that say what was
+// computed (the location and gear, the load, the shoulder, the mesh); the table of stresses, its
+// headings and a row per load case (the analysis's stress under the report's name with its unit,
+// the plate model's largest tensile stress, the difference in percent); where the plate model's
+// stresses act, its deflections and the foundation's reaction against the load; and the ratios the
+// fitted models clamped.
+struct PlateComparisonParts {
+    std::vector<std::string> head;
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> stresses;
+    std::vector<std::string> plate;
+    std::vector<std::string> clamped;
+};
+PlateComparisonParts plateComparisonParts(const AnalysisCase& record, const PlateComparison& comparison);
+
 // The plate model beside the analysis, as lines of text in the case's units: the analysis's
 // Loading Stress Only, curling stress and Combined Loading & Curling Stress beside the plate model's
 // largest tensile stresses with the difference in percent, where the plate model's stresses and
@@ -44,5 +60,9 @@ std::vector<std::string> plateComparisonText(const AnalysisCase& record, const P
 // Every number of the comparison as JSON, in psi, inches and pounds: "plate" (plateFigures),
 // "analysis" (loading_stress, curling_stress, combined_stress) and "clamped" (the ratios' names).
 std::string plateComparisonJson(const PlateComparison& comparison);
+
+// Why a case was not compared, in words: the routine and the step where the computation stopped on a
+// floating-point fault, and the inputs to check.
+std::string plateFaultText(const FloatingPointFault& fault);
 
 } // namespace korvanex

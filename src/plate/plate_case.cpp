@@ -39,6 +39,12 @@ std::vector<PlateTire> gearTires(const AnalysisCase& record, const ComputationIn
 
 } // namespace
 
+double shoulderWidthOf(const AnalysisCase& record, const std::string& width) {
+    AnalysisCase shoulder = record;
+    shoulder.W = width;
+    return toComputationUnits(shoulder, Field::W);
+}
+
 double squareTireSide(double a) {
     return SquareSidePerRadius * a;
 }

@@ -4,6 +4,8 @@
 #include "case/analysis_case.h"
 #include "plate/plate_model.h"
 
+#include <string>
+
 namespace korvanex {
 
 // The tied shoulder's width when none is given: 10 ft.
@@ -20,6 +22,9 @@ struct PlateOptions {
     PlateMesh mesh = PlateMesh::Default;
     PlateLoad load = PlateLoad::Gear;
 };
+
+// A tied shoulder's width written in the case's unit of W (ft or m), in inches: converted as W is.
+double shoulderWidthOf(const AnalysisCase& record, const std::string& width);
 
 // The side of the square of the same area as a tire's contact circle of radius a: 1.772 a.
 double squareTireSide(double a);

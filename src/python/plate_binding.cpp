@@ -3,7 +3,6 @@
 #include "python/bindings.h"
 
 #include "case/number_text.h"
-#include "case/unit_conversion.h"
 #include "formats/plate_contour_svg.h"
 #include "formats/plate_text.h"
 #include "io/file_access.h"
@@ -18,17 +17,15 @@ namespace korvanex::python {
 
 namespace {
 
-// The plate's options in computation units: the shoulder's width, given in the case's unit of W,
-// converted as W is.
+// The plate's options in computation units: the shoulder's width is given in the case's unit of W.
 PlateOptions plateOptions(const AnalysisCase& record, std::optional<double> shoulderWidth,
                           const std::string& mesh, const std::string& load) {
     PlateOptions options;
     options.mesh = chosenWord("mesh", PlateMeshWords, mesh);
     options.load = chosenWord("load", PlateLoadWords, load);
     if (shoulderWidth) {
-        AnalysisCase width = record;
-        width.W = doubleText(checkedNumber("shoulder_width", *shoulderWidth, true));
-        options.shoulderWidth = toComputationUnits(width, Field::W);
+        options.shoulderWidth =
+            shoulderWidthOf(record, doubleText(checkedNumber("shoulder_width", *shoulderWidth, true)));
     }
     return options;
 }

@@ -123,7 +123,7 @@ void MainWindowTest::menusAfterEachFirstCommand() {
         {"metric, then temperature data", {"MetricOption", "mnuStressTemperatureData"}},
         {"compute", {"mnuComputeStresses"}}, {"detailed reports", {"DetailedReportsOption"}},
         {"save input data", {"FileSave"}}, {"save report", {"mnuSaveReport"}}, {"read data", {"FileLoad"}},
-        {"about", {"mnuHelpAbout"}},
+        {"about", {"mnuHelpAbout"}}, {"plate model", {"mnuPlateModel"}},
         // clang-format on
     };
     QString seen;

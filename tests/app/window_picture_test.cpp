@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // The Save PNG and Save SVG buttons of every window that shows a picture: the slab plan beside the
-// report, the design chart and the fatigue chart. Each asks for a file of its own format, writes the
-// picture the window shows, and tells a file it could not write in the window's own words.
+// report, the design chart, the fatigue chart and the plate model's contours. Each asks for a file of its own
+// format, writes the picture the window shows, and tells a file it could not write in the window's own words.
 
 #include "widget_test.h"
 
@@ -31,6 +31,8 @@ const PictureWindow designChart = {"frmDesignChart", "mnuDesignChart", "chartPan
                                    "cmdSavePng",     "cmdSaveSvg",     "The chart was not saved: "};
 const PictureWindow fatigue = {"frmFatigue", "mnuFatigue", "chartView",
                                "cmdSavePng", "cmdSaveSvg", "The file was not saved: "};
+const PictureWindow plateModel = {"frmPlateModel", "mnuPlateModel", "contourView",
+                                  "cmdSavePng",    "cmdSaveSvg",    "The picture was not saved: "};
 
 QWidget& open(const frmMain& window, const PictureWindow& pictured) {
     if (pictured.menuItem != nullptr) {
@@ -104,7 +106,7 @@ void WindowPictureTest::chartsAreSavedAsTheUserSeesThem() {
 // A file in a folder that does not exist is not written, and a warning says so; a cancelled file
 // dialog writes nothing and says nothing.
 void WindowPictureTest::unwrittenAndCancelledFilesOfEveryPicture() {
-    for (const PictureWindow& pictured : {plan, designChart, fatigue}) {
+    for (const PictureWindow& pictured : {plan, designChart, fatigue, plateModel}) {
         QTemporaryDir folder;
         ScriptedPrompt prompt;
         frmMain window(prompt);

@@ -96,6 +96,17 @@ TEST(PlateText, MetricSingleTireWithoutCurlingOrClampedRatios) {
               "Westergaard Edge Curling Stress (kPa)               0.0          0.0         none");
 }
 
+// The desktop shows the table's cells apart, and a case it cannot compare in words.
+TEST(PlateText, TheTablesCellsApartAndAFaultInWords) {
+    EXPECT_EQ(
+        plateComparisonParts(edgeCase(UnitSystem::English, "F=20"), comparison()).stresses[1],
+        (std::vector<std::string>{"Westergaard Edge Curling Stress (psi)", "100.0", "0.0", "-100.0 %"}));
+    EXPECT_EQ(plateFaultText(FloatingPointFault("PlateModel", "stiffness factorisation")),
+              "The plate model was not compared: the computation stopped on a floating-point fault in "
+              "PlateModel (stiffness factorisation). Please check k, h1, E1, μ1, the tire pressure and the "
+              "two-layer values.");
+}
+
 TEST(PlateText, JsonGivesEveryNumberInPsiInchesAndPounds) {
     EXPECT_EQ(plateComparisonJson(comparison()), "{\n"
                                                  "  \"plate\": {\n"
