@@ -13,11 +13,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTextStream>
+
+#include <tuple>
 
 using namespace korvanex;
 
@@ -70,11 +75,37 @@ bool saveMetricMainWindow(const QDir& folder) {
     return save(window, folder, QStringLiteral("main-window-metric.png"));
 }
 
+// The design window on the truck-traffic example spectrum, its inputs scattered as the README's
+// reliability example scatters them, simulated beside the deterministic design at 90 % reliability.
+bool saveSimulatedDesign(const QDir& folder) {
+    ScriptedPrompt prompt;
+    prompt.openNames = {folder.filePath(QStringLiteral("examples/truck-traffic.csv"))};
+    frmMain window(prompt);
+    choose(window, "mnuFatigue");
+    auto& design = *window.findChild<frmFatigue*>();
+    design.resize(1440, 820);
+    design.findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+    for (const auto& [name, value] : {std::pair{"txtADTT", "1000"}, {"txtGrowth", "3"}, {"txtYears", "25"}}) {
+        design.findChild<QLineEdit*>(QLatin1String(name))->setText(QLatin1String(value));
+    }
+    design.findChild<QGroupBox*>(QStringLiteral("grpReliability"))->setChecked(true);
+    auto& scatter = *design.findChild<QTableWidget*>(QStringLiteral("tblScatter"));
+    // The input's row, its coefficient of variation and its distribution (0 lognormal, 1 normal).
+    const std::tuple<int, const char*, int> covs[] = {
+        {0, "0.04", 1}, {1, "0.1", 0}, {2, "0.25", 0}, {3, "0.1", 1}, {5, "0.3", 0}};
+    for (const auto& [row, cov, distribution] : covs) {
+        scatter.item(row, 0)->setText(QLatin1String(cov));
+        qobject_cast<QComboBox*>(scatter.cellWidget(row, 1))->setCurrentIndex(distribution);
+    }
+    waitForResults(design);
+    return save(design, folder, QStringLiteral("design-reliability.png"));
+}
+
 } // namespace
 
 // Renders the main window with a report and the slab plan (in English and in metric units), each dialog,
-// the About box, the design chart, fatigue (in English and in metric units) and the plate model into PNG
-// files, for the documentation:
+// the About box, the design chart, the design window (in English and in metric units, and simulating
+// a design) and the plate model into PNG files, for the documentation:
 //   render_screenshots FOLDER
 int main(int argc, char* argv[]) {
     OffscreenApplication application(argc, argv);
@@ -117,7 +148,7 @@ int main(int argc, char* argv[]) {
     // The fatigue window with its example spectrum.
     trigger("mnuFatigue");
     auto& fatigue = *window.findChild<frmFatigue*>();
-    fatigue.resize(1200, 780);
+    fatigue.resize(1440, 820);
     waitForResults(fatigue);
     saved = save(fatigue, folder, QStringLiteral("fatigue.png")) && saved;
 
@@ -133,8 +164,9 @@ int main(int argc, char* argv[]) {
     choose(metric, "MetricOption");
     choose(metric, "mnuFatigue");
     auto& metricFatigue = *metric.findChild<frmFatigue*>();
-    metricFatigue.resize(1200, 780);
+    metricFatigue.resize(1440, 820);
     waitForResults(metricFatigue);
     saved = save(metricFatigue, folder, QStringLiteral("fatigue-metric.png")) && saved;
+    saved = saveSimulatedDesign(folder) && saved;
     return saved ? 0 : 1;
 }

@@ -23,7 +23,7 @@ BackgroundWork::~BackgroundWork() {
 void BackgroundWork::request(Work work) {
     ++requests_;
     setBusy(true);
-    if (running_.isRunning()) {
+    if (started_) {
         stop_.request_stop();
         waiting_ = std::move(work);
     } else {
@@ -52,6 +52,7 @@ void BackgroundWork::waitForEnd() {
 // A step is posted to this object, so that it runs on the user-interface thread, in the order the
 // steps were handed over, and before the end of the work is told.
 void BackgroundWork::start(Work work) {
+    started_ = true;
     stop_ = std::stop_source();
     const quint64 request = requests_;
     Deliver deliver = [this, request](std::function<void()> step) {
@@ -69,6 +70,7 @@ void BackgroundWork::start(Work work) {
 }
 
 void BackgroundWork::ended() {
+    started_ = false;
     if (waiting_) {
         start(std::exchange(waiting_, nullptr));
         return;

@@ -49,6 +49,10 @@ class BackgroundWork : public QObject {
     Work waiting_;
     // Counts the requests: a step runs only if no request was made after its own.
     quint64 requests_ = 0;
+    // A request has started and its end has not yet been told. The future ends on its own thread
+    // before the watcher tells it here: a request made in between waits for that end, so that the
+    // request waiting then is never started beside a newer one.
+    bool started_ = false;
     bool busy_ = false;
 };
 

@@ -22,6 +22,8 @@ namespace korvanex {
 namespace {
 
 const QColor TargetColor(200, 0, 0);
+const QColor ReliabilityColor(0, 130, 60);
+const QString ReliabilityAxisName = QStringLiteral("reliabilityAxis");
 // The height a label of the damage axis takes, with the room between it and the next, in pixels, and
 // the fewest and the most powers of ten labelled.
 constexpr double DecadeLabelRoom = 30;
@@ -77,6 +79,39 @@ void setDamageAxis(QCategoryAxis& axis, const DecadeScale& scale) {
     for (int decade = scale.lowest; decade <= scale.highest; decade += scale.step) {
         axis.append(powerOfTenText(decade), decade);
     }
+}
+
+// The reliability against its own axis on the right, made with the first reliability and shown only
+// while there is one.
+void plotReliability(QChart& chart, QValueAxis& x, const std::vector<QPointF>& points) {
+    QAbstractAxis* axis = nullptr;
+    for (QAbstractAxis* vertical : chart.axes(Qt::Vertical)) {
+        axis = vertical->objectName() == ReliabilityAxisName ? vertical : axis;
+    }
+    if (axis == nullptr && points.empty()) {
+        return;
+    }
+    if (axis == nullptr) {
+        auto* percent = new QValueAxis;
+        percent->setObjectName(ReliabilityAxisName);
+        percent->setTitleText(QStringLiteral("Reliability (%)"));
+        percent->setRange(0, 100);
+        percent->setLabelFormat(QStringLiteral("%g"));
+        chart.addAxis(percent, Qt::AlignRight);
+        axis = percent;
+    }
+    axis->setVisible(!points.empty());
+    if (points.empty()) {
+        return;
+    }
+    auto* reliability = new QLineSeries;
+    reliability->setName(QStringLiteral("Reliability"));
+    reliability->setObjectName(QStringLiteral("Reliability"));
+    reliability->setPen(QPen(ReliabilityColor, 2));
+    reliability->append(QList<QPointF>(points.begin(), points.end()));
+    chart.addSeries(reliability);
+    reliability->attachAxis(&x);
+    reliability->attachAxis(axis);
 }
 
 } // namespace
@@ -156,6 +191,7 @@ void plotDamageChart(QChart& chart, const DamageChart& data) {
         series->attachAxis(x);
         series->attachAxis(y);
     }
+    plotReliability(chart, *x, data.reliability);
 }
 
 } // namespace korvanex

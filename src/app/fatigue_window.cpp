@@ -5,6 +5,8 @@
 #include "app/busy_mark.h"
 #include "app/fatigue_chart.h"
 #include "app/fatigue_print.h"
+#include "app/reliability_section.h"
+#include "app/report_font.h"
 #include "app/saved_file.h"
 #include "app/spectrum_table.h"
 #include "app/text_table_model.h"
@@ -15,9 +17,12 @@
 #include "case/unit_conversion.h"
 #include "dialogs/busy_cursor.h"
 #include "dialogs/user_prompt.h"
+#include "formats/damage_histogram_svg.h"
 #include "formats/fatigue_output.h"
+#include "formats/reliability_output.h"
 #include "io/file_access.h"
 #include "studies/batch.h"
+#include "studies/reliability.h"
 
 #include <QChart>
 #include <QChartView>
@@ -32,12 +37,18 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <atomic>
 #include <sstream>
 
 namespace korvanex {
@@ -59,12 +70,37 @@ const Example& exampleOf(UnitSystem units) {
 
 // About this many points of the thickness grid are drawn, evenly spaced: every tenth in inches.
 constexpr int ChartPoints = 160;
+// About this many points of the thickness grid carry the reliability curve, evenly spaced: every inch,
+// or every 2.5 cm. Each is a simulation of every sample.
+constexpr int ReliabilityPoints = 16;
+// The least width of the reliability column, in pixels: the simulated design's main lines fit it.
+constexpr int SimulatedLeastWidth = 440;
+// The size the damage histogram is shown at, 0.45 of the size the core draws it at.
+constexpr QSize HistogramSize(324, 180);
+// The least height of the spectrum's table, in pixels: a few rows at least stay in view.
+constexpr int SpectrumLeastHeight = 150;
 // The rows of the results whose texts set the widths of the columns.
 constexpr int ResultRowsMeasured = 50;
 // How clearly a chart still to be redrawn for the results shown shows.
 constexpr double StaleChartOpacity = 0.35;
 const char* const ConstantNames[] = {"txtC1", "txtC2", "txtC4", "txtC5"};
 const char* const ConstantCaptions[] = {"C&1:", "C&2:", "C&4:", "C&5:"};
+const QString SettingsProblem = QStringLiteral("The modulus of rupture, the target and the model's constants "
+                                               "must be numbers; the modulus and the target greater than 0.");
+
+// The truck traffic's edits in the order of trafficInputs(): name, caption and the setting as a message
+// names it.
+struct TrafficEdit {
+    const char* name;
+    const char* caption;
+    const char* setting;
+};
+constexpr TrafficEdit TrafficEdits[] = {
+    {"txtADTT", "&ADTT:", "ADTT"},
+    {"txtGrowth", "Gro&wth (%):", "The growth"},
+    {"txtYears", "Design Life (&years):", "The design life"},
+    {"txtDirectional", "Dire&ctional (%):", "The directional distribution"},
+    {"txtLane", "&Lane (%):", "The lane distribution"}};
 
 std::optional<double> numberIn(const QLineEdit& edit) {
     return finiteNumber(edit.text().toStdString());
@@ -86,21 +122,48 @@ QGroupBox* group(const QString& title, QLayout* content) {
     return box;
 }
 
+void setQuietly(QLineEdit& edit, const QString& value) {
+    const QSignalBlocker blocker(&edit);
+    edit.setText(value);
+}
+
+void chooseQuietly(QComboBox& box, int value) {
+    const QSignalBlocker blocker(&box);
+    box.setCurrentIndex(box.findData(value));
+}
+
+QString numberText(double value) {
+    return text(doubleText(value));
+}
+
 } // namespace
 
 frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* parent)
     : QDialog(parent), record_(record), prompt_(prompt), work_(new BackgroundWork(this)),
       units_(record.units) {
     setObjectName(QStringLiteral("frmFatigue"));
-    setWindowTitle(QStringLiteral("Fatigue"));
+    setWindowTitle(QStringLiteral("Design"));
     setSizeGripEnabled(true);
 
-    auto* left = new QVBoxLayout;
+    // The inputs scroll where the window is too short for them, so that they never set its height.
+    auto* inputs = new QWidget;
+    auto* left = new QVBoxLayout(inputs);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(group(QStringLiteral("Truck Traffic"), createTrafficSection()));
     left->addWidget(group(QStringLiteral("Traffic Spectrum"), createSpectrumSection()), 1);
     left->addWidget(group(QStringLiteral("Fatigue Model"), createSettingsSection()));
+    auto* inputsArea = new QScrollArea;
+    inputsArea->setObjectName(QStringLiteral("inputsArea"));
+    inputsArea->setFrameShape(QFrame::NoFrame);
+    inputsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    inputsArea->setWidgetResizable(true);
+    inputsArea->setWidget(inputs);
+    inputsArea->setMinimumWidth(inputs->sizeHint().width() +
+                                inputsArea->verticalScrollBar()->sizeHint().width());
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
+    columns->addWidget(inputsArea, 1);
     columns->addLayout(createResultsSection(), 2);
+    columns->addLayout(createSimulatedSection(), 1);
 
     auto* buttons = new QHBoxLayout;
     connect(addButton(*buttons, "cmdSaveTable", QStringLiteral("Save &Table...")), &QPushButton::clicked,
@@ -111,6 +174,18 @@ frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* 
     connect(addButton(*buttons, "cmdPrint", QStringLiteral("&Print...")), &QPushButton::clicked, this,
             &frmFatigue::printAll);
     buttons->addWidget(new BusyMark(*work_, this));
+    pbrProgress_ = new QProgressBar;
+    pbrProgress_->setObjectName(QStringLiteral("pbrProgress"));
+    buttons->addWidget(pbrProgress_);
+    cmdCancel_ = addButton(*buttons, "cmdCancel", QStringLiteral("Cancel"));
+    connect(cmdCancel_, &QPushButton::clicked, this, &frmFatigue::cancelWork);
+    for (QWidget* widget : {static_cast<QWidget*>(pbrProgress_), static_cast<QWidget*>(cmdCancel_)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+    connect(work_, &BackgroundWork::busyChanged, this, &frmFatigue::showProgress);
+    showProgress(false);
     buttons->addStretch();
     connect(addButton(*buttons, "cmdClose", QStringLiteral("Close")), &QPushButton::clicked, this,
             &QWidget::hide);
@@ -125,11 +200,58 @@ frmFatigue::frmFatigue(const AnalysisCase& record, UserPrompt& prompt, QWidget* 
 }
 
 QSize frmFatigue::sizeHint() const {
-    return {1100, 760};
+    return {1440, 820};
+}
+
+// The Reliability section, and under it the simulated design while the section is ticked: the core's
+// table of it and the histogram of the samples' damage.
+QLayout* frmFatigue::createSimulatedSection() {
+    reliability_ = new ReliabilitySection;
+    reliability_->setMinimumWidth(SimulatedLeastWidth);
+    reliability_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    connect(reliability_, &ReliabilitySection::edited, this, &frmFatigue::recompute);
+    txtSimulated_ = new QPlainTextEdit;
+    txtSimulated_->setObjectName(QStringLiteral("txtSimulated"));
+    txtSimulated_->setReadOnly(true);
+    txtSimulated_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtSimulated_->setFont(reportFont());
+    lblHistogram_ = new QLabel;
+    lblHistogram_->setObjectName(QStringLiteral("lblHistogram"));
+    lblHistogram_->setFixedSize(HistogramSize);
+    auto* section = new QVBoxLayout;
+    section->addWidget(txtSimulated_, 1);
+    section->addWidget(lblHistogram_);
+    grpSimulated_ = group(QStringLiteral("Simulated Design"), section);
+    grpSimulated_->setObjectName(QStringLiteral("grpSimulated"));
+    grpSimulated_->hide();
+    auto* column = new QVBoxLayout;
+    column->addWidget(reliability_);
+    column->addWidget(grpSimulated_, 1);
+    column->addStretch();
+    return column;
+}
+
+// The truck traffic that turns a spectrum's axle groups per 1,000 trucks into repetitions.
+QLayout* frmFatigue::createTrafficSection() {
+    auto* inputs = new QFormLayout;
+    const TrafficSettings defaults;
+    for (std::size_t index = 0; index < std::size(TrafficEdits); ++index) {
+        const double TrafficSettings::*member = trafficInputs()[index].member;
+        const double value = defaults.*member;
+        txtTraffic_[index] = newEdit(TrafficEdits[index].name, value > 0 ? numberText(value) : QString());
+        inputs->addRow(QString::fromLatin1(TrafficEdits[index].caption), txtTraffic_[index]);
+        connect(txtTraffic_[index], &QLineEdit::textChanged, this, &frmFatigue::recompute);
+    }
+    lblGrowthFactor_ = new QLabel;
+    lblGrowthFactor_->setObjectName(QStringLiteral("lblGrowthFactor"));
+    lblGrowthFactor_->setWordWrap(true);
+    inputs->addRow(lblGrowthFactor_);
+    return inputs;
 }
 
 QLayout* frmFatigue::createSpectrumSection() {
     tblSpectrum_ = new SpectrumTable;
+    tblSpectrum_->setMinimumHeight(SpectrumLeastHeight);
     lblExample_ = new QLabel(QStringLiteral("An example spectrum, for illustration only: replace it with the "
                                             "design traffic."));
     lblExample_->setObjectName(QStringLiteral("lblExample"));
@@ -195,7 +317,8 @@ QLayout* frmFatigue::createResultsSection() {
     chartView_->setObjectName(QStringLiteral("chartView"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(420, 320);
-    connect(chart_, &QChart::plotAreaChanged, this, &frmFatigue::fitDamageLabels);
+    // Later, not within the drawing that changed the plot: drawing the reliability's axis does.
+    connect(chart_, &QChart::plotAreaChanged, this, &frmFatigue::fitDamageLabels, Qt::QueuedConnection);
 
     results_ = new TextTableModel(this);
     tblResults_ = new QTableView;
@@ -290,28 +413,151 @@ bool frmFatigue::readSettings(FatigueSettings& settings) {
     return true;
 }
 
+// Whether the spectrum counts axle groups per 1,000 trucks, which the truck traffic turns into repetitions.
+bool frmFatigue::countsTrucks() const {
+    std::vector<const CaseColumn*> columns;
+    CountColumn count = CountColumn::Repetitions;
+    readSpectrumHeader(tblSpectrum_->cells().header, columns, count);
+    return count == CountColumn::PerThousandTrucks;
+}
+
+// Empty when every setting of the truck traffic reads as a number in its range, or what the first that
+// does not must be.
+QString frmFatigue::readTraffic(TrafficSettings& traffic) const {
+    for (std::size_t index = 0; index < std::size(TrafficEdits); ++index) {
+        const TrafficInput& input = trafficInputs()[index];
+        const std::optional<double> value = numberIn(*txtTraffic_[index]);
+        if (!value || !input.accepts(*value)) {
+            return QStringLiteral("%1 must be %2.")
+                .arg(QString::fromLatin1(TrafficEdits[index].setting), text(std::string(input.requirement)));
+        }
+        traffic.*input.member = *value;
+    }
+    return {};
+}
+
+// The truck traffic applies to a spectrum of axle groups per 1,000 trucks: only then are its settings
+// open, with the growth factor they give.
+void frmFatigue::showTraffic() {
+    const bool trucks = countsTrucks();
+    for (QLineEdit* edit : txtTraffic_) {
+        edit->setEnabled(trucks);
+    }
+    TrafficSettings traffic;
+    if (!trucks) {
+        lblGrowthFactor_->setText(
+            QStringLiteral("The truck traffic applies to a spectrum with a per_1000_trucks "
+                           "column in place of repetitions."));
+    } else if (readTraffic(traffic).isEmpty()) {
+        lblGrowthFactor_->setText(QStringLiteral("Growth factor G: ") +
+                                  text(formatFixed(growthFactor(traffic), 3)) +
+                                  QStringLiteral("; each group's repetitions are in the results."));
+    } else {
+        lblGrowthFactor_->clear();
+    }
+}
+
+void frmFatigue::showDesign(const Design& design) {
+    units_ = design.record.units;
+    if (design.spectrum) {
+        tblSpectrum_->showCells(*design.spectrum, units_);
+        lblExample_->hide();
+    }
+    if (design.traffic) {
+        for (std::size_t index = 0; index < std::size(TrafficEdits); ++index) {
+            setQuietly(*txtTraffic_[index], numberText((*design.traffic).*trafficInputs()[index].member));
+        }
+    }
+    if (design.fatigue) {
+        const FatigueSettings& settings = *design.fatigue;
+        setQuietly(*txtModulus_, numberText(settings.modulusOfRupture));
+        chooseQuietly(*cboModel_, static_cast<int>(settings.model));
+        const double constants[] = {settings.constants.c1, settings.constants.c2, settings.constants.c4,
+                                    settings.constants.c5};
+        for (int index = 0; index < 4; ++index) {
+            setQuietly(*txtConstants_[index], numberText(constants[index]));
+        }
+        chooseQuietly(*cboStress_, static_cast<int>(settings.stress));
+        setQuietly(*txtTarget_, numberText(settings.targetPercent));
+    }
+    if (design.reliability) {
+        reliability_->showSettings(*design.reliability);
+    } else {
+        const QSignalBlocker blocker(reliability_);
+        reliability_->setChecked(false);
+    }
+    showUnits();
+    recompute();
+}
+
+QString frmFatigue::keepInDesign(Design& design) {
+    FatigueSettings settings;
+    if (!readSettings(settings)) {
+        return SettingsProblem;
+    }
+    std::optional<TrafficSettings> traffic;
+    if (countsTrucks()) {
+        if (QString problem = readTraffic(traffic.emplace()); !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    std::optional<ReliabilitySettings> reliability;
+    if (reliability_->isChecked()) {
+        if (QString problem = reliability_->readSettings(reliability.emplace()); !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    design.spectrum = tblSpectrum_->cells();
+    design.traffic = traffic;
+    design.fatigue = settings;
+    design.reliability = reliability;
+    return {};
+}
+
 // The request takes copies of the case and the spectrum's cells; the work builds the groups, computes
 // the table, solves for the thickness and computes the curve on every core, handing each over as it
 // is done.
 void frmFatigue::recompute() {
+    showTraffic();
     FatigueSettings settings;
+    std::optional<TrafficSettings> traffic;
+    QString problem;
     if (!readSettings(settings)) {
+        problem = SettingsProblem;
+    } else if (countsTrucks()) {
+        problem = readTraffic(traffic.emplace());
+    }
+    std::optional<ReliabilitySettings> reliability;
+    grpSimulated_->setVisible(reliability_->isChecked());
+    lblHistogram_->clear();
+    txtSimulated_->clear();
+    if (reliability_->isChecked()) {
+        const QString reliabilityProblem = reliability_->readSettings(reliability.emplace());
+        txtSimulated_->setPlainText(reliabilityProblem.isEmpty() ? QStringLiteral("Simulating...")
+                                                                 : reliabilityProblem);
+        if (!reliabilityProblem.isEmpty()) {
+            reliability.reset();
+        }
+    }
+    cancelled_ = false;
+    if (!problem.isEmpty()) {
+        if (reliability_->isChecked()) {
+            txtSimulated_->setPlainText(problem);
+        }
         work_->cancel();
         shown_ = {};
         drawn_.reset();
         results_->setRows({});
         chart_->removeAllSeries();
         chart_->setOpacity(1);
-        lblSummary_->setText(
-            QStringLiteral("The modulus of rupture, the target and the model's constants must be "
-                           "numbers; the modulus and the target greater than 0."));
+        lblSummary_->setText(problem);
         return;
     }
-    work_->request([this, record = record_, cells = tblSpectrum_->cells(),
-                    settings](std::stop_token stop, const BackgroundWork::Deliver& deliver) {
+    work_->request([this, record = record_, cells = tblSpectrum_->cells(), settings, traffic,
+                    reliability](std::stop_token stop, const BackgroundWork::Deliver& deliver) {
         Results results;
         results.record = record;
-        results.spectrum = std::make_shared<const TrafficSpectrum>(buildSpectrum(cells, record));
+        results.spectrum = std::make_shared<const TrafficSpectrum>(buildSpectrum(cells, record, traffic));
         results.settings = settings;
         results.result = computeFatigue(*results.spectrum, settings);
         deliver([this, results] { showTable(results); });
@@ -321,7 +567,110 @@ void frmFatigue::recompute() {
         std::vector<ThicknessDamage> curve =
             damageAgainstThickness(*results.spectrum, settings, stride, machineCores(), stop);
         deliver([this, curve = std::move(curve)] { showCurve(curve); });
+        if (reliability) {
+            simulate(this, *results.spectrum, settings, *reliability, stop, deliver);
+        }
     });
+}
+
+// Runs on the work's thread: the simulated design through the core's study, then the reliability at
+// points of the thickness grid, each through the core's simulation of the same samples at that
+// thickness. The progress bar follows the samples, then the grid points; the work stops when asked. It
+// touches the window only in the steps it hands over, which run on the window's thread while it stands.
+void frmFatigue::simulate(frmFatigue* window, const TrafficSpectrum& spectrum,
+                          const FatigueSettings& settings, const ReliabilitySettings& reliability,
+                          std::stop_token stop, const BackgroundWork::Deliver& deliver) {
+    if (const std::string error = spectrumError(spectrum, settings); !error.empty()) {
+        deliver([window, error] {
+            window->showSimulated(QStringLiteral("The design cannot be simulated: ") + text(error), {});
+        });
+        return;
+    }
+    std::atomic<bool> stopped = false;
+    const std::stop_callback stopping(stop, [&stopped] { stopped = true; });
+    const auto showPercent = [window, &deliver](int percent) {
+        deliver([window, percent] { window->pbrProgress_->setValue(percent); });
+    };
+    StudyControl control;
+    control.jobs = machineCores();
+    control.cancel = &stopped;
+    control.progress = [showPercent, shown = -1](std::uint64_t done, std::uint64_t whole) mutable {
+        const int percent = static_cast<int>(100 * done / std::max<std::uint64_t>(whole, 1));
+        if (percent != shown) {
+            shown = percent;
+            showPercent(percent);
+        }
+    };
+    const std::optional<ReliabilityStudy> study =
+        runReliabilityStudy(spectrum, settings, reliability, control);
+    if (!study) {
+        return;
+    }
+    // The table opens with the settings, up to its first empty line: the window shows them as inputs,
+    // and the results from there on.
+    const QString table = text(reliabilityTable(spectrum, settings, reliability, *study));
+    deliver([window, results = table.section(QStringLiteral("\n\n"), 1),
+             histogram = QByteArray::fromStdString(damageHistogramSvg(
+                 study->damage, settings.targetPercent))] { window->showSimulated(results, histogram); });
+    if (spectrum.setsField(Field::h1)) {
+        return;
+    }
+    control.progress = nullptr;
+    std::vector<QPointF> points;
+    const int gridPoints = thicknessGridPoints(spectrum.units);
+    const int step = std::max(1, gridPoints / ReliabilityPoints);
+    for (int index = 0; index < gridPoints; index += step) {
+        const std::optional<SimulatedDamage> damage = simulateDamage(
+            spectrum, settings, reliability, control, thicknessGridText(spectrum.units, index));
+        if (!damage) {
+            return;
+        }
+        points.emplace_back(thicknessGridValue(spectrum.units, index),
+                            100 * summarizeReliability(*damage, settings, std::nullopt).reliability);
+        showPercent(100 * (index + 1) / gridPoints);
+    }
+    deliver([window, points = std::move(points)] { window->showReliabilityCurve(points); });
+}
+
+void frmFatigue::showSimulated(const QString& table, const QByteArray& histogram) {
+    shown_.simulated = true;
+    txtSimulated_->setPlainText(table);
+    lblHistogram_->clear();
+    QSvgRenderer picture(histogram);
+    if (picture.isValid()) {
+        QPixmap drawn(HistogramSize * devicePixelRatio());
+        drawn.setDevicePixelRatio(devicePixelRatio());
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        picture.render(&painter, QRectF(QPointF(0, 0), QSizeF(HistogramSize)));
+        painter.end();
+        lblHistogram_->setPixmap(drawn);
+    }
+}
+
+void frmFatigue::showReliabilityCurve(const std::vector<QPointF>& points) {
+    if (drawn_) {
+        drawn_->reliability = points;
+        plotDamageChart(*chart_, *drawn_);
+    }
+}
+
+// The progress bar and Cancel show while the simulation may run.
+void frmFatigue::showProgress(bool busy) {
+    const bool shownBusy = busy && reliability_->isChecked();
+    pbrProgress_->setValue(0);
+    pbrProgress_->setVisible(shownBusy);
+    cmdCancel_->setVisible(shownBusy);
+}
+
+// What was shown stays; what was still to come says it was cancelled.
+void frmFatigue::cancelWork() {
+    work_->cancel();
+    cancelled_ = true;
+    showSummary();
+    if (!shown_.simulated) {
+        txtSimulated_->setPlainText(QStringLiteral("Cancelled."));
+    }
 }
 
 // A group that was not computed shows its status across the columns that follow the texts it has.
@@ -363,7 +712,8 @@ void frmFatigue::showCurve(const std::vector<ThicknessDamage>& curve) {
               shown_.thickness,
               shown_.record.units,
               text(shown_.record.caption(Field::h1)),
-              decadeLabelsFitting(chart_->plotArea().height())};
+              decadeLabelsFitting(chart_->plotArea().height()),
+              {}};
     plotDamageChart(*chart_, *drawn_);
     chart_->setOpacity(1);
 }
@@ -385,6 +735,7 @@ void frmFatigue::showSummary() {
     }
     summary += QStringLiteral("\nRequired slab thickness h1: ") +
                (shown_.thickness ? text(requiredThicknessText(*shown_.thickness, units_))
+                : cancelled_     ? QStringLiteral("cancelled")
                                  : QStringLiteral("computing..."));
     lblSummary_->setText(summary);
 }

@@ -23,6 +23,7 @@
 #include "dialogs/pavement_dialog.h"
 #include "dialogs/user_prompt.h"
 #include "engine/compute_stresses.h"
+#include "formats/design_file.h"
 #include "formats/report.h"
 #include "io/case_file.h"
 
@@ -45,8 +46,10 @@ namespace korvanex {
 namespace {
 
 const QString CaseFileFilter = QStringLiteral("(*.DEF)");
+const QString DesignFileFilter = QStringLiteral("(*.kvx)");
+const QString DesignSuffix = QStringLiteral(".kvx");
 // The kinds of file the window opens when they are dropped on it.
-const QStringList OpenedSuffixes = {QStringLiteral(".DEF")};
+const QStringList OpenedSuffixes = {QStringLiteral(".DEF"), DesignSuffix};
 const QString ReportFileFilter = QStringLiteral("(*.PRN)");
 
 // The name of a chosen file as the file system spells it.
@@ -141,6 +144,10 @@ void frmMain::createMenus() {
     QAction* fileSave = addNamedAction(*file, "FileSave", QStringLiteral("&Save Input Data..."));
     fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(fileSave, &QAction::triggered, this, [this] { saveInputData(); });
+    connect(addNamedAction(*file, "FileOpenDesign", QStringLiteral("&Open Design...")), &QAction::triggered,
+            this, &frmMain::openDesign);
+    connect(addNamedAction(*file, "FileSaveDesign", QStringLiteral("Save Desig&n...")), &QAction::triggered,
+            this, &frmMain::saveDesign);
     QMenu* recentFiles = file->addMenu(QStringLiteral("Recent &Files"));
     recentFiles->setObjectName(QStringLiteral("mnuRecentFiles"));
     recent_ = new RecentFiles(*recentFiles, this);
@@ -175,8 +182,8 @@ void frmMain::createMenus() {
             &QAction::triggered, this, [this] { computeStresses(); });
     connect(addNamedAction(*menuBar(), "mnuDesignChart", QStringLiteral("&Design Chart...")),
             &QAction::triggered, this, [this] { showToolWindow(designChart_, &frmDesignChart::refresh); });
-    connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("F&atigue...")), &QAction::triggered,
-            this, [this] { showToolWindow(fatigue_, &frmFatigue::followCase); });
+    connect(addNamedAction(*menuBar(), "mnuFatigue", QStringLiteral("Desi&gn...")), &QAction::triggered, this,
+            [this] { showToolWindow(fatigue_, &frmFatigue::followCase); });
     connect(addNamedAction(*menuBar(), "mnuPlateModel", QStringLiteral("Check with Plate &Model...")),
             &QAction::triggered, this, [this] { showToolWindow(plateModel_, &frmPlateModel::refresh); });
 
@@ -333,6 +340,10 @@ void frmMain::readDataFromFile() {
 // dialogs will initialise them: a file that is not accepted changes nothing, neither the case nor
 // the dialogs nor the menu. A file that is gone leaves Recent Files.
 void frmMain::openCaseFile(const QString& path) {
+    if (path.endsWith(DesignSuffix, Qt::CaseInsensitive)) {
+        openDesignFile(path);
+        return;
+    }
     CaseFileReadResult result;
     {
         BusyCursor busy;
@@ -407,6 +418,76 @@ bool frmMain::saveInputData() {
     }
     caseFileOpened(path);
     return true;
+}
+
+void frmMain::openDesign() {
+    const QString path = prompt_.openFileName(this, DesignFileFilter);
+    if (!path.isEmpty()) {
+        openDesignFile(path);
+    }
+}
+
+// A design file restores the whole case, every option and setting a case file lacks included, and the
+// fatigue window's spectrum, traffic and settings when it holds them. A file that is not accepted
+// changes nothing; a file that is gone leaves Recent Files.
+void frmMain::openDesignFile(const QString& path) {
+    Design design;
+    std::string error;
+    {
+        BusyCursor busy;
+        error = readDesignFile(localFileName(path), design);
+        if (error.empty()) {
+            createAllDialogs();
+            record_ = design.record;
+            showUnitMarks();
+            pavement_->showRecord();
+            pavement_->showOptions();
+            axle_->showRecord();
+            environment_->showRecord();
+            caseFileOpened(path);
+        } else if (!QFileInfo::exists(path)) {
+            recent_->remove(QFileInfo(path).absoluteFilePath());
+        }
+    }
+    if (!error.empty()) {
+        tellFailure(QStringLiteral("The design was not read: ") + QString::fromStdString(error));
+        return;
+    }
+    if (design.spectrum || design.traffic || design.fatigue || design.reliability) {
+        showToolWindow(fatigue_, &frmFatigue::followCase);
+        fatigue_->showDesign(design);
+    }
+    prompt_.showMessage(this, {ProgramTitle,
+                               QFileInfo(path).absoluteFilePath() + QStringLiteral("  Loaded!"),
+                               {UserPrompt::Button::Ok}});
+}
+
+// The design holds the case and, once the fatigue window has been opened, its spectrum, traffic and
+// settings; settings that cannot be kept are said before a file is asked for.
+void frmMain::saveDesign() {
+    Design design;
+    createAllDialogs();
+    design.record = record_;
+    if (fatigue_ != nullptr) {
+        if (const QString problem = fatigue_->keepInDesign(design); !problem.isEmpty()) {
+            tellFailure(QStringLiteral("The design was not saved. ") + problem);
+            return;
+        }
+    }
+    const QString path = prompt_.saveFileName(this, DesignFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    std::string error;
+    {
+        BusyCursor busy;
+        error = writeDesignFile(localFileName(path), design);
+    }
+    if (!error.empty()) {
+        tellFailure(QStringLiteral("The design was not saved: ") + QString::fromStdString(error));
+        return;
+    }
+    caseFileOpened(path);
 }
 
 // A computation that stops on a floating-point fault keeps the report area as it was; the result

@@ -42,8 +42,9 @@ class frmMain : public QMainWindow {
     // Every message box and file or print dialog goes through the prompt.
     explicit frmMain(UserPrompt& prompt);
 
-    // Reads a case file as File > Read does, with the same messages: a file named on the command line,
-    // dropped on the window or chosen from Recent Files is read through it.
+    // Reads a case file as File > Read does, with the same messages, or a design file (".kvx") as
+    // File > Open Design does: a file named on the command line, dropped on the window or chosen from
+    // Recent Files is read through it.
     void openCaseFile(const QString& path);
 
   signals:
@@ -73,6 +74,9 @@ class frmMain : public QMainWindow {
 
     void readDataFromFile();
     bool saveInputData();
+    void openDesign();
+    void openDesignFile(const QString& path);
+    void saveDesign();
     bool computeStresses();
     void showReport();
     void saveReport();

@@ -118,12 +118,24 @@ void frmPvmtStrs::showRecord() {
     mu2_.showRecord();
 }
 
+frmPvmtStrs::Option frmPvmtStrs::layerOption(LayerType layer) {
+    return layer == LayerType::OneLayer ? one : layer == LayerType::TwoLayerBonded ? two_bond : two_unbond;
+}
+
 void frmPvmtStrs::selectLayer(LayerType layer) {
-    const Option which = layer == LayerType::OneLayer         ? one
-                         : layer == LayerType::TwoLayerBonded ? two_bond
-                                                              : two_unbond;
+    const Option which = layerOption(layer);
     option(which)->setChecked(true);
     optionClicked(which);
+}
+
+// Every option selected writes all options back into the record: take the three before selecting.
+void frmPvmtStrs::showOptions() {
+    const LayerType layer = record().layer;
+    const bool tiedShoulder = record().tiedShoulder;
+    const bool widenedLane = record().widenedLane;
+    selectOption(layerOption(layer));
+    selectOption(tiedShoulder ? OptTiedYes : OptTiedNo);
+    selectOption(widenedLane ? OptWidenedYes : OptWidenedNo);
 }
 
 void frmPvmtStrs::followOption(int which) {

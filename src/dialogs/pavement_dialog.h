@@ -19,6 +19,9 @@ class frmPvmtStrs : public InputDialog {
     void showRecord() override;
     // Selects a layer option as a click would: the second layer's fields follow, and the dialog opens.
     void selectLayer(LayerType layer);
+    // Selects the layer, tied shoulder and widened lane options as the record holds them (a design file
+    // holds all three), the fields they show following; the dialog stays open or closed as it is.
+    void showOptions();
 
   private:
     // The fields that OK checks and Cancel restores, in the order of the remembered copy.
@@ -26,6 +29,7 @@ class frmPvmtStrs : public InputDialog {
     // The option buttons, in the order Cancel puts them back.
     enum Option { one, two_unbond, two_bond, OptTiedYes, OptTiedNo, OptWidenedYes, OptWidenedNo };
 
+    static Option layerOption(LayerType layer);
     QLayout* layOutContent();
     // A frame of a Yes and a No option side by side, above the field that Yes shows.
     QGroupBox* yesNoFrame(const char* name, const QString& title, Option yes, Option no,

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "app/background_work.h"
 #include "app/slab_plan_pane.h"
 #include "widget_test.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <thread>
 
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -45,6 +51,7 @@ class DesktopPolishTest : public QObject {
     void planFollowsTheCaseAndIsSaved();
     void mnemonicsAreUniqueInEveryBarMenuAndWindow();
     void userGuideOpensAtF1AndEveryLinkLeadsWithinIt();
+    void aRequestMadeAsTheWorkEndsSupersedesTheWaitingOne();
 };
 
 // A Single-Tridem side has 3 tires: a = sqrt(9000 / (100 * 3 * pi)) = 3.090 in, which at the corner
@@ -154,6 +161,37 @@ void DesktopPolishTest::userGuideOpensAtF1AndEveryLinkLeadsWithinIt() {
                               "Packard and Tayabji", "NCHRP 1-37A", "korvanex-cli"}) {
         QVERIFY2(document.toPlainText().contains(QLatin1String(topic)), topic);
     }
+}
+
+// The running work ends on its own thread before its end is told on this one: a request made in between
+// waits for that end, and the request it superseded, waiting then, never runs.
+void DesktopPolishTest::aRequestMadeAsTheWorkEndsSupersedesTheWaitingOne() {
+    BackgroundWork work(nullptr);
+    QStringList shown;
+    const auto showing = [&shown](const QString& name) {
+        return [&shown, name](std::stop_token, const BackgroundWork::Deliver& deliver) {
+            deliver([&shown, name] { shown << name; });
+        };
+    };
+    std::atomic<bool> release = false;
+    std::atomic<bool> done = false;
+    work.request([&release, &done](std::stop_token, const BackgroundWork::Deliver&) {
+        while (!release) {
+            std::this_thread::yield();
+        }
+        done = true;
+    });
+    work.request(showing(QStringLiteral("superseded")));
+    release = true;
+    while (!done) {
+        std::this_thread::yield();
+    }
+    // Room for the first work's future to end on its thread, its end not yet told here.
+    QThread::msleep(50);
+    work.request(showing(QStringLiteral("latest")));
+    QSignalSpy finished(&work, &BackgroundWork::finished);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(shown, QStringList{QStringLiteral("latest")});
 }
 
 QTEST_MAIN(DesktopPolishTest)

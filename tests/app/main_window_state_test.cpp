@@ -101,6 +101,7 @@ class MainWindowStateTest : public QObject {
     void titleNamesTheCaseFileAndMarksItModified();
     void recentFilesListTheLastEightNewestFirst();
     void filesOpenFromTheCommandLineAndByDropAsFileReadOpensThem();
+    void designFilesOpenLikeCaseFilesAndRefusalsChangeNothing();
     void reportAndPlanFillTheWindowWhoseLayoutIsKept();
     void inputDialogsOpenClearOfThePlan();
     void aMetricRunIsMetricThroughout();
@@ -269,6 +270,92 @@ void MainWindowStateTest::filesOpenFromTheCommandLineAndByDropAsFileReadOpensThe
     QVERIFY(!drop(window, {folder.filePath(QStringLiteral("cases.csv"))}));
     QVERIFY(!drop(window, {good, good}));
     QVERIFY(prompt.messages.isEmpty());
+}
+
+// A design file goes on Recent Files beside the case files, and opens from File > Open Design, Recent
+// Files, the command line and a drop with the same message and title. A file refused, or settings that
+// a design cannot keep, are said in a message box, and nothing changes: neither the case nor the title
+// nor the file.
+void MainWindowStateTest::designFilesOpenLikeCaseFilesAndRefusalsChangeNothing() {
+    QTemporaryDir folder;
+    const QString design = folder.filePath(QStringLiteral("design.kvx"));
+    {
+        ScriptedPrompt prompt;
+        frmMain window(prompt);
+        saveCase(window, prompt, folder.filePath(QStringLiteral("case.DEF")));
+        type(pavement(window), "h1_V", QStringLiteral("11"));
+        prompt.saveNames = {design};
+        trigger(window, "FileSaveDesign");
+        QCOMPARE(recentFiles(window), (QStringList{"&1 design.kvx", "&2 case.DEF"}));
+    }
+    const auto opening = [](const std::function<void(frmMain&, ScriptedPrompt&)>& open) {
+        return messagesOfOpening([&open](frmMain& window, ScriptedPrompt& prompt) {
+            open(window, prompt);
+            QTRY_VERIFY(!prompt.messages.isEmpty());
+            QCOMPARE(text(pavement(window), "h1_V"), QStringLiteral("11"));
+        });
+    };
+    const QStringList opened = opening([&design](frmMain& window, ScriptedPrompt& prompt) {
+        prompt.openNames = {design};
+        trigger(window, "FileOpenDesign");
+        QCOMPARE(prompt.openFilters, QStringList{"(*.kvx)"});
+    });
+    QCOMPARE(opened, (QStringList{QStringLiteral("KORVANEX: ") + design + QStringLiteral("  Loaded!"),
+                                  QStringLiteral("design.kvx[*] - ") + ProgramWindowTitle}));
+    QCOMPARE(opening([](frmMain& window, ScriptedPrompt&) { trigger(window, "mnuRecentFile1"); }), opened);
+    QCOMPARE(opening([&design](frmMain& window, ScriptedPrompt&) { openAtStart(window, design); }), opened);
+    QCOMPARE(opening([&design](frmMain& window, ScriptedPrompt&) { QVERIFY(drop(window, {design})); }),
+             opened);
+
+    QFile file(design);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    const struct {
+        QByteArray from, to;
+        QString why;
+    } refusals[] = {
+        {"\"version\": 1", "\"version\": 2", "version must be 1, not 2"},
+        {"\"version\": 1", "\"version\": 1, \"colour\": 1", "unknown key \"colour\""},
+        {"\"tied_shoulder\": false", "\"tied_shoulder\": \"no\"", "case.tied_shoulder must be true or false"},
+    };
+    ScriptedPrompt prompt;
+    frmMain window(prompt);
+    for (const auto& [from, to, why] : refusals) {
+        const QString path = folder.filePath(QStringLiteral("refused.kvx"));
+        QFile refused(path);
+        QVERIFY(saved.contains(from) && refused.open(QIODevice::WriteOnly));
+        refused.write(QByteArray(saved).replace(from, to));
+        refused.close();
+        prompt.clearRecord();
+        prompt.openNames = {path};
+        trigger(window, "FileOpenDesign");
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages[0].text, QStringLiteral("The design was not read: ") + path + ": " + why);
+        QCOMPARE(window.windowTitle(), ProgramWindowTitle);
+    }
+    QCOMPARE(text(pavement(window), "h1_V"), QStringLiteral("9.5"));
+
+    trigger(window, "mnuFatigue");
+    QWidget& fatigue = child<QWidget>(window, "frmFatigue");
+    for (const auto& [field, typed, why] :
+         {std::tuple{"txtModulus", "0",
+                     "The modulus of rupture, the target and the model's constants must be numbers; "
+                     "the modulus and the target greater than 0."},
+          std::tuple{"txtModulus", "650", ""}}) {
+        type(fatigue, field, QLatin1String(typed));
+        prompt.clearRecord();
+        prompt.saveNames = {folder.filePath(QStringLiteral("missing/design.kvx"))};
+        trigger(window, "FileSaveDesign");
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.saveFilters.size(), *why == 0 ? 1 : 0);
+        QVERIFY2(prompt.messages[0].text.startsWith(*why == 0 ? QStringLiteral("The design was not saved: ") +
+                                                                    folder.filePath("missing/design.kvx")
+                                                              : QStringLiteral("The design was not saved. ") +
+                                                                    QLatin1String(why)),
+                 qPrintable(prompt.messages[0].text));
+    }
+    QCOMPARE(window.windowTitle(), ProgramWindowTitle);
 }
 
 // The report and the plan reach down to the status bar, whatever the window's size; the size and the
