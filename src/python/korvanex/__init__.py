@@ -22,8 +22,9 @@ A case is a mapping in the vocabulary of a batch file's columns: units (english,
 (interior, edge, corner), gear (single-single, single-tandem, single-tridem, dual-single,
 dual-tandem, dual-tridem), layer (one, bonded, unbonded), tied and widened (yes, no, or a bool), and
 the numeric fields P tp S t d h1 h2 E1 E2 mu1 r1 L W k AGG d0 F alp, as numbers or texts. Names are
-read in any case. A field that is missing, None or NaN takes the default of the case's unit system
-(English unless units is metric). Results are in the case's units: psi and inches, or kPa and cm.
+read in any case. A field that is missing, None or pandas' missing value takes the default of the
+case's unit system (English unless units is metric). Results are in the case's units: psi and
+inches, or kPa and cm.
 
 Errors: InputError (a ValueError) for what the tool refuses, with the tool's message; FaultError (a
 FloatingPointError) when the computation of a case stops on a floating-point fault; a RangeWarning

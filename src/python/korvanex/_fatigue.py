@@ -21,8 +21,8 @@ class FatigueResult:
 
     groups: the spectrum's own columns, then, per load group, status ("ok", "fault: ROUTINE" or
         "error: WHAT"), stress (the stress compared with the modulus of rupture, psi or kPa),
-        stress_ratio, allowable_repetitions (NaN for unlimited) and damage_percent: the table of
-        korvanex-cli fatigue --csv, NaN where it leaves a cell empty.
+        stress_ratio, allowable_repetitions (a missing value for unlimited) and damage_percent: the
+        table of korvanex-cli fatigue --csv, a missing value where it leaves a cell empty.
     total_damage_percent: Miner's sum of the groups' damages, in percent; None when a group was not
         computed, for then the traffic cannot be shown to be carried.
     cracking_percent: the percent of slabs cracked (the power model); None otherwise or when the

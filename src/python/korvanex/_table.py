@@ -34,8 +34,8 @@ def frame_of(table: Any) -> pandas.DataFrame:
 
 
 def columns_of(frame: pandas.DataFrame) -> tuple[list[str], list[Any]]:
-    """The column names and the columns: a numeric column as float64 (NaN for a missing cell), any
-    other as an object array (None for a missing cell of pandas' own types)."""
+    """The column names and the columns: a numeric column as float64 (pandas' missing value for a
+    missing cell), any other as an object array (None for a missing cell of pandas' own types)."""
     types = pandas_module().api.types
     names = [str(name) for name in frame.columns]
     columns: list[Any] = []
