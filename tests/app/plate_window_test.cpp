@@ -52,19 +52,11 @@ QStringList labelLines(const QWidget& plate, const char* name) {
 // What the window shows, laid out as the command line's text: the lines above the table, the table's
 // headings and rows, the plate model's lines and the clamped ratios.
 QStringList shownLines(const QWidget& plate) {
-    const QAbstractItemModel& table = *child<QTableView>(plate, "tblStresses").model();
-    QStringList lines = labelLines(plate, "lblHead") << QString();
-    QStringList headings;
-    for (int column = 0; column < table.columnCount(); ++column) {
-        headings << table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    }
-    lines << headings.join(QStringLiteral("  "));
-    for (int row = 0; row < table.rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < table.columnCount(); ++column) {
-            cells << table.index(row, column).data().toString();
-        }
-        lines << cells.join(QStringLiteral("  "));
+    const QTableView& table = child<QTableView>(plate, "tblStresses");
+    QStringList lines = labelLines(plate, "lblHead")
+                        << QString() << headers(table).join(QStringLiteral("  "));
+    for (int index = 0; index < table.model()->rowCount(); ++index) {
+        lines << row(table, index).join(QStringLiteral("  "));
     }
     lines << QString() << labelLines(plate, "lblPlate") << QString() << labelLines(plate, "lblClamped");
     return unaligned(lines);
@@ -199,9 +191,8 @@ void PlateWindowTest::aCaseThatCannotBeComparedIsSaidInWords() {
         prompt.clearRecord();
         prompt.saveNames = {QStringLiteral("unused.png")};
         click(plate, "cmdSavePng");
-        QCOMPARE(prompt.messages.size(), 1);
-        QCOMPARE(prompt.messages[0].text,
-                 QStringLiteral("The picture was not saved: the picture could not be drawn"));
+        QCOMPARE(prompt.texts(),
+                 QStringList{QStringLiteral("The picture was not saved: the picture could not be drawn")});
     }
     type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("100"));
     waitForResults(plate);
