@@ -189,12 +189,13 @@ void FatigueWindowTest::dropDownsForOptionsAndAWidthThatStays() {
     QTableWidget& spectrum = child<QTableWidget>(fatigue, "tblSpectrum");
     QCOMPARE(headers(spectrum),
              (QStringList{"location", "gear", "layer", "tied", "widened", "h1 (in)", "repetitions"}));
+    const QStringList yesNo = {"(the case's)", "yes", "no"};
     const QStringList choices[] = {{"(the case's)", "interior", "edge", "corner"},
                                    {"(the case's)", "single-single", "single-tandem", "single-tridem",
                                     "dual-single", "dual-tandem", "dual-tridem"},
                                    {"(the case's)", "one", "bonded", "unbonded"},
-                                   {"(the case's)", "yes", "no"},
-                                   {"(the case's)", "yes", "no"}};
+                                   yesNo,
+                                   yesNo};
     for (int column = 0; column < 6; ++column) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         spectrum.editItem(spectrum.item(0, column));
