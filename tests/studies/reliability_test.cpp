@@ -177,6 +177,15 @@ TEST(ReliabilitySimulation, WithoutScatterEverySampleIsTheDeterministicDesign) {
         const SimulatedDamage thinner = *simulateDamage(spectrum, fatigue, none, {}, std::string("7.31"));
         EXPECT_EQ(own.damagePercent, std::vector<double>(5, deterministic));
         EXPECT_EQ(thinner.damagePercent, std::vector<double>(5, at731));
+        // Every inch from 4 to 20 in: the reliability is all or nothing, as the point carries or not.
+        const std::vector<ThicknessReliability> curve =
+            *reliabilityAgainstThickness(spectrum, fatigue, none, 100);
+        ASSERT_EQ(curve.size(), 17u);
+        for (const ThicknessReliability& point : curve) {
+            const double damage = *totalDamageAt(spectrum, fatigue, formatFixed(point.h1, 2));
+            EXPECT_EQ(point.reliabilityPercent, damage <= fatigue.targetPercent ? 100 : 0) << point.h1;
+        }
+        EXPECT_EQ(curve.front().reliabilityPercent, 0);
         const RequiredThickness solved = solveThickness(spectrum, fatigue);
         // Also with the target at the very damage of that point, which carries it exactly.
         FatigueSettings edge = fatigue;
