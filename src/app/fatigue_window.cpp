@@ -615,19 +615,15 @@ void frmFatigue::simulate(frmFatigue* window, const TrafficSpectrum& spectrum,
     if (spectrum.setsField(Field::h1)) {
         return;
     }
-    control.progress = nullptr;
+    const std::optional<std::vector<ThicknessReliability>> curve = reliabilityAgainstThickness(
+        spectrum, settings, reliability, std::max(1, thicknessGridPoints(spectrum.units) / ReliabilityPoints),
+        control);
+    if (!curve) {
+        return;
+    }
     std::vector<QPointF> points;
-    const int gridPoints = thicknessGridPoints(spectrum.units);
-    const int step = std::max(1, gridPoints / ReliabilityPoints);
-    for (int index = 0; index < gridPoints; index += step) {
-        const std::optional<SimulatedDamage> damage = simulateDamage(
-            spectrum, settings, reliability, control, thicknessGridText(spectrum.units, index));
-        if (!damage) {
-            return;
-        }
-        points.emplace_back(thicknessGridValue(spectrum.units, index),
-                            100 * summarizeReliability(*damage, settings, std::nullopt).reliability);
-        showPercent(100 * (index + 1) / gridPoints);
+    for (const ThicknessReliability& point : *curve) {
+        points.emplace_back(point.h1, point.reliabilityPercent);
     }
     deliver([window, points = std::move(points)] { window->showReliabilityCurve(points); });
 }

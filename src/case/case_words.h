@@ -116,6 +116,17 @@ inline std::string quoted(const std::string& text) {
     return quoted(std::string_view(text));
 }
 
+// A value refused, as a message names it: "NAME takes REQUIREMENT, not GIVEN", the value given as the
+// front end shows it (the text typed, in quotes, or a number).
+inline std::string refusedValue(std::string_view name, std::string_view requirement, std::string_view given) {
+    return std::string(name) + " takes " + std::string(requirement) + ", not " + std::string(given);
+}
+
+// What a number that keeps a sign rule must be.
+inline std::string_view signRequirement(bool positive) {
+    return positive ? "a number greater than 0" : "a number less than 0";
+}
+
 // A text from a file as a terminal may show it: each control character (a byte below 32, or 127) as
 // \xHH, so that no escape sequence or line break of an input cell reaches the screen.
 std::string withControlsEscaped(std::string_view text);

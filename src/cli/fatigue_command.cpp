@@ -20,8 +20,7 @@ std::string readNumber(const std::string& option, const std::optional<std::strin
     }
     const std::optional<double> number = finiteNumber(*text);
     if (!number || !(positive ? *number > 0 : *number < 0)) {
-        return option + " takes a number " + (positive ? "greater" : "less") + " than 0, not " +
-               quoted(*text);
+        return refusedValue(option, signRequirement(positive), quoted(*text));
     }
     value = *number;
     return {};
@@ -54,7 +53,7 @@ std::string readWord(const char* option, const Word<T> (&words)[N], const std::o
         value = *chosen;
         return {};
     }
-    return std::string(option) + " takes " + choicesText(words) + ", not \"" + *text + "\"";
+    return refusedValue(option, choicesText(words), quoted(*text));
 }
 
 // The settings the fatigue options give; returns the first that is wrong, or empty.

@@ -76,8 +76,7 @@ std::string readTraffic(const FatigueArguments& arguments, std::optional<Traffic
         }
         const std::optional<double> number = finiteNumber(*text);
         if (!number || !input.accepts(*number)) {
-            return std::string(option.name) + " takes " + std::string(input.requirement) + ", not \"" +
-                   *text + "\"";
+            return refusedValue(option.name, input.requirement, quoted(*text));
         }
         settings.*input.member = *number;
     }

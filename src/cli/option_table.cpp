@@ -41,7 +41,7 @@ template <auto member> std::string keepText(std::string_view, const std::string&
 template <auto member>
 std::string readFileName(std::string_view option, const std::string& value, CliOptions& options) {
     if (value.empty()) {
-        return std::string(option) + " takes a file name, not \"\"";
+        return refusedValue(option, "a file name", quoted(value));
     }
     memberOf<member>(options) = value;
     return {};
@@ -57,7 +57,7 @@ std::string readYesNo(std::string_view option, const std::string& value, CliOpti
     std::optional<bool>& target = memberOf<member>(options);
     target = parseYesNo(value);
     if (!target) {
-        return std::string(option) + " takes yes or no, not \"" + value + "\"";
+        return refusedValue(option, "yes or no", quoted(value));
     }
     return {};
 }
@@ -66,7 +66,7 @@ template <auto member, const auto& words>
 std::string readChoice(std::string_view option, const std::string& value, CliOptions& options) {
     const auto chosen = valueOf(words, value);
     if (!chosen) {
-        return std::string(option) + " takes " + choicesText(words) + ", not \"" + value + "\"";
+        return refusedValue(option, choicesText(words), quoted(value));
     }
     memberOf<member>(options) = *chosen;
     return {};
@@ -76,7 +76,7 @@ template <auto member>
 std::string readPositive(std::string_view option, const std::string& value, CliOptions& options) {
     const std::optional<double> number = finiteNumber(value);
     if (!number || !(*number > 0)) {
-        return std::string(option) + " takes a number greater than 0, not \"" + value + "\"";
+        return refusedValue(option, signRequirement(true), quoted(value));
     }
     memberOf<member>(options) = value;
     return {};
@@ -96,8 +96,7 @@ std::string readJobs(std::string_view option, const std::string& value, CliOptio
     const char* end = value.data() + value.size();
     const auto [stop, error] = std::from_chars(value.data(), end, count);
     if (value.empty() || error != std::errc() || stop != end || count < 1 || count > MaxBatchJobs) {
-        return std::string(option) + " takes a whole number from 1 to " + std::to_string(MaxBatchJobs) +
-               ", not \"" + value + "\"";
+        return refusedValue(option, jobsRequirement(), quoted(value));
     }
     options.jobs = count;
     return {};

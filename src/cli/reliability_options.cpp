@@ -20,7 +20,7 @@ std::string readWhole(std::string_view option, const std::optional<std::string>&
     const char* end = text->data() + text->size();
     const auto [stop, error] = std::from_chars(text->data(), end, number);
     if (text->empty() || error != std::errc() || stop != end || number < least || number > most) {
-        return std::string(option) + " takes " + std::string(requirement) + ", not " + quoted(*text);
+        return refusedValue(option, requirement, quoted(*text));
     }
     value = number;
     return {};
@@ -32,7 +32,7 @@ std::string readReliability(const std::optional<std::string>& text, std::optiona
     }
     const std::optional<double> number = finiteNumber(*text);
     if (!number || !acceptsReliabilityPercent(*number)) {
-        return "--reliability takes " + std::string(ReliabilityRequirement) + ", not " + quoted(*text);
+        return refusedValue("--reliability", ReliabilityRequirement, quoted(*text));
     }
     percent = number;
     return {};

@@ -94,8 +94,7 @@ TrafficSettings trafficOf(py::dict parameters) {
         const TrafficInput& input = trafficInputs()[index];
         const double value = parameters[TrafficNames[index]].cast<double>();
         if (!input.accepts(value)) {
-            throw InputProblem(std::string(TrafficNames[index]) + " takes " + std::string(input.requirement) +
-                               ", not " + doubleText(value));
+            throw InputProblem(refusedValue(TrafficNames[index], input.requirement, doubleText(value)));
         }
         traffic.*input.member = value;
     }

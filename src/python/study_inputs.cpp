@@ -25,8 +25,7 @@ std::uint64_t wholeNumber(const char* parameter, py::handle value, std::uint64_t
         PyErr_Clear();
     }
     if (!whole || number < least || number > most) {
-        throw InputProblem(std::string(parameter) + " takes " + std::string(requirement) + ", not " +
-                           std::string(py::repr(value)));
+        throw InputProblem(refusedValue(parameter, requirement, std::string(py::repr(value))));
     }
     return number;
 }
@@ -36,8 +35,7 @@ std::uint64_t wholeNumber(const char* parameter, py::handle value, std::uint64_t
 // A number parameter: finite, and greater than 0 or less than 0.
 double checkedNumber(const std::string& parameter, double value, bool positive) {
     if (!std::isfinite(value) || !(positive ? value > 0 : value < 0)) {
-        throw InputProblem(parameter + " takes a number " + (positive ? "greater" : "less") +
-                           " than 0, not " + doubleText(value));
+        throw InputProblem(refusedValue(parameter, signRequirement(positive), doubleText(value)));
     }
     return value;
 }
@@ -115,8 +113,7 @@ unsigned jobsOf(py::handle jobs) {
     const long long count = PyIndex_Check(jobs.ptr()) ? PyLong_AsLongLong(jobs.ptr()) : 0;
     PyErr_Clear();
     if (count < 1 || count > MaxBatchJobs) {
-        throw InputProblem("jobs takes a whole number from 1 to " + std::to_string(MaxBatchJobs) + ", not " +
-                           std::string(py::repr(jobs)));
+        throw InputProblem(refusedValue("jobs", jobsRequirement(), std::string(py::repr(jobs))));
     }
     return static_cast<unsigned>(count);
 }
@@ -131,8 +128,7 @@ ReliabilitySettings ReliabilityParameters::settings() const {
     settings.samples = wholeNumber("samples", samples, 1, MaxSamples, SamplesRequirement);
     settings.seed = wholeNumber("seed", seed, 0, std::numeric_limits<std::uint64_t>::max(), SeedRequirement);
     if (reliability && !acceptsReliabilityPercent(*reliability)) {
-        throw InputProblem("reliability takes " + std::string(ReliabilityRequirement) + ", not " +
-                           doubleText(*reliability));
+        throw InputProblem(refusedValue("reliability", ReliabilityRequirement, doubleText(*reliability)));
     }
     settings.reliabilityPercent = reliability;
     return settings;

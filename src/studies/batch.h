@@ -12,6 +12,10 @@ namespace korvanex {
 
 // The most threads a batch computes on: a safeguard against a mistyped count.
 inline constexpr unsigned MaxBatchJobs = 256;
+// What a number of jobs must be, as a message says it.
+inline std::string jobsRequirement() {
+    return "a whole number from 1 to " + std::to_string(MaxBatchJobs);
+}
 
 // The machine's cores as the system tells them, at least 1: the default number of jobs.
 unsigned machineCores();

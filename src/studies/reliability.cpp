@@ -160,6 +160,28 @@ ReliabilitySummary summarizeReliability(const SimulatedDamage& damage, const Fat
     return summary;
 }
 
+std::optional<std::vector<ThicknessReliability>>
+reliabilityAgainstThickness(const TrafficSpectrum& spectrum, const FatigueSettings& fatigue,
+                            const ReliabilitySettings& reliability, int stride, const StudyControl& control) {
+    StudyControl eachPoint = control;
+    eachPoint.progress = nullptr;
+    const int gridPoints = thicknessGridPoints(spectrum.units);
+    std::vector<ThicknessReliability> curve;
+    for (int index = 0; index < gridPoints; index += stride) {
+        const std::optional<SimulatedDamage> damage = simulateDamage(
+            spectrum, fatigue, reliability, eachPoint, thicknessGridText(spectrum.units, index));
+        if (!damage) {
+            return std::nullopt;
+        }
+        curve.push_back({thicknessGridValue(spectrum.units, index),
+                         100 * summarizeReliability(*damage, fatigue, std::nullopt).reliability});
+        if (control.progress) {
+            control.progress(static_cast<std::uint64_t>(index + 1), static_cast<std::uint64_t>(gridPoints));
+        }
+    }
+    return curve;
+}
+
 std::optional<ReliabilityStudy> runReliabilityStudy(const TrafficSpectrum& spectrum,
                                                     const FatigueSettings& fatigue,
                                                     const ReliabilitySettings& reliability,

@@ -82,6 +82,20 @@ std::optional<RequiredThickness> solveThicknessAtReliability(const TrafficSpectr
                                                              const ReliabilitySettings& reliability,
                                                              const StudyControl& control = {});
 
+// The reliability at one thickness of the grid, in percent.
+struct ThicknessReliability {
+    double h1 = 0;
+    double reliabilityPercent = 0;
+};
+
+// The reliability against the slab thickness: at every `stride`-th point of the thickness grid from the
+// thinnest, the same samples simulated (simulateDamage at that point), the control's progress told in
+// grid points. Nothing when cancelled. The spectrum must be free of errors and not set h1.
+std::optional<std::vector<ThicknessReliability>>
+reliabilityAgainstThickness(const TrafficSpectrum& spectrum, const FatigueSettings& fatigue,
+                            const ReliabilitySettings& reliability, int stride,
+                            const StudyControl& control = {});
+
 // A whole reliability study of a design: the case itself and its simulation, and with a reliability
 // asked for the thickness at that reliability beside the deterministic one. This is what a front end
 // runs: a window off its user-interface thread with the control's progress (the simulation's samples,

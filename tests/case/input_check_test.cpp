@@ -43,24 +43,6 @@ constexpr bool No = false;
 
 } // namespace
 
-TEST(InputCheckTest, SlabThicknessBelowMinimum) {
-    const std::string message =
-        "h1 is not within the typical data range( 4,  20). Accept the suggested minimum value?";
-
-    ScriptedQuestions yes({Yes});
-    EXPECT_EQ(CheckInputValue("3", "h1", 4.0f, 20.0f, yes), "4");
-    ASSERT_EQ(yes.boxes.size(), 1u);
-    EXPECT_EQ(yes.boxes[0].kind, "range");
-    EXPECT_EQ(yes.boxes[0].text, message);
-
-    ScriptedQuestions no({No});
-    EXPECT_EQ(CheckInputValue("3", "h1", 4.0f, 20.0f, no), "3");
-    ASSERT_EQ(no.boxes.size(), 2u);
-    EXPECT_EQ(no.boxes[0].text, message);
-    EXPECT_EQ(no.boxes[1].kind, "keep");
-    EXPECT_EQ(no.boxes[1].text, "Keep the h1 input value anyway!");
-}
-
 TEST(InputCheckTest, ValuesInsideTheRangeOrOnABoundPassSilently) {
     struct Case {
         std::string text;
@@ -82,15 +64,18 @@ TEST(InputCheckTest, ValuesInsideTheRangeOrOnABoundPassSilently) {
     }
 }
 
-// The bound written back is the text of the message: seven significant digits, exponent form where
-// that is shorter; a value beyond single precision meets the maximum.
-TEST(InputCheckTest, BoundTextsWrittenBackOnYes) {
+// On yes the bound written back is the text of the message: seven significant digits, exponent form
+// where that is shorter; a value beyond single precision meets the maximum. On no the typed text stays,
+// after a second box that says so.
+TEST(InputCheckTest, BoundTextsWrittenBackOnYesAndTheTypedTextKeptOnNo) {
     const struct {
         const char* typed;
         float minimum, maximum;
         const char* bound;
         const char* message;
     } bounds[] = {
+        {"3", 4.0f, 20.0f, "4",
+         "h1 is not within the typical data range( 4,  20). Accept the suggested minimum value?"},
         {"0.1", 0.08f, 0.09f, ".09",
          "γ1 is not within the typical data range( .08,  .09). Accept the suggested maximum value?"},
         {"0.00002", 0.0f, 0.00001f, "1E-05",
@@ -107,8 +92,15 @@ TEST(InputCheckTest, BoundTextsWrittenBackOnYes) {
         ScriptedQuestions yes({Yes});
         const std::string label = std::string(row.message).substr(0, std::string(row.message).find(' '));
         EXPECT_EQ(CheckInputValue(row.typed, label, row.minimum, row.maximum, yes), row.bound);
-        EXPECT_EQ(yes.boxes.at(0).text, row.message);
+        ASSERT_EQ(yes.boxes.size(), 1u);
+        EXPECT_EQ(yes.boxes[0].kind + ": " + yes.boxes[0].text, "range: " + std::string(row.message));
         EXPECT_TRUE(isAcceptedFieldText(row.bound));
+        ScriptedQuestions no({No});
+        EXPECT_EQ(CheckInputValue(row.typed, label, row.minimum, row.maximum, no), row.typed);
+        ASSERT_EQ(no.boxes.size(), 2u);
+        EXPECT_EQ(no.boxes[0].text, row.message);
+        EXPECT_EQ(no.boxes[1].kind + ": " + no.boxes[1].text,
+                  "keep: Keep the " + label + " input value anyway!");
     }
 }
 

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstddef>
 #include <fcntl.h>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
@@ -18,6 +19,17 @@ namespace korvanex {
 
 // Lines of a case file by their number (from 1), and the text each is replaced with.
 using CaseLines = std::vector<std::pair<std::size_t, std::string>>;
+
+// Whether each part occurs in the text; the first missing part and the text when not.
+inline ::testing::AssertionResult hasParts(const std::string& text,
+                                           std::initializer_list<std::string> parts) {
+    for (const std::string& part : parts) {
+        if (text.find(part) == std::string::npos) {
+            return ::testing::AssertionFailure() << "no \"" << part << "\" in\n" << text;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
 
 struct ToolRun {
     int status = -1; // the exit status, or minus the signal that ended the tool

@@ -39,13 +39,6 @@ TEST(Westergaard, TextbookCaseToOneDecimal) {
     EXPECT_NEAR(WestergaardEdgeCurl(E, 5.5e-6f, 20, L, h, k, mu), C * 4000000 * 5.5e-6 * 20 / 2, 1e-3);
 }
 
-TEST(Westergaard, EdgeCurlSignAndZero) {
-    EXPECT_EQ(WestergaardEdgeCurl(E, 5.5e-6f, 0, 180, h, k, mu), 0.0f);
-    const float warm = WestergaardEdgeCurl(E, 5.5e-6f, 20, 180, h, k, mu);
-    EXPECT_GT(warm, 0);
-    EXPECT_EQ(WestergaardEdgeCurl(E, 5.5e-6f, -20, 180, h, k, mu), -warm);
-}
-
 // The radius is kept from one call to the next on a thread: a run of slabs, each differing from the one
 // before in one of its four values (the sign of a zero included), must give the bits that a thread of
 // its own forms for each slab from scratch.

@@ -132,16 +132,6 @@ TEST(Batch, ABadRowIsAnErrorRowAndAFaultAFaultRow) {
                   false);
 }
 
-// The input check of the dialogs: a value that is not a number refuses the row, one outside its typical
-// range is computed with a warning, a negative temperature differential is neither.
-TEST(Batch, TheDialogsInputCheckRefusesOrWarns) {
-    const BatchRun run = batch("L,F,h1\n-15,,\n,-10,\n,,3\n");
-    EXPECT_EQ(cell(run, 0, "status") + cell(run, 0, "l"), "error: L is an invalid number; please try again!");
-    EXPECT_EQ(cell(run, 1, "status") + cell(run, 1, "warnings"), "ok");
-    EXPECT_EQ(cell(run, 2, "warnings"), "h1 is not within the typical data range( 4,  20)");
-    EXPECT_EQ(cell(run, 2, "status"), "ok");
-}
-
 // A plate column asks for the plate model in the rows that say yes: its numbers as the case's own
 // model gives them, in the row's units (kPa = psi x 6.89, cm = in x 2.54, kN = lb x 0.00445); the
 // other rows leave its cells empty.

@@ -4,6 +4,8 @@
 #include "formats/json_text.h"
 #include "formats/reliability_output.h"
 
+#include "../studies/spectrum_of.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,14 +21,12 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 // Four samples and a fault on one group of the default case, with the power model: a study laid out
 // by hand, so that every figure of the outputs is known.
 struct HandStudy {
-    TrafficSpectrum spectrum;
+    TrafficSpectrum spectrum = spectrumOf("repetitions\n1E4\n");
     FatigueSettings fatigue;
     ReliabilitySettings reliability;
     ReliabilityStudy study;
 
     HandStudy() {
-        std::istringstream csv("repetitions\n1E4\n");
-        readSpectrum(csv, AnalysisCase::defaults(UnitSystem::English), spectrum);
         fatigue.modulusOfRupture = 650;
         fatigue.model = FatigueModel::Power;
         reliability.of(ScatterInput::ModulusOfRupture) = {0.1, ScatterDistribution::Normal};

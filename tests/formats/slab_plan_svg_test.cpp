@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "formats/slab_plan_svg.h"
 #include "formats/svg_drawing.h"
+#include "plate/plate_case.h"
 
 #include "../case_row.h"
 
@@ -31,7 +32,9 @@ std::vector<Tire> tires(const std::string& svg) {
 
 // The radii are those of the analysis, a = sqrt(P/2 / (p n pi)) with n tires on one side; the slab
 // is 180 in by 144 in, its outer edge at y = 144. The first tire is the outer one of the outer side's
-// first axle, the last the inner one of the inner side's last axle (worked by hand, in inches).
+// first axle, the last the inner one of the inner side's last axle (worked by hand, in inches). The
+// plate model loads squares of side 1.772 a at the same centres, the axle load shared among them
+// (18000 lb, 80.1 kN / 0.00445 in metric).
 struct PlanCase {
     CaseRow row;
     std::size_t count;
@@ -47,7 +50,7 @@ constexpr LayerType One = LayerType::OneLayer;
 
 } // namespace
 
-TEST(SlabPlanSvg, TiresStandWhereTheCasePutsThem) {
+TEST(SlabPlanSvg, TiresStandWhereTheCasePutsThemInThePlanAndThePlateModel) {
     // The edge dual-single's first tire touches the outer edge, 144 - 3.785; the inner side is 6 + 88 + 6
     // further in.
     const std::vector<PlanCase> cases = {
@@ -76,6 +79,16 @@ TEST(SlabPlanSvg, TiresStandWhereTheCasePutsThem) {
         EXPECT_NEAR(found.front().y, plan.first.y, 0.002);
         EXPECT_NEAR(found.back().x, plan.last.x, 0.002);
         EXPECT_NEAR(found.back().y, plan.last.y, 0.002);
+        const PlateModel model = plateModel(caseOf(plan.row), {});
+        ASSERT_EQ(model.tires.size(), found.size());
+        double load = 0;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_NEAR(model.tires[i].centre.x, found[i].x, 0.0005);
+            EXPECT_NEAR(model.tires[i].centre.y, found[i].y, 0.0005);
+            EXPECT_NEAR(model.tires[i].side, 1.772 * found[i].r, 0.001);
+            load += model.tires[i].load;
+        }
+        EXPECT_NEAR(load, 18000, 1e-3);
         EXPECT_NE(svg.find(std::string("class=\"") + plan.shoulder), std::string::npos);
         for (const char* label : plan.labels) {
             EXPECT_NE(svg.find(std::string(">") + label + "<"), std::string::npos) << label;

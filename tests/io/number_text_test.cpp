@@ -96,4 +96,30 @@ TEST(NumberText, AFiniteNumberIsOneWholeNumberWithinTheLargestMagnitude) {
     EXPECT_EQ(finiteNumber("1e308"), 1e308);
 }
 
+// Numbers in CSV and JSON: the shortest text that reads back as the same float or double. Worked out
+// by hand: 243.8f is 243.800003..., the float nearest 1/3 is 0.333333343...
+TEST(ShortestText, AFloatAndADoubleAreWrittenInTheFewestDigitsThatReadBackExactly) {
+    const std::pair<std::string, const char*> texts[] = {
+        {floatText(243.8f), "243.8"},
+        {floatText(0.1f), "0.1"},
+        {floatText(1.0f / 3), "0.33333334"},
+        {floatText(-2.5f), "-2.5"},
+        {floatText(1e6f), "1e+06"},
+        {floatText(0.0f), "0"},
+        {floatText(NAN), "not known"},
+        {doubleText(243.8), "243.8"},
+        {doubleText(243.8f), "243.8000030517578"},
+        {doubleText(1.0 / 3), "0.3333333333333333"},
+        {doubleText(1e308), "1e+308"},
+        {doubleText(-INFINITY), "< -1E+300"},
+    };
+    for (const auto& [text, expected] : texts) {
+        EXPECT_EQ(text, expected);
+    }
+    std::string text = "l=";
+    appendDoubleText(text, 42.97);
+    appendFloatText(text, 0.5f);
+    EXPECT_EQ(text, "l=42.970.5");
+}
+
 } // namespace korvanex

@@ -3,6 +3,8 @@
 #include "studies/random_draws.h"
 #include "studies/reliability.h"
 
+#include "spectrum_of.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,19 +13,6 @@
 using namespace korvanex;
 
 namespace {
-
-TrafficSpectrum spectrumOn(const std::string& csv, UnitSystem units = UnitSystem::English) {
-    std::istringstream in(csv);
-    TrafficSpectrum spectrum;
-    EXPECT_EQ(readSpectrum(in, AnalysisCase::defaults(units), spectrum), "");
-    return spectrum;
-}
-
-FatigueSettings pcaAt(double modulusOfRupture) {
-    FatigueSettings settings;
-    settings.modulusOfRupture = modulusOfRupture;
-    return settings;
-}
 
 // Every input scattered: normal h1 and MR, the others lognormal.
 ReliabilitySettings scatteredEverywhere(std::uint64_t samples, double cov) {
@@ -165,8 +154,8 @@ TEST(ReliabilitySimulation, WithoutScatterEverySampleIsTheDeterministicDesign) {
     // 8,600 passes on the default case carry at 6.75 in, not at 6.76: damage rises with thickness
     // there. The second spectrum mixes gears, loads and a temperature differential.
     const TrafficSpectrum spectra[] = {
-        spectrumOn("repetitions\n8600\n"),
-        spectrumOn("gear,P,F,repetitions\n,,,3E5\ndual-tandem,44000,10,3E4\nsingle-single,14000,-5,8E5\n")};
+        spectrumOf("repetitions\n8600\n"),
+        spectrumOf("gear,P,F,repetitions\n,,,3E5\ndual-tandem,44000,10,3E4\nsingle-single,14000,-5,8E5\n")};
     ReliabilitySettings none = scatteredEverywhere(5, 0);
     none.of(ScatterInput::Traffic).distribution = ScatterDistribution::Normal;
     for (const TrafficSpectrum& spectrum : spectra) {
@@ -177,6 +166,15 @@ TEST(ReliabilitySimulation, WithoutScatterEverySampleIsTheDeterministicDesign) {
         const SimulatedDamage thinner = *simulateDamage(spectrum, fatigue, none, {}, std::string("7.31"));
         EXPECT_EQ(own.damagePercent, std::vector<double>(5, deterministic));
         EXPECT_EQ(thinner.damagePercent, std::vector<double>(5, at731));
+        // Every inch from 4 to 20 in: the reliability is all or nothing, as the point carries or not.
+        const std::vector<ThicknessReliability> curve =
+            *reliabilityAgainstThickness(spectrum, fatigue, none, 100);
+        ASSERT_EQ(curve.size(), 17u);
+        for (const ThicknessReliability& point : curve) {
+            const double damage = *totalDamageAt(spectrum, fatigue, formatFixed(point.h1, 2));
+            EXPECT_EQ(point.reliabilityPercent, damage <= fatigue.targetPercent ? 100 : 0) << point.h1;
+        }
+        EXPECT_EQ(curve.front().reliabilityPercent, 0);
         const RequiredThickness solved = solveThickness(spectrum, fatigue);
         // Also with the target at the very damage of that point, which carries it exactly.
         FatigueSettings edge = fatigue;
@@ -189,7 +187,6 @@ TEST(ReliabilitySimulation, WithoutScatterEverySampleIsTheDeterministicDesign) {
             }
         }
     }
-    EXPECT_EQ(solveThickness(spectra[0], pcaAt(650)).h1Text, "6.75");
 }
 
 TEST(ReliabilitySimulation, EachFactorScalesItsOwnInputInEveryGroup) {
@@ -207,7 +204,7 @@ TEST(ReliabilitySimulation, EachFactorScalesItsOwnInputInEveryGroup) {
                     doubleText(index == column ? row[index] * factor : row[index]) + (index < 5 ? "," : "\n");
             }
         }
-        return spectrumOn(csv);
+        return spectrumOf(csv);
     };
     // The column each input scales, by ScatterInput; the modulus of rupture has none.
     const int columns[] = {0, 1, 2, -1, 3, 5};
@@ -236,7 +233,7 @@ TEST(ReliabilitySimulation, OnlyTheModulusOfRuptureScatteredFailsBelowItsCritica
     // One group, MR normal with mean 560 psi and COV 0.15. Damage falls as MR rises, so a sample fails
     // exactly when its MR is below MR*, where the deterministic damage equals the target (bisection):
     // Pf = Phi((MR* - 560) / 84), about 0.21.
-    const TrafficSpectrum spectrum = spectrumOn("repetitions\n1E6\n");
+    const TrafficSpectrum spectrum = spectrumOf("repetitions\n1E6\n");
     FatigueSettings fatigue = pcaAt(560);
     double low = 300, high = 560;
     for (int step = 0; step < 60; ++step) {
@@ -260,7 +257,7 @@ TEST(ReliabilitySimulation, OnlyTheModulusOfRuptureScatteredFailsBelowItsCritica
 TEST(ReliabilitySimulation, ThicknessAtAReliabilityIsTheFullScansPoint) {
     // Every input scattered on two groups, one with a temperature differential: the least grid point
     // whose simulation carries enough samples, found by simulating every point from the thinnest.
-    const TrafficSpectrum spectrum = spectrumOn("P,F,repetitions\n,,3000\n26000,10,800\n");
+    const TrafficSpectrum spectrum = spectrumOf("P,F,repetitions\n,,3000\n26000,10,800\n");
     const FatigueSettings fatigue = pcaAt(650);
     ReliabilitySettings reliability = scatteredEverywhere(60, 0.1);
     reliability.seed = 7;
@@ -287,7 +284,7 @@ TEST(ReliabilitySimulation, ThicknessAtAReliabilityIsTheFullScansPoint) {
 }
 
 TEST(ReliabilitySimulation, JobsFaultsCancellationAndWhatCannotBeSolved) {
-    const TrafficSpectrum spectrum = spectrumOn("gear,P,repetitions\n,,1E5\ndual-tandem,40000,2E5\n");
+    const TrafficSpectrum spectrum = spectrumOf("gear,P,repetitions\n,,1E5\ndual-tandem,40000,2E5\n");
     const FatigueSettings fatigue = pcaAt(600);
     ReliabilitySettings reliability = scatteredEverywhere(700, 0.25);
     std::uint64_t done = 0, whole = 0;
@@ -308,7 +305,7 @@ TEST(ReliabilitySimulation, JobsFaultsCancellationAndWhatCannotBeSolved) {
 
     // A group on k = 0 faults in every sample: each counts as a failure, and no thickness carries.
     reliability.samples = 20;
-    const TrafficSpectrum faulting = spectrumOn("k,repetitions\n,1E4\n0,1E4\n");
+    const TrafficSpectrum faulting = spectrumOf("k,repetitions\n,1E4\n0,1E4\n");
     const SimulatedDamage faulted = *simulateDamage(faulting, fatigue, reliability);
     EXPECT_EQ(faulted.faults.size(), 20u);
     EXPECT_EQ(faulted.faults.at(19), "row 2: WestergaardEdge");
@@ -317,12 +314,12 @@ TEST(ReliabilitySimulation, JobsFaultsCancellationAndWhatCannotBeSolved) {
     EXPECT_FALSE(summary.meanDamagePercent || summary.percentiles[0].damagePercent);
     EXPECT_EQ(solveThicknessAtReliability(faulting, fatigue, reliability)->status,
               RequiredThickness::Status::NoneInRange);
-    EXPECT_EQ(solveThicknessAtReliability(spectrumOn("h1,repetitions\n9,1\n"), fatigue, reliability)->why,
+    EXPECT_EQ(solveThicknessAtReliability(spectrumOf("h1,repetitions\n9,1\n"), fatigue, reliability)->why,
               "the spectrum sets h1");
     FatigueSettings edgeModel = fatigue;
     edgeModel.stress = FatigueStress::EdgeModel;
     EXPECT_EQ(
-        solveThicknessAtReliability(spectrumOn("location,repetitions\ncorner,1\n"), edgeModel, reliability)
+        solveThicknessAtReliability(spectrumOf("location,repetitions\ncorner,1\n"), edgeModel, reliability)
             ->why,
         "row 1: the edge model does not run for this location and gear");
 }
