@@ -13,21 +13,6 @@ using Button = UserPrompt::Button;
 
 namespace {
 
-QString reportText(const frmMain& window) {
-    return child<QPlainTextEdit>(window, "txtReports").toPlainText();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QByteArray metricTwoLayerFile =
     readFile(QStringLiteral(KORVANEX_TEST_DATA "/cases/metric-two-layer-corner.DEF"));
 
@@ -44,50 +29,29 @@ QString curves(const QWidget& window) {
     return seen;
 }
 
-// Opens a tool window from the menu with the subgrade modulus typed first, or typed while it is open;
-// its curves once it has followed.
-template <class Window>
-QString curvesWithModulus(const char* item, const char* name, const QString& modulus, bool typedFirst) {
-    ScriptedPrompt prompt;
-    frmMain window(prompt);
-    if (!typedFirst) {
-        trigger(window, item);
-    }
-    trigger(window, "mnutStressPavementData");
-    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", modulus);
-    if (typedFirst) {
-        trigger(window, item);
-    }
-    Window& tool = child<Window>(window, name);
-    waitForResults(tool);
-    return curves(tool);
-}
-
-// A tool window follows every edit while shown, as the plan does: typed while it is open, the case
-// shows as it does in the window opened on it. A closed window computes nothing until it is opened.
+// A tool window follows every edit while shown, as the plan does: typed while it is open, the case shows
+// as it does in a window opened on it. Closed, it computes nothing until it is opened again, on the case
+// as it stands then.
 template <class Window> void expectToFollowTheCase(const char* item, const char* name) {
-    const QString fresh = curvesWithModulus<Window>(item, name, QStringLiteral("200"), true);
-    QVERIFY(fresh != curvesWithModulus<Window>(item, name, QStringLiteral("100"), true));
-    QCOMPARE(curvesWithModulus<Window>(item, name, QStringLiteral("200"), false), fresh);
-
     ScriptedPrompt prompt;
+    const auto openedOn = [&prompt, item, name](const char* modulus) {
+        frmMain window(prompt);
+        type(pavement(window), "k_V", QLatin1String(modulus));
+        return curves(openTool<Window>(window, item, name));
+    };
+    const QString fresh = openedOn("200");
     frmMain window(prompt);
-    trigger(window, item);
-    Window& tool = child<Window>(window, name);
+    Window& tool = openTool<Window>(window, item, name);
+    QVERIFY(curves(tool) != fresh);
+    type(pavement(window), "k_V", QStringLiteral("200"));
     waitForResults(tool);
+    QCOMPARE(curves(tool), fresh);
     click(tool, "cmdClose");
-    trigger(window, "mnutStressPavementData");
-    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("200"));
+    type(pavement(window), "k_V", QStringLiteral("130"));
     QVERIFY(!tool.isComputing());
     trigger(window, item);
     waitForResults(tool);
-    QCOMPARE(curves(tool), fresh);
-}
-
-// Opens the pavement dialog from the menu and gives the subgrade modulus a value the analysis cannot use.
-void breakSubgradeModulus(frmMain& window) {
-    trigger(window, "mnutStressPavementData");
-    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("0"));
+    QVERIFY(curves(tool) != fresh);
 }
 
 } // namespace
@@ -109,8 +73,7 @@ class MainWindowTest : public QObject {
 // the About box is not one of them. The reference holds the menus after each first command.
 void MainWindowTest::menusAfterEachFirstCommand() {
     QTemporaryDir folder;
-    const QString caseFile = folder.filePath(QStringLiteral("read.DEF"));
-    writeFile(caseFile, metricTwoLayerFile);
+    const QString caseFile = writeFile(folder.filePath(QStringLiteral("read.DEF")), metricTwoLayerFile);
     const std::pair<const char*, QStringList> routes[] = {
         // clang-format off
         {"nothing", {}}, {"metric", {"MetricOption"}},
@@ -156,15 +119,13 @@ void MainWindowTest::menusAfterEachFirstCommand() {
 void MainWindowTest::reportAreaShowsTheReportInAnEvenlyAdvancingFont() {
     ScriptedPrompt prompt;
     frmMain window(prompt);
-    QCOMPARE(window.windowTitle(), QStringLiteral("KORVANEX Stress Analysis Program"));
     trigger(window, "mnuComputeStresses");
     QByteArray expected = readFile(QStringLiteral(KORVANEX_TEST_DATA "/reports/default-english.PRN"));
     expected.replace("\r\n", "\n");
     QCOMPARE(reportText(window), QString::fromUtf8(expected));
 
     trigger(window, "DetailedReportsOption");
-    trigger(window, "mnutStressPavementData");
-    click(child<frmPvmtStrs>(window, "frmPvmtStrs"), "two_bond");
+    click(pavement(window), "two_bond");
     trigger(window, "mnuComputeStresses");
     const QString report =
         reportText(window) + QString::fromUtf8(readFile(QStringLiteral(
@@ -187,17 +148,12 @@ void MainWindowTest::readingAFileSetsTheDialogsAndRefusedFilesChangeNothing() {
     QTemporaryDir folder;
     QByteArray incorrect = metricTwoLayerFile;
     incorrect.replace("***Stress Analysis***", "***Stress Analysis**");
-    const QString incorrectPath = folder.filePath(QStringLiteral("incorrect.DEF"));
-    writeFile(incorrectPath, incorrect);
-    const QString path = folder.filePath(QStringLiteral("metric.def"));
-    writeFile(path, metricTwoLayerFile);
-
     ScriptedPrompt prompt;
     frmMain window(prompt);
-    prompt.openNames = {incorrectPath, path};
+    prompt.openNames = {writeFile(folder.filePath(QStringLiteral("incorrect.DEF")), incorrect),
+                        writeFile(folder.filePath(QStringLiteral("metric.def")), metricTwoLayerFile)};
     trigger(window, "FileLoad");
-    QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(prompt.messages[0].text, QStringLiteral("Incorrect Input File!"));
+    QCOMPARE(prompt.texts(), QStringList{QStringLiteral("Incorrect Input File!")});
     QVERIFY(window.findChildren<QDialog*>().isEmpty());
 
     trigger(window, "FileLoad");
@@ -218,8 +174,7 @@ void MainWindowTest::aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen() {
         .replace("Corner Stress", "Corner Stres")
         .replace("Dual-Tandem", "Dual-Tandm")
         .replace("TwoLayer Bond", "Two Layer");
-    const QString path = folder.filePath(QStringLiteral("odd.DEF"));
-    writeFile(path, file);
+    const QString path = writeFile(folder.filePath(QStringLiteral("odd.DEF")), file);
     ScriptedPrompt prompt;
     frmMain window(prompt);
     prompt.openNames = {path};
@@ -236,12 +191,6 @@ void MainWindowTest::aFileWithWordsNotItsOwnLoadsAndABoxSaysWhatWasChosen() {
                             "line 14: unknown layer \"Two Layer\": the layer stays One Layer."));
     trigger(window, "mnuComputeStresses");
     QVERIFY(reportText(window).contains(QStringLiteral("Gear Configuration (Wheel-Axle) : Dual-Tridem")));
-
-    prompt.clearRecord();
-    prompt.openNames = {folder.filePath(QStringLiteral("plain.DEF"))};
-    writeFile(prompt.openNames.front(), metricTwoLayerFile);
-    trigger(window, "FileLoad");
-    QCOMPARE(prompt.messages.size(), 1);
 }
 
 void MainWindowTest::savingAReportComputesItFirst() {
@@ -269,21 +218,20 @@ void MainWindowTest::savingAReportComputesItFirst() {
 
     // A computation that faults saves nothing, asks for no file name and leaves the report area.
     prompt.clearRecord();
-    breakSubgradeModulus(window);
+    type(pavement(window), "k_V", QStringLiteral("0"));
     const QString faultPath = folder.filePath(QStringLiteral("fault.PRN"));
     prompt.saveNames = {faultPath};
     trigger(window, "mnuSaveReport");
     QVERIFY(prompt.saveFilters.isEmpty());
-    QCOMPARE(prompt.messages.size(), 1);
-    QCOMPARE(
-        prompt.messages[0].text,
-        QStringLiteral("The computation stopped on a floating-point fault in WestergaardEdge. Please check "
-                       "k, h1, E1, μ1, the tire pressure and the two-layer values."));
+    QCOMPARE(prompt.texts(),
+             QStringList{QStringLiteral(
+                 "The computation stopped on a floating-point fault in WestergaardEdge. Please check "
+                 "k, h1, E1, μ1, the tire pressure and the two-layer values.")});
     QVERIFY(!QFileInfo::exists(faultPath));
     QCOMPARE(reportText(window), after);
 
     // A report that cannot be written is reported; a cancelled dialog is silent.
-    type(child<frmPvmtStrs>(window, "frmPvmtStrs"), "k_V", QStringLiteral("130"));
+    type(pavement(window), "k_V", QStringLiteral("130"));
     prompt.clearRecord();
     prompt.saveNames = {folder.filePath(QStringLiteral("missing/report.PRN"))};
     trigger(window, "mnuSaveReport");

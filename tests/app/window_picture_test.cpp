@@ -12,8 +12,6 @@
 
 using namespace korvanex;
 
-using Button = UserPrompt::Button;
-
 namespace {
 
 struct PictureWindow {
@@ -47,11 +45,6 @@ QString save(ScriptedPrompt& prompt, QWidget& window, const char* button, const 
     prompt.saveNames = {path};
     click(window, button);
     return prompt.saveFilters.value(0);
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -94,7 +87,7 @@ void WindowPictureTest::chartsAreSavedAsTheUserSeesThem() {
 
         const QString svg = folder.filePath(QStringLiteral("chart.svg"));
         QCOMPARE(save(prompt, shown, chart.svgButton, svg), QStringLiteral("(*.svg)"));
-        const QByteArray drawn = contents(svg);
+        const QByteArray drawn = readFile(svg);
         QVERIFY2(drawn.contains("<title>" + shown.windowTitle().toUtf8() + "</title>"), chart.name);
         // Saved as soon as the results are in, the chart is laid out, with its axes.
         QVERIFY2(drawn.contains("Slab (1st Layer) Thickness, h1 (in)"), chart.name);

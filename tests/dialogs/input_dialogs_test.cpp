@@ -77,7 +77,6 @@ class InputDialogsTest : public QObject {
     void captionsOptionsAndBoundsOfEveryDialog();
     void refusedOkAndCancelPutBackWhatActivationRemembered();
     void hiddenFieldsAreNotChecked();
-    void sizeStaysWhenOptionsShowOrHideFields();
     void tabGoesThroughTheDialogAsItStandsOnScreen();
     void aboutBoxSwitchesItsTextAndCloses();
 };
@@ -141,6 +140,9 @@ void InputDialogsTest::captionsOptionsAndBoundsOfEveryDialog() {
     }
 }
 
+// A refused OK keeps the dialog open and puts back what its activation remembered, and so does Cancel. A
+// dialog keeps one size, which the user cannot change, whatever its options show: a hidden field keeps its
+// room.
 void InputDialogsTest::refusedOkAndCancelPutBackWhatActivationRemembered() {
     for (const DialogKind& kind : inputDialogs) {
         Desk desk;
@@ -154,6 +156,9 @@ void InputDialogsTest::refusedOkAndCancelPutBackWhatActivationRemembered() {
         }
         QVERIFY(desk.activate(*dialog)); // remembers the 13 and the option
         const QString remembered = describe(*dialog) + describe(record);
+        const QSize size = dialog->size();
+        QCOMPARE(dialog->minimumSize(), size);
+        QCOMPARE(dialog->maximumSize(), size);
 
         type(*dialog, kind.field, QStringLiteral("abc"));
         type(*dialog, kind.otherField, QStringLiteral("14"));
@@ -166,6 +171,8 @@ void InputDialogsTest::refusedOkAndCancelPutBackWhatActivationRemembered() {
 
         for (const char* option : kind.options) {
             click(*dialog, option);
+            QApplication::processEvents();
+            QVERIFY2(dialog->size() == size, option);
         }
         type(*dialog, kind.otherField, QStringLiteral("15"));
         click(*dialog, "Cancel");
@@ -215,26 +222,6 @@ void InputDialogsTest::hiddenFieldsAreNotChecked() {
     QVERIFY(!axle.isVisible());
     QCOMPARE(record.t, std::string("10"));
     QCOMPARE(record.S, std::string("x"));
-}
-
-// A dialog keeps one size, which the user cannot change, whatever its options show: a field hidden by an
-// option keeps its room.
-void InputDialogsTest::sizeStaysWhenOptionsShowOrHideFields() {
-    Desk desk;
-    AnalysisCase record;
-    ScriptedPrompt prompt;
-    for (const DialogKind& kind : inputDialogs) {
-        const std::unique_ptr<QWidget> dialog = kind.make(record, prompt);
-        QVERIFY(desk.activate(*dialog));
-        const QSize size = dialog->size();
-        QCOMPARE(dialog->minimumSize(), size);
-        QCOMPARE(dialog->maximumSize(), size);
-        for (const char* option : kind.options) {
-            click(*dialog, option);
-            QApplication::processEvents();
-            QVERIFY2(dialog->size() == size, option);
-        }
-    }
 }
 
 // Tab goes through what a dialog shows as it stands on screen: down the fields, then down the frames,

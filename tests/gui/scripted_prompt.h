@@ -4,6 +4,7 @@
 #include "dialogs/user_prompt.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -63,6 +64,24 @@ class ScriptedPrompt : public UserPrompt {
     QStringList openFilters;
     QStringList saveFilters;
     int printerRequests = 0;
+
+    // The texts of the messages shown.
+    QStringList texts() const {
+        QStringList shown;
+        for (const Shown& message : messages) {
+            shown << message.text;
+        }
+        return shown;
+    }
+
+    // Sets the printer up to print to a PDF file.
+    void printTo(const QString& path) {
+        printerSetUp = [path](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+    }
 
     // Forgets what was asked so far.
     void clearRecord() {

@@ -4,9 +4,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QWidget>
 
@@ -51,12 +53,48 @@ inline bool shown(const QWidget& dialog, const char* widget) {
     return !child<QWidget>(dialog, widget).isHidden();
 }
 
+// A table's headers, and the texts of one of its rows.
+inline QStringList headers(const QTableView& table) {
+    QStringList texts;
+    for (int column = 0; column < table.model()->columnCount(); ++column) {
+        texts << table.model()->headerData(column, Qt::Horizontal).toString();
+    }
+    return texts;
+}
+
+inline QStringList row(const QTableView& table, int index) {
+    QStringList texts;
+    for (int column = 0; column < table.model()->columnCount(); ++column) {
+        texts << table.model()->index(index, column).data().toString();
+    }
+    return texts;
+}
+
+// A file's bytes, none when it cannot be read; a file written with the bytes, its path or none.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
 // Waits until a tool window (the design chart, fatigue) shows the results of its latest request.
 template <class Window> void waitForResults(Window& window) {
     QSignalSpy ready(&window, &Window::resultsReady);
     if (window.isComputing()) {
         QVERIFY(ready.wait(120000));
     }
+}
+
+// Opens a tool window from the menu of the main window and waits for its results.
+template <class Window> Window& openTool(const QWidget& window, const char* item, const char* name) {
+    trigger(window, item);
+    Window& tool = child<Window>(window, name);
+    waitForResults(tool);
+    return tool;
 }
 
 // The user's desk: a window elsewhere to switch to, so that every move to a window is an activation

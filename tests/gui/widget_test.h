@@ -18,3 +18,18 @@
 #include <QFile>
 #include <QLineSeries>
 #include <QTemporaryDir>
+
+namespace korvanex {
+
+// The report on the main window's screen.
+inline QString reportText(const frmMain& window) {
+    return child<QPlainTextEdit>(window, "txtReports").toPlainText();
+}
+
+// Opens the pavement dialog from the menu.
+inline QWidget& pavement(const frmMain& window) {
+    trigger(window, "mnutStressPavementData");
+    return child<QWidget>(window, "frmPvmtStrs");
+}
+
+} // namespace korvanex
